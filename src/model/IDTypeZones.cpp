@@ -1,4 +1,4 @@
-#include "eprom/IDTypeZones.h"
+#include "model/IDTypeZones.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "eprom/IDTypeZones.h"
+#include "model/IDTypeZones.h"
 
 #include "model/DataProxy.h"
 #include "support/Exceptions.h"
