@@ -1,0 +1,813 @@
+#include "eprom/Eprom.h"
+
+#include "entry/ProtocolInterface.h"
+#include "model/DataProxy.h"
+#include "model/KEVField.h"
+#include "model/KEVLogicalZone.h"
+#include "model/KEVTabSheet.h"
+#include "support/DateTime.h"
+#include "support/Format.h"
+
+#include <array>
+
+namespace g20seq {
+
+namespace {
+
+// Enumeration name of a zone type, or its number for a value outside the catalogue (log
+// texts must never raise).
+std::string TypeName(TTypeZones TypeZone) {
+    return IsValidTypeZone(TypeZone) ? TypeZoneName(TypeZone) : IntToStr(int{TypeZone});
+}
+
+// "PrcProgrammes=3": key of zone labels and logical zones.
+std::string ZoneKey(TTypeZones TypeZone, int NumeroZone) {
+    return Format("%s=%d", TypeName(TypeZone), NumeroZone);
+}
+
+// Tab sheets of the logical zones that every EPROM has, in the order they are added.
+struct TTabSheetsOfType {
+    TTypeZones TypeZone;
+    int Count;
+    std::array<TIDOnglet, 6> TabSheets;
+};
+
+constexpr TTabSheetsOfType TabSheetsOfTypes[] = {
+    {PrcConfiguration,
+     6,
+     {IDTabSelProg, IDTabCU, IDTabDefauts, IDTabESTOR, IDTabConfAdvParam, IDTabEcrans}},
+    {PrcElectrodes, 3, {IDTabPaliers, IDTabRodage, IDTabElecAdvParam}},
+    {PrcProgrammes,
+     6,
+     {IDTabTemps, IDTabConsignes, IDTabSeuils, IDTabEV, IDTabProgAdvParam, IDTabLienProcess}},
+};
+
+// Logical zones every EPROM creates, in this order.
+constexpr TTypeZones LogicalZoneTypes[] = {PrcConfiguration, PrcProgrammes, PrcElectrodes};
+
+// Executable zone types: those of this set that the EPROM has.
+const TSetOfTypesZones ExecZoneTypes{PrcCompteurs, PrcApprentissage, PrcCompteurChainages,
+                                     PrcCalibrage, PrcCompteurFraise};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// TZoneReference
+
+TZoneReference::TZoneReference(TTypeZones aTypeZone, int aNumeroZone,
+                               IZoneProtocole* aZoneProtocole,
+                               std::unique_ptr<TCustomZoneCPS> aZone)
+    : FTypeZone(aTypeZone), FNumeroZone(aNumeroZone), FZone(std::move(aZone)),
+      FDansFichier(aZoneProtocole != nullptr && aZoneProtocole->IsFileZone()) {}
+
+TZoneReference::~TZoneReference() = default;
+
+std::string TZoneReference::Key() const {
+    return ZoneKey(FTypeZone, FNumeroZone);
+}
+
+std::string TZoneReference::CountText(bool WithEprom) const {
+    std::string text = "Nom Zone : " + Key() + ", ReferenceCount : " + IntToStr(FReferenceCount);
+    if (!WithEprom)
+        return text;
+    TCustomEprom* eprom = FZone != nullptr ? FZone->GetEprom() : nullptr;
+    return "Nom Eprom : " + (eprom != nullptr ? eprom->GetNomEprom() : std::string()) + ", " + text;
+}
+
+void TZoneReference::SetZone(std::unique_ptr<TCustomZoneCPS> aZone) {
+    if (FZone != nullptr)
+        LogEvent(this, "SetZone", "La zone est dèjà assignée", FZone->ZoneLabel(), LogAnomaly,
+                 CatEprom);
+    FZone = std::move(aZone);
+    if (FZone != nullptr)
+        AddReference();
+}
+
+void TZoneReference::AddReference() {
+    if (FReferenceCount < 0) {
+        LogEvent(this, "AddReference", CountText(false), "A priori trop de ReleaseZone", LogAnomaly,
+                 CatEprom);
+        FReferenceCount = 0;
+    }
+    ++FReferenceCount;
+    if (FReferenceCount > 10)
+        LogEvent(this, "AddReference", CountText(true), "A priori Trop de référence", LogAnomaly,
+                 CatEprom);
+}
+
+bool TZoneReference::ReleaseReference() {
+    --FReferenceCount;
+    if (FReferenceCount < 0) {
+        LogEvent(this, "ReleaseReference", CountText(false), "A priori trop de ReleaseZone",
+                 LogAnomaly, CatEprom);
+        FReferenceCount = 0;
+    }
+    return FReferenceCount < 1;
+}
+
+void TZoneReference::ReleaseZone() {
+    if (FReferenceCount >= 1)
+        return;
+    FZone.reset();
+    FReferenceCount = 0;
+    FReady = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Creation and destruction
+
+TEprom::TEprom(TCreateKey, const std::string& NomEprom, TInterfacedPersistent* aProtocole)
+    : TCustomEprom(NomEprom), FProtocoleObject(aProtocole), FListeSignatures(true) {
+    ResetGestionPiece(Now());
+    if (!NomEprom.empty()) {
+        FListeZones = std::make_unique<std::vector<std::vector<std::unique_ptr<TZoneReference>>>>();
+        ListeLogicalZones = std::make_unique<TStringList>(true);
+        ListeLogicalZones->SetSorted(true);
+        ListeLogicalZones->SetCaseSensitive(true);
+        ListeLogicalZones->SetDuplicates(TDuplicates::dupError);
+        ListeTypeLogicalZones = std::make_unique<TStringList>();
+    }
+    void* model = nullptr;
+    if (aProtocole != nullptr && aProtocole->QueryInterface(IProtocoleModel::IID, &model))
+        Protocole = static_cast<IProtocoleModel*>(model);
+    if (Protocole != nullptr)
+        Protocole->IncNombreEproms();
+    FListeSignatures.SetSorted(true);
+    FListeSignatures.SetCaseSensitive(true);
+    FListeSignatures.SetDuplicates(TDuplicates::dupError);
+}
+
+void TEprom::CreateZoneTypes() {
+    InitTypeZones();
+    for (int type = 0; type < TypeZonesCount; ++type) {
+        const auto typeZone = static_cast<TTypeZones>(type);
+        if (IZoneProtocole* zoneProtocole = ZoneProtocole(typeZone))
+            RegisterTypeZone(typeZone, zoneProtocole);
+    }
+    InitExecZoneTypes();
+}
+
+TEprom::~TEprom() {
+    FListeSignaturesTempsReel.clear();
+    FListeSignatures.Clear();
+    if (Protocole != nullptr)
+        Protocole->DecNombreEproms();
+    FListeZones.reset();
+    ListeLogicalZones.reset();
+    ListeTypeLogicalZones.reset();
+    FDescription.reset();
+    pDictionaryTypeZone.clear();
+}
+
+std::string TEprom::GetNomProtocole() const {
+    void* nom = nullptr;
+    if (FProtocoleObject == nullptr || !FProtocoleObject->QueryInterface(IProtocoleNom::IID, &nom))
+        return {};
+    return static_cast<IProtocoleNom*>(nom)->GetNom();
+}
+
+void TEprom::InitTypeZones() {
+    FSetOfTypesZones = {
+        PrcIdentification, PrcDiagnostic, PrcAcquittements,    PrcSignalisationModification,
+        PrcPolling,        PrcSignatures, PrcLienProcessAvance};
+    FSetOfTypesZones.IncludeRange(PrcHorodateur, PrcProgrammes);
+    FSetOfVolatileTypesZones = {PrcCompteurs, PrcPolling, PrcSignatures};
+    for (TTypeZones typeZone : LogicalZoneTypes)
+        CreateLogicalZones(typeZone, ZoneProtocole(typeZone));
+    AddPhysicalZoneType(PrcProgrammes, PrcLienProcessAvance);
+}
+
+void TEprom::InitExecZoneTypes() {
+    FSetOfExecZoneTypes = ExecZoneTypes * FSetOfTypesZones;
+}
+
+void TEprom::RegisterTypeZone(TTypeZones TypeZone, IZoneProtocole* aZoneProtocole) {
+    if (aZoneProtocole == nullptr)
+        return;
+    int first = 0;
+    int last = 0;
+    if (aZoneProtocole->IsZoneMultiple()) {
+        first = MinZone(TypeZone);
+        last = MaxZone(TypeZone);
+        if (first == -1 || last == -1 || first > last) {
+            first = 0;
+            last = aZoneProtocole->GetNombreZones() - 1;
+        }
+    }
+    if (!FSetOfTypesZones.Contains(TypeZone) || FListeZones == nullptr)
+        return;
+    auto& references = FListeZones->emplace_back();
+    for (int numero = first; numero <= last; ++numero)
+        references.push_back(std::make_unique<TZoneReference>(TypeZone, numero, aZoneProtocole));
+}
+
+void TEprom::RegisterZoneCreator(std::unique_ptr<TZoneCreator> aCreator) {
+    FZoneCreators.push_back(std::move(aCreator));
+}
+
+IZoneProtocole* TEprom::ZoneProtocole(TTypeZones TypeZone) const {
+    return Protocole != nullptr ? Protocole->GetZoneProtocole(TypeZone) : nullptr;
+}
+
+int TEprom::MinZone(TTypeZones TypeZone) const {
+    return FDescription != nullptr ? FDescription->GetMinZone(TypeZone) : -1;
+}
+
+int TEprom::MaxZone(TTypeZones TypeZone) const {
+    return FDescription != nullptr ? FDescription->GetMaxZone(TypeZone) : -1;
+}
+
+// ---------------------------------------------------------------------------------------
+// Zone references and zone lifetime
+
+TZoneReference* TEprom::FindZoneReference(TTypeZones TypeZone, int NumeroZone) {
+    TLockGuard guard(FLastIndexLock);
+    if (const auto type = pDictionaryTypeZone.find(TypeZone); type != pDictionaryTypeZone.end())
+        if (const auto found = type->second.find(NumeroZone); found != type->second.end())
+            return found->second;
+    if (FListeZones == nullptr)
+        return nullptr;
+    const int count = static_cast<int>(FListeZones->size());
+    const auto holdsType = [&](int index) {
+        const auto& references = (*FListeZones)[index];
+        return !references.empty() && references.front()->GetTypeZone() == TypeZone;
+    };
+    int found = -1;
+    for (int index = FLastIndexZone; found < 0 && index < count; ++index)
+        if (holdsType(index))
+            found = index;
+    for (int index = 0; found < 0 && index < FLastIndexZone; ++index)
+        if (holdsType(index))
+            found = index;
+    if (found < 0)
+        return nullptr;
+    FLastIndexZone = found;
+    const int minimum = MinZone(TypeZone);
+    const int position = minimum != -1 && minimum != 0 ? NumeroZone - minimum : NumeroZone;
+    const auto& references = (*FListeZones)[found];
+    if (position < 0 || position >= static_cast<int>(references.size()))
+        return nullptr;
+    TZoneReference* reference = references[position].get();
+    pDictionaryTypeZone[TypeZone][NumeroZone] = reference;
+    return reference;
+}
+
+std::unique_ptr<TCustomZoneCPS> TEprom::CreateZoneCPS(TZoneReference* aReference) {
+    for (auto creator = FZoneCreators.rbegin(); creator != FZoneCreators.rend(); ++creator) {
+        if ((*creator)->GetPhysicalZone() != aReference->GetTypeZone())
+            continue;
+        std::unique_ptr<TCustomZoneCPS> zone =
+            (*creator)->CreateZone(this, aReference->GetNumeroZone());
+        zone->SetLoadToCPS(aReference->GetDansFichier());
+        zone->SetSaveFromCPS(aReference->GetDansFichier());
+        return zone;
+    }
+    return nullptr;
+}
+
+TZoneReference* TEprom::CreatePhysicalZone(TTypeZones TypeZone, int NumeroZone,
+                                           bool /*WithLogicalZone*/) {
+    TLockGuard guard(FZoneAcessLock);
+    TZoneReference* reference = FindZoneReference(TypeZone, NumeroZone);
+    if (reference == nullptr) {
+        LogEvent(this, "CreatePhysicalZone",
+                 Format("Zone %s n° %d", TypeName(TypeZone), NumeroZone), "Zone non référencée",
+                 LogAnomaly, CatEprom);
+        return nullptr;
+    }
+    if (reference->GetZone() != nullptr) {
+        reference->AddReference();
+        return reference;
+    }
+    if (std::unique_ptr<TCustomZoneCPS> zone = CreateZoneCPS(reference))
+        reference->SetZone(std::move(zone));
+    return reference;
+}
+
+TCustomZoneCPS* TEprom::GetPhysicalZone(TTypeZones TypeZone, int NumeroZone, bool ReadFromFile) {
+    TLockGuard guard(FZoneAcessLock);
+    TZoneReference* reference = CreatePhysicalZone(TypeZone, NumeroZone, true);
+    if (reference == nullptr)
+        return nullptr;
+    TCustomZoneCPS* zone = reference->GetZone();
+    if (zone != nullptr && reference->GetDansFichier() && ReadFromFile && !reference->GetReady() &&
+        reference->GetReferenceCount() >= 1)
+        reference->SetReady(ReadZoneCPSFromCustomFile(zone, FFichierCPS));
+    return zone;
+}
+
+void TEprom::ReleasePhysicalZone(TCustomZoneCPS*& aZone) {
+    if (aZone == nullptr)
+        return;
+    TLockGuard guard(FZoneAcessLock);
+    TZoneReference* reference = FindZoneReference(aZone->GetTypeZone(), aZone->GetNumeroZone());
+    if (reference == nullptr)
+        return;
+    const bool ownZone = reference->GetZone() == aZone;
+    if (reference->ReleaseReference() &&
+        !FSetOfVolatileTypesZones.Contains(reference->GetTypeZone()))
+        reference->ReleaseZone();
+    if (ownZone)
+        aZone = nullptr;
+    else
+        LogEvent(this, "ReleasePhysicalZone", aZone->ZoneLabel(), "On nous a passé une Copie",
+                 LogAnomaly, CatEprom);
+}
+
+void TEprom::GetListZoneReference(std::vector<TZoneReference*>& aList) {
+    if (FListeZones == nullptr)
+        return;
+    for (const auto& references : *FListeZones)
+        for (const auto& reference : references)
+            if (reference->GetDansFichier())
+                aList.push_back(reference.get());
+}
+
+void TEprom::GetInFileZones(TStringList& aList) {
+    std::vector<TZoneReference*> references;
+    GetListZoneReference(references);
+    for (TZoneReference* reference : references)
+        if (TCustomZoneCPS* zone =
+                GetPhysicalZone(reference->GetTypeZone(), reference->GetNumeroZone(), true))
+            aList.AddObject(zone->ZoneLabel(), zone);
+}
+
+void TEprom::GetMultiplePhysicalZone(TStringList* aList) {
+    LogEvent(this, "GetMultiplePhysicalZone", "Debut", aList != nullptr ? aList->Text() : "",
+             LogTrace, FNomEprom);
+    if (aList != nullptr)
+        GetInFileZones(*aList);
+    LogEvent(this, "GetMultiplePhysicalZone", "Fin", "", LogTrace, FNomEprom);
+}
+
+void TEprom::ReleaseMultiplePhysicalZone(TStringList* aList) {
+    if (aList == nullptr)
+        return;
+    for (int index = 0; index < aList->Count(); ++index) {
+        auto* zone = dynamic_cast<TCustomZoneCPS*>(aList->Objects(index));
+        ReleasePhysicalZone(zone);
+        aList->SetObject(index, zone);
+    }
+    aList->Clear();
+}
+
+void TEprom::GetZonesTransfert(TZoneQueue* aQueue, bool bSens) {
+    TStringList zones;
+    GetMultiplePhysicalZone(&zones);
+    for (int index = 0; aQueue != nullptr && index < zones.Count(); ++index) {
+        const auto* zone = static_cast<const TCustomZoneCPS*>(zones.Objects(index));
+        if (bSens ? zone->GetLoadToCPS() : zone->GetSaveFromCPS())
+            aQueue->push_back(zone->Duplicate());
+    }
+    ReleaseMultiplePhysicalZone(&zones);
+}
+
+bool TEprom::SaisieZone(void* aOwner, TTypeZones TypeZone, int NumeroZone, void* FormReference) {
+    TCustomZoneCPS* zone = GetPhysicalZone(TypeZone, NumeroZone, true);
+    return zone != nullptr && zone->SaisieZoneCPS(aOwner, FormReference);
+}
+
+TCustomZoneCPS* TEprom::GetZoneNomCPS() {
+    return GetPhysicalZone(PrcConfiguration, 0, true);
+}
+
+std::unique_ptr<TInterfacedPersistent> TEprom::CreateAutomate(TObject* AOwner) {
+    return std::unique_ptr<TInterfacedPersistent>(
+        Protocole != nullptr ? Protocole->CreateAutomate(AOwner) : nullptr);
+}
+
+// ---------------------------------------------------------------------------------------
+// Logical zones
+
+void TEprom::CreateLogicalZones(TTypeZones TypeZone, IZoneProtocole* aZoneProtocole) {
+    if (ListeLogicalZones == nullptr)
+        return;
+    const int count = aZoneProtocole != nullptr && aZoneProtocole->IsZoneMultiple()
+                          ? aZoneProtocole->GetNombreZones()
+                          : 1;
+    for (int numero = 0; numero < count; ++numero) {
+        auto logicalZone = std::make_unique<TKEVLogicalZone>(this, TypeZone, numero);
+        ListeLogicalZones->AddObject(ZoneKey(TypeZone, numero), logicalZone.get());
+        AddTabSheets(logicalZone.release());
+    }
+    const std::string name = TypeName(TypeZone);
+    ListeTypeLogicalZones->Add(name + "=" + name);
+}
+
+void TEprom::AddTabSheets(TKEVLogicalZone* aLogicalZone) {
+    for (const TTabSheetsOfType& entry : TabSheetsOfTypes) {
+        if (entry.TypeZone != aLogicalZone->GetTypeZone())
+            continue;
+        for (int index = 0; index < entry.Count; ++index)
+            aLogicalZone->AddTabSheet(
+                std::make_unique<TKEVTabSheet>(entry.TabSheets[index], aLogicalZone));
+    }
+}
+
+void TEprom::AddPhysicalZoneType(TTypeZones LogicalZone, TTypeZones PhysicalZone) {
+    if (ListeTypeLogicalZones == nullptr)
+        return;
+    const std::string name = TypeName(LogicalZone);
+    const int index = ListeTypeLogicalZones->IndexOfName(name);
+    if (index < 0)
+        return;
+    TStringList types;
+    types.SetCaseSensitive(true);
+    types.SetCommaText(ListeTypeLogicalZones->ValueFromIndex(index));
+    if (types.IndexOf(TypeName(PhysicalZone)) < 0)
+        types.Add(TypeName(PhysicalZone));
+    ListeTypeLogicalZones->SetValue(name, types.CommaText());
+}
+
+TInterfacedPersistent* TEprom::GetLogicalZone(TTypeZones TypeZone, int NumeroZone) {
+    if (ListeLogicalZones == nullptr)
+        return nullptr;
+    const int index = ListeLogicalZones->IndexOf(ZoneKey(TypeZone, NumeroZone));
+    return index >= 0 ? static_cast<TKEVLogicalZone*>(ListeLogicalZones->Objects(index)) : nullptr;
+}
+
+void TEprom::GetTypeLogicalZones(TStringList* ZoneList) {
+    if (ZoneList == nullptr)
+        return;
+    ZoneList->Clear();
+    for (int index = 0; ListeTypeLogicalZones != nullptr && index < ListeTypeLogicalZones->Count();
+         ++index)
+        ZoneList->Add(ListeTypeLogicalZones->Names(index));
+}
+
+void TEprom::LoadPhysicalZoneFromLogicalZone(TTypeZones LogicalZone, int NumeroZone,
+                                             TStringList* ZoneList) {
+    if (ZoneList == nullptr)
+        return;
+    ZoneList->SetSorted(true);
+    ZoneList->SetCaseSensitive(true);
+    const int line = ListeTypeLogicalZones != nullptr
+                         ? ListeTypeLogicalZones->IndexOfName(TypeName(LogicalZone))
+                         : -1;
+    if (line < 0)
+        return;
+    TStringList names;
+    names.SetCommaText(ListeTypeLogicalZones->ValueFromIndex(line));
+    for (int index = 0; index < names.Count(); ++index) {
+        TTypeZones physicalZone;
+        if (!TypeZoneFromName(names[index], physicalZone))
+            continue;
+        int numero = NumeroZone;
+        if (physicalZone == PrcPhieVirtual) {
+            physicalZone = PrcPhie;
+            numero = 0;
+        }
+        TCustomZoneCPS* zone = GetPhysicalZone(physicalZone, numero, true);
+        if (zone == nullptr)
+            continue;
+        // A zone already in the list keeps its one hold.
+        if (ZoneList->IndexOf(zone->ZoneLabel()) < 0)
+            ZoneList->AddObject(zone->ZoneLabel(), zone);
+        else
+            ReleasePhysicalZone(zone);
+    }
+}
+
+TInterfacedPersistent* TEprom::GetFieldByID(TTypeZones TypeZone, int NumeroZone,
+                                            const std::string& FieldID) {
+    auto* logicalZone = dynamic_cast<TKEVLogicalZone*>(GetLogicalZone(TypeZone, NumeroZone));
+    if (logicalZone == nullptr) {
+        LogEvent(this, "GetFieldByID", "aLogicalZone=nil",
+                 Format("Erreur type zone %s=%d", TypeName(TypeZone), NumeroZone), LogAnomaly,
+                 CatEprom);
+        return nullptr;
+    }
+    return logicalZone->GetFieldByID(FieldID);
+}
+
+// ---------------------------------------------------------------------------------------
+// Callbacks of the host
+
+void TEprom::LogMissingCallback(const std::string& Source) const {
+    LogEvent(this, Source, "Fonction non définie", "", LogAnomaly, CatEprom);
+}
+
+void TEprom::SetIsAutorised(TIsAutorised FuncIsAutorised) {
+    FIsAutorised = std::move(FuncIsAutorised);
+}
+
+void TEprom::SetChargerZoneCPS(TChargerZoneCPS FuncChargerZoneCPS) {
+    FChargerZoneCPS = std::move(FuncChargerZoneCPS);
+}
+
+void TEprom::SetChargerMultipleZoneCPS(TChargerMultipleZoneCPS FuncChargerMultipleZoneCPS) {
+    FChargerMultipleZoneCPS = std::move(FuncChargerMultipleZoneCPS);
+}
+
+void TEprom::SetNextProgressStep(TNextProgressStep FuncNextStep) {
+    FFuncNextStep = std::move(FuncNextStep);
+}
+
+bool TEprom::IsAutorised(TTypeZones TypeZone) {
+    if (FIsAutorised)
+        return FIsAutorised(TypeZone);
+    LogMissingCallback("IsAutorised");
+    return false;
+}
+
+void TEprom::ChargeZoneCPS(TCustomZoneCPS* AncienneZoneCPS, TCustomZoneCPS* NouvelleZoneCPS) {
+    if (FChargerZoneCPS) {
+        FChargerZoneCPS(this, NouvelleZoneCPS);
+        return;
+    }
+    if (AncienneZoneCPS != nullptr)
+        AncienneZoneCPS->Assign(NouvelleZoneCPS);
+    LogMissingCallback("ChargeZoneCPS");
+}
+
+bool TEprom::ChargeMultipleZoneCPS(TZoneQueue* aListeZone) {
+    if (FChargerMultipleZoneCPS)
+        return FChargerMultipleZoneCPS(this, aListeZone);
+    LogMissingCallback("ChargeMultipleZoneCPS");
+    return false;
+}
+
+void TEprom::NextProgressStep(int Step, int Overall) {
+    if (FFuncNextStep)
+        FFuncNextStep(Step, Overall);
+    else
+        LogMissingCallback("NextProgressStep");
+}
+
+// ---------------------------------------------------------------------------------------
+// State and diagnostic-station link
+
+void TEprom::SetValide(bool Value) {
+    if (!Value)
+        FEtat = Etat_Invalide;
+    else if (!FIsValide)
+        FEtat = Etat_Declare;
+    FIsValide = Value;
+}
+
+TCustomZoneCPS* TEprom::GetDataSD() {
+    return FLink != nullptr ? FLink->GetPhysicalZone(PrcStationDiagnostic, 0, true) : nullptr;
+}
+
+bool TEprom::IsLockZone(TTypeZones& TypeZone, int& NumeroZone) {
+    if ((TypeZone != PrcElectrodes && TypeZone != PrcProgrammes) || FLink == nullptr)
+        return false;
+    TZoneHolder station(FLink, PrcStationDiagnostic, 0, true);
+    auto* data = station.As<IStationDiagnosticData>();
+    if (data == nullptr)
+        return false;
+    return TypeZone == PrcElectrodes ? data->IsElectrodeLocked(NumeroZone)
+                                     : data->IsProgrammeLocked(NumeroZone);
+}
+
+int TEprom::GetFirstZone(TTypeZones& TypeZone, int& NumeroZone) {
+    if (!IsLockZone(TypeZone, NumeroZone))
+        return NumeroZone;
+    const int last = MaxZone(TypeZone);
+    for (int numero = MinZone(TypeZone); numero >= 0 && numero <= last; ++numero) {
+        int candidate = numero;
+        if (!IsLockZone(TypeZone, candidate))
+            return numero;
+    }
+    return -1;
+}
+
+// ---------------------------------------------------------------------------------------
+// Answers of the generation (present faults, identification, signatures analysis, resets,
+// mapping of controller addresses) and of the description: neutral until the G20 EPROM
+// gives them.
+
+int TEprom::GetNbDefautsNonBloquants() {
+    return 0;
+}
+int TEprom::GetNbDefautsBloquants() {
+    return 0;
+}
+std::string TEprom::GetIdentifiantCPS() {
+    return {};
+}
+std::string TEprom::GetDescriptionCPS() {
+    return {};
+}
+std::unique_ptr<TCustomZoneCPS> TEprom::GetZoneCompteurFraise(int&) {
+    return nullptr;
+}
+bool TEprom::GetAvecGestionPieceParCPS() {
+    return false;
+}
+int TEprom::GetMaxSelectedCurves() {
+    return 0;
+}
+TTypeWeldingSupports TEprom::GetTypeWeldingSupport() {
+    return {};
+}
+bool TEprom::GetModeDegradeEprom() {
+    return false;
+}
+void TEprom::AnalyseSignature(TCustomZoneCPS*) {}
+void TEprom::ReinitCU(TReinitCUs, int, int, int, TStringList*) {}
+void TEprom::GetZoneByMapping(int, int, TZoneList*) {}
+void TEprom::GetDefautsPresents(TStringList*) {}
+Word TEprom::GetCausesDefauts(const std::string&, Word) {
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------
+// Zone files and reference files: neutral until the zone file operations take the streams
+// over (a stream handed to these answers is not kept).
+
+bool TEprom::SaveZoneCPSToCustomFile(TCustomZoneCPS*, TKevCustomFileStream*) {
+    return false;
+}
+
+bool TEprom::ReadZoneCPSFromCustomFile(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) {
+    if (aZone == nullptr || aFile == nullptr)
+        return false;
+    return !aZone->IsFileZone();
+}
+
+void TEprom::ReadCourbeRefHistorique(TCustomZoneCPS*, TKevCustomFileStream*) {}
+bool TEprom::PartialCopyRef() {
+    return false;
+}
+bool TEprom::SaveToNewFile(TKevCustomFileStream*) {
+    return false;
+}
+bool TEprom::SaveToNewRefFile(TKevCustomFileStream*) {
+    return false;
+}
+bool TEprom::SaveToRefFile(TKevCustomFileStream*) {
+    return false;
+}
+bool TEprom::ReadFromFile(TKevCustomFileStream*) {
+    return false;
+}
+bool TEprom::ReadFromRefFile(TKevCustomFileStream*) {
+    return false;
+}
+bool TEprom::FreeRefFile() {
+    return false;
+}
+void TEprom::CloseFile() {}
+bool TEprom::EqualsFichier(TStringList*, const std::string&) {
+    return false;
+}
+bool TEprom::SaveZoneToFile(TCustomZoneCPS*) {
+    return false;
+}
+bool TEprom::ReadZoneFromFile(TCustomZoneCPS*) {
+    return false;
+}
+std::unique_ptr<TCustomZoneCPS> TEprom::GetZoneRef(TCustomZoneCPS*) {
+    return nullptr;
+}
+bool TEprom::SaveZoneRef(TCustomZoneCPS*) {
+    return false;
+}
+std::string TEprom::GetFichierTypeEprom(const std::string&) {
+    return {};
+}
+
+// Reference curves and learning files are not available for this generation.
+bool TEprom::CreateFileAppr(bool, int, TStringList*, TStringList*, TStringList*,
+                            TTypeWeldingSupport, const std::string&, const std::string&) {
+    LogEvent(this, "CreateFileAppr", "Methode abstract", "", LogAnomaly, CatEprom);
+    return false;
+}
+
+bool TEprom::SaveCurveRef(int, Int64, const TByteVector&, const TByteVector&) {
+    LogEvent(this, "SaveCurveRef", "Methode abstract", "", LogAnomaly, CatEprom);
+    return false;
+}
+
+bool TEprom::SaveCurveRefEx(int, Int64, const TByteVector&, const TByteVector&,
+                            const TByteVector&) {
+    LogEvent(this, "SaveCurveRefEx", "Methode abstract", "", LogAnomaly, CatEprom);
+    return false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Signatures, counters, comparison and field copies: neutral until they are implemented
+// (a signature handed over is freed).
+
+TCustomZoneCPS* TEprom::GetSignature(int) {
+    return nullptr;
+}
+void TEprom::SetSignature(std::unique_ptr<TCustomZoneCPS>) {}
+void TEprom::GetZonesCompteurs(TZoneQueue*) {}
+bool TEprom::EqualsZones(TCustomEprom*, TStringList*) {
+    return false;
+}
+void TEprom::FieldsAssign(const std::vector<TInterfacedPersistent*>&, TStringList*, TStringList*) {}
+int TEprom::GetNumProg(TCustomZoneCPS*) {
+    return -1;
+}
+void TEprom::NouvelleSignature(TCustomZoneCPS*) {}
+TypesSignature TEprom::TypeSignatureIntToEnum(int) {
+    return SigProgElementaire;
+}
+int TEprom::TypeSignatureEnumToInt(TypesSignature) {
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------
+// Text export and auxiliary parameter files: neutral until they are implemented.
+
+bool TEprom::ConversionASCII(TExportTypes, const std::string&, TStringList*, TStringList*) {
+    return false;
+}
+bool TEprom::ExportFilesKEV_Motor(int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::ImportFilesKEV_Motor(int, TStringList*, const std::string&, std::string&) {
+    return false;
+}
+int TEprom::TestImportFilesKEV_Motor(int, const std::string&, std::string&) {
+    return 0;
+}
+bool TEprom::ExportFilesKEV_Transformer(int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::ImportFilesKEV_Transformer(int, TStringList*, const std::string&, std::string&) {
+    return false;
+}
+int TEprom::TestImportFilesKEV_Transformer(int, const std::string&, std::string&) {
+    return 0;
+}
+bool TEprom::ExportFilesKEV_Geometry(int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::ImportFilesKEV_Geometry(int, TStringList*, const std::string&, std::string&) {
+    return false;
+}
+int TEprom::TestImportFilesKEV_Geometry(int, const std::string&, std::string&) {
+    return 0;
+}
+bool TEprom::ExportFilesKEV_ServoGun(int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::ImportFilesKEV_ServoGun(int, TStringList*, const std::string&, std::string&) {
+    return false;
+}
+int TEprom::TestImportFilesKEV_ServoGun(int, const std::string&, std::string&) {
+    return 0;
+}
+int TEprom::TestImportFilesKEV_Appr(int, const std::string&, TListFilesKEV, std::string&) {
+    return 0;
+}
+int TEprom::TestImportMemKEV_WS(int, TStringList*, std::string&) {
+    return 0;
+}
+bool TEprom::ExportFilesKEV(int, const std::string&, TListFilesKEV, std::string&) {
+    return false;
+}
+bool TEprom::ImportFilesKEV(int, TStringList*, const std::string&, TListFilesKEV, std::string&) {
+    return false;
+}
+bool TEprom::ImportMemKEV(int, TStringList*, TStringList*, TListFilesKEV, std::string&) {
+    return false;
+}
+int TEprom::TestImportFilesKEV(int, const std::string&, TListFilesKEV, std::string&) {
+    return 0;
+}
+int TEprom::TestImportMemKEV(int, TStringList*, TListFilesKEV, std::string&) {
+    return 0;
+}
+bool TEprom::PortingFilesKEV_AWL(int, int, int, int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::PortingFilesKEV_AWAL(int, int, int, int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::PortingFilesKEV_INI(int, int, int, int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::ImportFilesKEV_AWL(int, TStringList*, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::ImportFilesKEV_AWAL(int, TStringList*, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::ImportMemKEV_WS(int, TStringList*, TStringList*, std::string&) {
+    return false;
+}
+bool TEprom::ExportFilesKEV_AWL(int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::ExportFilesKEV_AWAL(int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::ExportFilesKEV_WS(int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::PortingEpromFilesKEV_AWL(int, int, int, int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::PortingEpromFilesKEV_AWAL(int, int, int, int, const std::string&, std::string&) {
+    return false;
+}
+bool TEprom::PortingEpromFilesKEV_INI(int, int, int, int, const std::string&, std::string&) {
+    return false;
+}
+
+} // namespace g20seq

@@ -1,0 +1,231 @@
+#include "model/PayloadLayout.h"
+
+#include "model/KEVField.h"
+#include "model/ZoneCPS.h"
+#include "model/ZoneCodec.h"
+#include "support/Format.h"
+#include "support/Latin1.h"
+
+namespace g20seq {
+
+namespace {
+
+// Index of element k of an item: -1 for a plain field.
+int ElementIndex(const TPayloadItem& Item, int k) {
+    if (Item.Index < 0 && Item.Count == 1)
+        return -1;
+    return (Item.Index < 0 ? 0 : Item.Index) + k;
+}
+
+TKEVField& ItemField(const TZoneCPS& Zone, const TPayloadItem& Item, int Element) {
+    TKEVField& field = Zone.FieldByID(Item.FieldID);
+    if (Element < 0)
+        return field;
+    const auto* array = dynamic_cast<const IKEVArrayField*>(&field);
+    TKEVField* element = array != nullptr ? array->GetField(Element) : nullptr;
+    if (element == nullptr)
+        throw Exception(Format("Unable to access field: %s[%d]", Item.FieldID, Element));
+    return *element;
+}
+
+[[noreturn]] void NotANumber(const TKEVField& Field) {
+    throw EFieldError(Format(SFieldTypeAccess, Field.GetFieldID(), "Integer"));
+}
+
+bool IsSigned(const TKEVField& Field) {
+    return dynamic_cast<const IRawSignedNumericField*>(&Field) != nullptr;
+}
+
+Int64 RawOf(const TKEVField& Field, int Width) {
+    if (const auto* raw = dynamic_cast<const IRawNumericField*>(&Field))
+        return raw->GetRawValue();
+    if (const auto* raw = dynamic_cast<const IRawSignedNumericField*>(&Field))
+        return raw->GetRawValue();
+    if (const auto* address = dynamic_cast<const IKEVAddressField*>(&Field); address && Width == 4)
+        return address->GetAddress();
+    NotANumber(Field);
+}
+
+void SetRawOf(TKEVField& Field, int Width, Int64 Value) {
+    if (auto* raw = dynamic_cast<IRawNumericField*>(&Field))
+        return raw->SetRawValue(Value);
+    if (auto* raw = dynamic_cast<IRawSignedNumericField*>(&Field))
+        return raw->SetRawValue(Value);
+    if (auto* address = dynamic_cast<IKEVAddressField*>(&Field); address && Width == 4)
+        return address->SetAddress(static_cast<LongWord>(Value));
+    NotANumber(Field);
+}
+
+// The bits of Value within Width bytes; a value that does not fit raises the range error.
+// Signed values are written in two's complement.
+LongWord FitBytes(Int64 Value, int Width, bool Signed) {
+    const int bits = 8 * Width;
+    const Int64 low = Signed ? -(Int64{1} << (bits - 1)) : 0;
+    const Int64 high = Signed ? (Int64{1} << (bits - 1)) - 1 : (Int64{1} << bits) - 1;
+    if (Value < low || Value > high)
+        throw ERangeError();
+    return static_cast<LongWord>(Value);
+}
+
+void PutNumber(TByteArray& Trame, int Index, int Width, LongWord Value) {
+    switch (Width) {
+    case 1:
+        return PutByte(Trame, Index, static_cast<Byte>(Value));
+    case 2:
+        return PutWord(Trame, Index, static_cast<Word>(Value));
+    case 4:
+        return PutLong(Trame, Index, Value);
+    default:
+        throw ERangeError();
+    }
+}
+
+LongWord GetNumber(const TByteArray& Trame, int Index, int Width) {
+    switch (Width) {
+    case 1:
+        return GetByte(Trame, Index);
+    case 2:
+        return GetWord(Trame, Index);
+    case 4:
+        return GetLong(Trame, Index);
+    default:
+        throw ERangeError();
+    }
+}
+
+// Sign extension of a two's complement value of Width bytes.
+Int64 Signed(LongWord Value, int Width) {
+    const int bits = 8 * Width;
+    const Int64 value = Value;
+    return value >= (Int64{1} << (bits - 1)) ? value - (Int64{1} << bits) : value;
+}
+
+// Constants of any width: the low 32 bits of Value at the end, zeros before.
+void PutConstant(TByteArray& Trame, int Index, const TPayloadItem& Item) {
+    for (int i = 0; i < Item.Width; ++i) {
+        const int shift = 8 * (Item.Width - 1 - i);
+        PutByte(Trame, Index + i, shift < 32 ? static_cast<Byte>(Item.Value >> shift) : 0);
+    }
+}
+
+LongWord BitMask(const TPayloadItem& Item) {
+    return (LongWord{1} << Item.BitCount) - 1;
+}
+
+void EncodeText(TByteArray& Trame, int Index, int Width, Byte Pad, const std::string& Text) {
+    const std::string bytes = Utf8ToLatin1(Text);
+    if (static_cast<int>(bytes.size()) > Width)
+        throw ERangeError();
+    for (int i = 0; i < Width; ++i)
+        PutByte(Trame, Index + i,
+                i < static_cast<int>(bytes.size()) ? static_cast<Byte>(bytes[i]) : Pad);
+}
+
+std::string DecodeText(const TByteArray& Trame, int Index, int Width) {
+    std::string bytes;
+    for (int i = 0; i < Width; ++i)
+        bytes += static_cast<char>(GetByte(Trame, Index + i));
+    return Latin1ToUtf8(TrimRight(bytes));
+}
+
+// The first row of a bit-packed byte clears it; later rows of the same byte add to it.
+bool StartsByte(std::span<const TPayloadItem> Items, std::size_t i) {
+    return i == 0 || Items[i - 1].Kind != TPayloadKind::Bits ||
+           Items[i - 1].Offset != Items[i].Offset;
+}
+
+void EncodeItem(const TZoneCPS& Zone, TByteArray& Trame, int Start,
+                std::span<const TPayloadItem> Items, std::size_t i, int& Position) {
+    const TPayloadItem& item = Items[i];
+    Position = Start + item.Offset;
+    switch (item.Kind) {
+    case TPayloadKind::Number:
+        for (int k = 0; k < item.Count; ++k) {
+            Position = Start + item.Offset + k * item.Width;
+            const TKEVField& field = ItemField(Zone, item, ElementIndex(item, k));
+            PutNumber(Trame, Position, item.Width,
+                      FitBytes(RawOf(field, item.Width), item.Width, IsSigned(field)));
+        }
+        return;
+    case TPayloadKind::Bits: {
+        const Int64 value = RawOf(ItemField(Zone, item, ElementIndex(item, 0)), 1);
+        if (value < 0 || value > static_cast<Int64>(BitMask(item)))
+            throw ERangeError();
+        const Byte current = StartsByte(Items, i) ? 0 : GetByte(Trame, Position);
+        PutByte(Trame, Position, static_cast<Byte>(current | (value << item.Bit)));
+        return;
+    }
+    case TPayloadKind::Text:
+        for (int k = 0; k < item.Count; ++k) {
+            Position = Start + item.Offset + k * item.Width;
+            EncodeText(Trame, Position, item.Width, item.Pad,
+                       ItemField(Zone, item, ElementIndex(item, k)).GetAsString());
+        }
+        return;
+    case TPayloadKind::Constant:
+        return PutConstant(Trame, Position, item);
+    case TPayloadKind::Skip:
+        return;
+    }
+}
+
+void DecodeItem(TZoneCPS& Zone, const TByteArray& Trame, int Start, const TPayloadItem& Item,
+                int& Offset) {
+    Offset = Start + Item.Offset;
+    switch (Item.Kind) {
+    case TPayloadKind::Number:
+        for (int k = 0; k < Item.Count; ++k) {
+            Offset = Start + Item.Offset + k * Item.Width;
+            TKEVField& field = ItemField(Zone, Item, ElementIndex(Item, k));
+            const LongWord bytes = GetNumber(Trame, Offset, Item.Width);
+            SetRawOf(field, Item.Width, IsSigned(field) ? Signed(bytes, Item.Width) : bytes);
+        }
+        return;
+    case TPayloadKind::Bits:
+        SetRawOf(ItemField(Zone, Item, ElementIndex(Item, 0)), 1,
+                 GetByte(Trame, Offset) >> Item.Bit & BitMask(Item));
+        return;
+    case TPayloadKind::Text:
+        for (int k = 0; k < Item.Count; ++k) {
+            Offset = Start + Item.Offset + k * Item.Width;
+            ItemField(Zone, Item, ElementIndex(Item, k))
+                .SetAsString(DecodeText(Trame, Offset, Item.Width));
+        }
+        return;
+    case TPayloadKind::Constant:
+    case TPayloadKind::Skip:
+        return;
+    }
+}
+
+} // namespace
+
+int TPayloadLayout::Encode(const TZoneCPS& Zone, TByteArray& Trame, int Start) const {
+    int position = Start;
+    return Encode(Zone, Trame, Start, position);
+}
+
+int TPayloadLayout::Encode(const TZoneCPS& Zone, TByteArray& Trame, int Start,
+                           int& Position) const {
+    Position = Start;
+    for (std::size_t i = 0; i < FItems.size(); ++i)
+        EncodeItem(Zone, Trame, Start, FItems, i, Position);
+    return Start + FSize;
+}
+
+int TPayloadLayout::Decode(TZoneCPS& Zone, const TByteArray& Trame, int Start, int& Offset) const {
+    Offset = Start;
+    for (const TPayloadItem& item : FItems)
+        DecodeItem(Zone, Trame, Start, item, Offset);
+    return FSize;
+}
+
+TErreurSerie TPayloadLayout::DecodeZone(TZoneCPS& Zone, const TByteArray& Trame,
+                                        int LngTrame) const {
+    return DecodeIntoCopy(Zone, Trame, LngTrame,
+                          [this](TZoneCPS& Copy, const TByteArray& Data, int& Offset) {
+                              return Decode(Copy, Data, 0, Offset);
+                          });
+}
+
+} // namespace g20seq

@@ -1,0 +1,406 @@
+#include "model/ZoneCPS.h"
+
+#include "entry/CustomEprom.h"
+#include "entry/ProtocolInterface.h"
+#include "model/DataProxy.h"
+#include "model/KEVField.h"
+#include "model/KEVTabSheet.h"
+#include "support/Exceptions.h"
+#include "support/Format.h"
+
+#include <algorithm>
+#include <typeinfo>
+
+namespace g20seq {
+
+namespace {
+
+constexpr int LogNotice = 1;
+
+// Raw access to an unsigned or signed numeric field through its raw interface.
+template <class Fn> auto WithRawField(TKEVField& Field, Fn Action) {
+    if (auto* raw = dynamic_cast<IRawNumericField*>(&Field))
+        return Action(*raw);
+    if (auto* raw = dynamic_cast<IRawSignedNumericField*>(&Field))
+        return Action(*raw);
+    throw EFieldError(Format(SFieldTypeAccess, Field.GetFieldID(), "Integer"));
+}
+
+} // namespace
+
+TZoneCPS::TZoneCPS(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                   TInterfacedPersistent* aLogicalZone)
+    : TCustomZoneCPS(AOwner, TypeZone, Numero), FFieldList(true) {
+    SetLogicalZone(aLogicalZone);
+    if (IZoneProtocole* protocole = ZoneProtocole(nullptr))
+        SetTailles(protocole->GetTailleSendZone(), protocole->GetTailleReceiveZone());
+    FFieldList.SetCaseSensitive(true);
+    FFieldList.SetDuplicates(TDuplicates::dupError);
+    FFieldList.SetSorted(true);
+}
+
+TZoneCPS::~TZoneCPS() {
+    TLockGuard lock(FZoneCriticalSection);
+    UnlinkFields();
+    FFieldList.Clear();
+}
+
+std::string TZoneCPS::ClassName() const {
+    return "TZoneCPS";
+}
+
+void TZoneCPS::Assign(const TPersistent* Source) {
+    const auto* zone = dynamic_cast<const TCustomZoneCPS*>(Source);
+    if (zone == nullptr) {
+        TCustomZoneCPS::Assign(Source);
+        return;
+    }
+    TLockGuard lock(FZoneCriticalSection);
+    if (zone->GetOwner() != GetOwner()) {
+        LogEvent(this, "TZoneCPS.Assign", "DestOwner <> SourceOwner", "", LogError, CatZRT);
+        return;
+    }
+    AssignCustomZone(*zone);
+    const auto* source = dynamic_cast<const TZoneCPS*>(zone);
+    if (source == nullptr)
+        return;
+    const int count = std::min(GetFieldCount(), source->GetFieldCount());
+    for (int i = 0; i < count; ++i)
+        GetFields(i)->Assign(source->GetFields(i));
+}
+
+Byte TZoneCPS::GetNumeroCPS() const {
+    TCustomEprom* eprom = GetEprom();
+    return eprom != nullptr ? eprom->GetNumeroCPS() : 0;
+}
+
+TInterfacedPersistent* TZoneCPS::GetLogicalZone() const {
+    return FLogicalZone;
+}
+
+TKEVField* TZoneCPS::GetFieldByID(const std::string& FieldID) const {
+    TLockGuard lock(FZoneCriticalSection);
+    int index = 0;
+    if (FFieldList.Find(FieldID, index))
+        return static_cast<TKEVField*>(FFieldList.Objects(index));
+    LogEvent(this, "GetFieldByID", FieldID + " non trouvé",
+             Format("Erreur type zone %s=%d", TypeZoneName(GetTypeZone()), GetNumeroZone()),
+             LogAnomaly, CatZRT);
+    return nullptr;
+}
+
+TKEVField* TZoneCPS::GetFields(int Index) const {
+    TLockGuard lock(FZoneCriticalSection);
+    return static_cast<TKEVField*>(FFieldList.Objects(Index));
+}
+
+int TZoneCPS::GetFieldCount() const {
+    TLockGuard lock(FZoneCriticalSection);
+    return FFieldList.Count();
+}
+
+void TZoneCPS::SetLogicalZone(TInterfacedPersistent* Value) {
+    FLogicalZone = Value;
+}
+
+std::unique_ptr<TCustomZoneCPS> TZoneCPS::Create(TPersistent* AOwner, TTypeZones TypeZone,
+                                                 Word Numero,
+                                                 TInterfacedPersistent* aLogicalZone) const {
+    // A zone class that does not create its own kind would silently duplicate into a
+    // plain TZoneCPS: refuse instead.
+    if (typeid(*this) != typeid(TZoneCPS))
+        throw EAbstractError();
+    return std::make_unique<TZoneCPS>(AOwner, TypeZone, Numero, aLogicalZone);
+}
+
+std::unique_ptr<TCustomZoneCPS> TZoneCPS::CreateSameZone() const {
+    return CreateSame();
+}
+
+std::unique_ptr<TCustomZoneCPS> TZoneCPS::CreateSame() const {
+    return Create(GetOwner(), GetTypeZone(), GetNumeroZone(), nullptr);
+}
+
+bool TZoneCPS::IsFileZone() const {
+    IZoneProtocole* protocole = ZoneProtocole("IsFileZone");
+    return protocole != nullptr && protocole->IsFileZone();
+}
+
+bool TZoneCPS::IsZoneMultiple() const {
+    IZoneProtocole* protocole = ZoneProtocole("IsZoneMultiple");
+    return protocole != nullptr && protocole->IsZoneMultiple();
+}
+
+IZoneProtocole* TZoneCPS::ZoneProtocole(const char* Source) const {
+    auto log = [&](const char* Where, const char* Text) {
+        if (Source != nullptr)
+            LogEvent(this, Where, Text, "", LogAnomaly, CatZRT);
+    };
+    TCustomEprom* eprom = GetEprom();
+    if (eprom == nullptr) {
+        log("Protocole", "FOwner");
+        return nullptr;
+    }
+    IProtocoleModel* model = eprom->GetProtocole();
+    if (model == nullptr) {
+        log("Protocole", "Protocole = nil");
+        return nullptr;
+    }
+    IZoneProtocole* protocole = model->GetZoneProtocole(GetTypeZone());
+    if (protocole == nullptr)
+        log(Source, "ZoneProtocole = nil");
+    return protocole;
+}
+
+namespace {
+
+// Holds the template zone of a comparison for the duration of the comparison.
+class TZoneTemplate {
+public:
+    explicit TZoneTemplate(TCustomEprom* Eprom, const TCustomZoneCPS& Zone)
+        : FEprom(Eprom),
+          FZone(Eprom != nullptr
+                    ? Eprom->GetPhysicalZone(Zone.GetTypeZone(), Zone.GetNumeroZone(), true)
+                    : nullptr) {}
+    ~TZoneTemplate() {
+        if (FZone != nullptr)
+            FEprom->ReleasePhysicalZone(FZone);
+    }
+    TZoneTemplate(const TZoneTemplate&) = delete;
+    TZoneTemplate& operator=(const TZoneTemplate&) = delete;
+
+    // Whether field Index takes part: linked (and compared, for a detailed comparison)
+    // in the template. Without a template every field takes part.
+    bool Shows(int Index, bool Details) const {
+        if (FZone == nullptr)
+            return true;
+        if (Index >= FZone->GetFieldCount())
+            return false;
+        const TKEVField* field = FZone->GetFields(Index);
+        return field->GetLinked() && (!Details || field->GetCompared());
+    }
+
+private:
+    TCustomEprom* FEprom;
+    TCustomZoneCPS* FZone;
+};
+
+} // namespace
+
+bool TZoneCPS::Equals(const TPersistent* Other) const {
+    return CompareZone(Other, nullptr, false);
+}
+
+bool TZoneCPS::EqualsDetails(const TPersistent* Other, TStringList* ListeDifferences) const {
+    return CompareZone(Other, ListeDifferences, true);
+}
+
+bool TZoneCPS::CompareZone(const TPersistent* Other, TStringList* ListeDifferences,
+                           bool Details) const {
+    const auto* other = dynamic_cast<const TZoneCPS*>(Other);
+    if (other == nullptr || other->GetTypeZone() != GetTypeZone() ||
+        other->GetNumeroZone() != GetNumeroZone())
+        return false;
+    // The template is taken before the zone lock: the EPROM's access lock is never taken
+    // inside a zone lock.
+    const TZoneTemplate zoneTemplate(GetEprom(), *this);
+    TLockGuard lock(FZoneCriticalSection);
+    bool result = true;
+    for (int i = 0; i < GetFieldCount(); ++i) {
+        if (zoneTemplate.Shows(i, Details))
+            result = CompareField(*other, i, Details ? ListeDifferences : nullptr,
+                                  Details ? "EqualsDetails" : "Equals") &&
+                     result;
+    }
+    return result;
+}
+
+bool TZoneCPS::CompareField(const TZoneCPS& Other, int Index, TStringList* ListeDifferences,
+                            const char* Source) const {
+    const TKEVField* field = GetFields(Index);
+    try {
+        if (Index >= Other.GetFieldCount())
+            return false;
+        return field->EqualsDetails(Other.GetFields(Index), ListeDifferences);
+    } catch (const std::exception&) {
+        LogEvent(this, Source,
+                 Format("aISourceField.EqualsDetails : Type zone %s=%d, Field:%s",
+                        TypeZoneName(GetTypeZone()), GetNumeroZone(), field->GetFieldID()),
+                 "", LogAnomaly, CatZRT);
+        return true;
+    }
+}
+
+bool TZoneCPS::SaisieZoneCPS(void*, void*) {
+    return true;
+}
+
+std::string TZoneCPS::NomChamp(const std::string& IDChamp) const {
+    LogEvent(this, "NomChamp", "Cette méthode manque dans la classe dérivée de TZoneCPS",
+             Format("IDChamp = %s", IDChamp), LogNotice, CatZRT);
+    return IDChamp;
+}
+
+std::string TZoneCPS::DetailChamp(const std::string& IDChamp, const std::string& Valeur) const {
+    std::string idZone;
+    std::string idValeur;
+    return DetailIDChamp(IDChamp, Valeur, idZone, idValeur);
+}
+
+std::string TZoneCPS::DetailIDChamp(const std::string& IDChamp, const std::string& Valeur,
+                                    std::string& IDZone, std::string& IDValeur) const {
+    // Array elements ("IDTempsSoudage[3]") share the captions of their array.
+    const std::string::size_type bracket = IDChamp.rfind('[');
+    const std::string id = bracket == std::string::npos ? IDChamp : IDChamp.substr(0, bracket);
+    int number = 0;
+    if (!TryStrToInt(Valeur, number)) {
+        DetailIDChamp(id, 0, IDZone, IDValeur);
+        IDValeur.clear();
+        return Valeur;
+    }
+    const std::string caption = DetailIDChamp(id, number, IDZone, IDValeur);
+    return caption.empty() ? Valeur : caption;
+}
+
+TZoneCPS* TZoneCPS::GetZoneMaxi() const {
+    return nullptr;
+}
+
+TZoneCPS* TZoneCPS::GetZoneMini() const {
+    return nullptr;
+}
+
+TZoneCPS* TZoneCPS::GetZoneRAZ() const {
+    return nullptr;
+}
+
+std::string TZoneCPS::NomZone() const {
+    return NomZone(GetTypeZone(), IsZoneMultiple() ? GetNumeroZone() : -1);
+}
+
+std::string TZoneCPS::DetailValeurChamp(const std::string&, int, std::string& IDZone,
+                                        std::string&) const {
+    IDZone.clear();
+    return "";
+}
+
+std::string TZoneCPS::DetailIDChamp(const std::string& IDChamp, int Valeur, std::string& IDZone,
+                                    std::string& IDValeur) const {
+    return DetailValeurChamp(IDChamp, Valeur, IDZone, IDValeur);
+}
+
+std::string TZoneCPS::DetailIDChamp(const std::string& IDChamp, int Valeur) const {
+    std::string idZone;
+    std::string idValeur;
+    return DetailIDChamp(IDChamp, Valeur, idZone, idValeur);
+}
+
+TKEVField* TZoneCPS::AddField(std::unique_ptr<TKEVField> Field) {
+    return InsertField("", std::move(Field), false);
+}
+
+TKEVField* TZoneCPS::InsertField(const std::string& RefFieldID, std::unique_ptr<TKEVField> Field,
+                                 bool ForceField) {
+    if (Field == nullptr)
+        return nullptr;
+    TLockGuard lock(FZoneCriticalSection);
+    TKEVField* field = Field.get();
+    FFieldList.AddObject(field->GetFieldID(), field);
+    Field.release();
+    field->Link(RefFieldID, ForceField);
+    return field;
+}
+
+TKEVField& TZoneCPS::FieldByID(const std::string& FieldID) const {
+    TKEVField* field = GetFieldByID(FieldID);
+    if (field == nullptr)
+        throw Exception(Format("Unable to access field: %s", FieldID));
+    return *field;
+}
+
+Int64 TZoneCPS::GetRawValue(const std::string& FieldID) const {
+    return WithRawField(FieldByID(FieldID), [](auto& raw) -> Int64 { return raw.GetRawValue(); });
+}
+
+void TZoneCPS::SetRawValue(const std::string& FieldID, Int64 Value) {
+    WithRawField(FieldByID(FieldID), [Value](auto& raw) { raw.SetRawValue(Value); });
+}
+
+Int64 TZoneCPS::GetRawMin(const std::string& FieldID) const {
+    return WithRawField(FieldByID(FieldID), [](auto& raw) -> Int64 { return raw.GetRawMin(); });
+}
+
+Int64 TZoneCPS::GetRawMax(const std::string& FieldID) const {
+    return WithRawField(FieldByID(FieldID), [](auto& raw) -> Int64 { return raw.GetRawMax(); });
+}
+
+int TZoneCPS::GetAsInteger(const std::string& FieldID) const {
+    return FieldByID(FieldID).GetAsInteger();
+}
+
+void TZoneCPS::SetAsInteger(const std::string& FieldID, int Value) {
+    FieldByID(FieldID).SetAsInteger(Value);
+}
+
+double TZoneCPS::GetAsFloat(const std::string& FieldID) const {
+    return FieldByID(FieldID).GetAsFloat();
+}
+
+void TZoneCPS::SetAsFloat(const std::string& FieldID, double Value) {
+    FieldByID(FieldID).SetAsFloat(Value);
+}
+
+bool TZoneCPS::GetAsBoolean(const std::string& FieldID) const {
+    return FieldByID(FieldID).GetAsBoolean();
+}
+
+void TZoneCPS::SetAsBoolean(const std::string& FieldID, bool Value) {
+    FieldByID(FieldID).SetAsBoolean(Value);
+}
+
+std::string TZoneCPS::GetAsString(const std::string& FieldID) const {
+    return FieldByID(FieldID).GetAsString();
+}
+
+void TZoneCPS::SetAsString(const std::string& FieldID, const std::string& Value) {
+    FieldByID(FieldID).SetAsString(Value);
+}
+
+std::string TZoneCPS::DetailParPosition(const std::string& Section, std::span<const TIDZone> Table,
+                                        const std::string& IDChamp, int Valeur,
+                                        std::string& IDValeur) const {
+    if (Valeur < 0 || static_cast<std::size_t>(Valeur) >= Table.size()) {
+        IDValeur.clear();
+        LogEvent(this, "DetailValeurChamp", Format("Champ %s , Valeur = %d", IDChamp, Valeur), "",
+                 LogAnomaly, CatZRT);
+        return "";
+    }
+    const TIDZone& entry = Table[static_cast<std::size_t>(Valeur)];
+    IDValeur = entry.IDZone;
+    return Translate(Section, entry.IDZone, entry.Libelle);
+}
+
+bool TZoneCPS::DetailParCle(const std::string& Section, std::span<const TIDZone> Table,
+                            const std::string& Key, std::string& Caption, std::string& IDValeur) {
+    const auto entry = std::find_if(Table.begin(), Table.end(),
+                                    [&Key](const TIDZone& e) { return Key == e.IDZone; });
+    if (entry == Table.end()) {
+        Caption.clear();
+        IDValeur.clear();
+        return false;
+    }
+    IDValeur = entry->IDZone;
+    Caption = Translate(Section, entry->IDZone, entry->Libelle);
+    return true;
+}
+
+void TZoneCPS::UnlinkFields() {
+    for (int i = 0; i < FFieldList.Count(); ++i) {
+        auto* field = static_cast<TKEVField*>(FFieldList.Objects(i));
+        TKEVTabSheet* sheet = field->ParentSheet();
+        if (sheet != nullptr && sheet->GetFieldByID(field->GetFieldID()) == field)
+            sheet->DeleteField(field);
+    }
+}
+
+} // namespace g20seq

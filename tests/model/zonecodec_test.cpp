@@ -1,0 +1,216 @@
+#include "model/KEVNumericFields.h"
+#include "model/KEVStringFields.h"
+#include "model/PayloadLayout.h"
+#include "model/ZoneCPS.h"
+#include "model/ZoneCodec.h"
+#include "support/FakeDataProxy.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+namespace g20seq {
+namespace {
+
+// A zone with one field of each kind a payload carries.
+class TTestZone : public TZoneCPS {
+public:
+    TTestZone(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+              TInterfacedPersistent* aLogicalZone)
+        : TZoneCPS(AOwner, TypeZone, Numero, aLogicalZone) {
+        Integer("IDMot1", 0, 65535);
+        Integer("IDMot2", 0, 65535);
+        Integer("IDMot3", 0, 1000);
+        Integer("IDOctet", 0, 300);
+        Integer("IDMode", 0, 3);
+        AddField(std::make_unique<TKEVBooleanField>("IDBit0", this, nullptr, false));
+        AddField(std::make_unique<TKEVBooleanField>("IDBit7", this, nullptr, false));
+        AddField(std::make_unique<TKEVStringField>("IDNom", this, nullptr, "", 6));
+        AddField(std::make_unique<TKEVStringField>("IDCode", this, nullptr, "", 4));
+        auto table = std::make_unique<TKEVArrayField>("IDTable", 3, this, nullptr);
+        for (int i = 0; i < 3; ++i)
+            table->SetField(
+                i, std::make_unique<TKEVIntegerField>("IDTable", this, nullptr, 0, 65535, 0, 1.0));
+        AddField(std::move(table));
+        AddField(std::make_unique<TKEVAddressField>("IDAdresse", this, nullptr, "0.0.0.0"));
+        AddField(std::make_unique<TKEVSignedIntegerField>("IDSigne", this, nullptr, -1000, 1000, 0,
+                                                          1.0));
+    }
+
+    std::string ClassName() const override { return "TTestZone"; }
+    std::string NomChamp(const std::string& IDChamp) const override { return IDChamp; }
+    std::unique_ptr<TCustomZoneCPS> Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                                           TInterfacedPersistent* aLogicalZone) const override {
+        return std::make_unique<TTestZone>(AOwner, TypeZone, Numero, aLogicalZone);
+    }
+
+private:
+    void Integer(const char* ID, int Min, int Max) {
+        AddField(std::make_unique<TKEVIntegerField>(ID, this, nullptr, Min, Max, Min, 1.0));
+    }
+};
+
+using namespace payload;
+
+constexpr std::array<TPayloadItem, 3> WordItems = {Number(0, 2, "IDMot1"), Number(2, 2, "IDMot2"),
+                                                   Number(4, 2, "IDMot3")};
+constexpr TPayloadLayout WordLayout(WordItems);
+
+constexpr std::array<TPayloadItem, 15> FullItems = {
+    Number(0, 2, "IDMot1"),      Number(2, 2, "IDMot2"),
+    Number(4, 2, "IDMot3"),      Number(6, 1, "IDOctet"),
+    Bits(7, 7, "IDBit7"),        Bits(7, 2, "IDMode", 2),
+    Bits(7, 0, "IDBit0"),        Text(8, 6, "IDNom"),
+    Text(14, 4, "IDCode", 0),    Number(18, 2, "IDTable", 0, 3),
+    Number(24, 4, "IDAdresse"),  Number(28, 2, "IDSigne"),
+    Constant(30, 2, 0xABCD),     Skip(32, 1),
+    Number(33, 1, "IDTable", 2),
+};
+constexpr TPayloadLayout FullLayout(FullItems);
+
+std::unique_ptr<TByteArray> Payload(std::initializer_list<int> Bytes) {
+    auto trame = std::make_unique<TByteArray>();
+    int i = 0;
+    for (int b : Bytes)
+        (*trame)[i++] = static_cast<Byte>(b);
+    return trame;
+}
+
+TEST(PayloadLayout, RoundTripsEveryItemKind) {
+    TTestZone zone(nullptr, PrcApprentissage, 1, nullptr);
+    zone.SetRawValue("IDMot1", 0x1234);
+    zone.SetRawValue("IDMot3", 1000);
+    zone.SetRawValue("IDOctet", 0xC8);
+    zone.SetAsBoolean("IDBit7", true);
+    zone.SetRawValue("IDMode", 2);
+    zone.SetAsString("IDNom", "Aé");
+    zone.SetAsString("IDCode", "XY");
+    zone.SetAsString("IDAdresse", "192.168.1.20");
+    zone.SetRawValue("IDSigne", -2);
+    auto& table = dynamic_cast<TKEVArrayField&>(zone.FieldByID("IDTable"));
+    dynamic_cast<IRawNumericField*>(table.GetField(1))->SetRawValue(0x0102);
+    dynamic_cast<IRawNumericField*>(table.GetField(2))->SetRawValue(0x7F);
+
+    auto trame = std::make_unique<TByteArray>();
+    trame->fill(0xEE);
+    EXPECT_EQ(FullLayout.Size(), 34);
+    ASSERT_EQ(FullLayout.Encode(zone, *trame, 0), 34);
+    const std::array<int, 34> expected = {0x12, 0x34, 0x00, 0x00, 0x03, 0xE8, 0xC8, 0x88, 'A',
+                                          0xE9, ' ',  ' ',  ' ',  ' ',  'X',  'Y',  0x00, 0x00,
+                                          0x00, 0x00, 0x01, 0x02, 0x00, 0x7F, 192,  168,  1,
+                                          20,   0xFF, 0xFE, 0xAB, 0xCD, 0xEE, 0x7F};
+    for (int i = 0; i < 34; ++i)
+        EXPECT_EQ((*trame)[i], expected[i]) << "byte " << i;
+
+    TTestZone other(nullptr, PrcApprentissage, 1, nullptr);
+    ASSERT_EQ(FullLayout.DecodeZone(other, *trame, 34), SerSansErreur);
+    for (int i = 0; i < zone.GetFieldCount(); ++i)
+        EXPECT_TRUE(zone.GetFields(i)->EqualsDetails(other.GetFields(i), nullptr))
+            << zone.GetFields(i)->GetFieldID();
+    EXPECT_EQ(other.GetAsString("IDNom"), "Aé");
+    EXPECT_EQ(other.GetRawValue("IDSigne"), -2);
+}
+
+TEST(PayloadLayout, EncodeRefusesWhatDoesNotFit) {
+    TTestZone zone(nullptr, PrcApprentissage, 1, nullptr);
+    auto trame = std::make_unique<TByteArray>();
+    // A 16-bit first value at the last index of the buffer.
+    EXPECT_THROW(WordLayout.Encode(zone, *trame, MaxBuffer - 1), ERangeError);
+    EXPECT_EQ(WordLayout.Encode(zone, *trame, MaxBuffer - 6), MaxBuffer);
+
+    zone.SetRawValue("IDOctet", 256); // one byte in the payload
+    int position = 0;
+    EXPECT_THROW(FullLayout.Encode(zone, *trame, 10, position), ERangeError);
+    EXPECT_EQ(position, 16);
+    zone.SetRawValue("IDOctet", 0);
+    auto& table = dynamic_cast<TKEVArrayField&>(zone.FieldByID("IDTable"));
+    dynamic_cast<IRawNumericField*>(table.GetField(2))->SetRawValue(256);
+    EXPECT_THROW(FullLayout.Encode(zone, *trame, 0), ERangeError);
+}
+
+TEST(ZoneCodec, RefusedPayloadIsLoggedAndLeavesTheZoneUnchanged) {
+    testkit::FakeDataProxy proxy;
+    TTestZone zone(nullptr, PrcApprentissage, 1, nullptr);
+    zone.SetRawValue("IDMot1", 7);
+
+    // The third word, 0x03E9 = 1001, is above its field's maximum.
+    auto trame = Payload({0x00, 0x01, 0x00, 0x02, 0x03, 0xE9});
+    EXPECT_EQ(WordLayout.DecodeZone(zone, *trame, 6), SerErrDonnees);
+    EXPECT_EQ(zone.GetRawValue("IDMot1"), 7);
+    ASSERT_EQ(proxy.Logs().size(), 1u);
+    const testkit::LogEntry entry = proxy.Logs()[0];
+    EXPECT_EQ(entry.Source, "SerialDecode");
+    EXPECT_EQ(entry.Text1, "Erreur decodage Offset 4 (03/E9)");
+    EXPECT_EQ(entry.Text2, "LngTrame 6 Trame 00 01 00 02 03 E9");
+    EXPECT_EQ(entry.Level, 2);
+    EXPECT_EQ(entry.Category, "ZRT Handling");
+
+    // One byte short or long: refused without a decoding error.
+    proxy.ClearLogs();
+    (*trame)[4] = 0x00;
+    (*trame)[5] = 0x05;
+    EXPECT_EQ(WordLayout.DecodeZone(zone, *trame, 5), SerErrDonnees);
+    EXPECT_EQ(WordLayout.DecodeZone(zone, *trame, 7), SerErrDonnees);
+    EXPECT_EQ(zone.GetRawValue("IDMot1"), 7);
+    EXPECT_TRUE(proxy.Logs().empty());
+
+    EXPECT_EQ(WordLayout.DecodeZone(zone, *trame, 6), SerSansErreur);
+    EXPECT_EQ(zone.GetRawValue("IDMot1"), 1);
+    EXPECT_EQ(zone.GetRawValue("IDMot3"), 5);
+}
+
+TEST(ZoneCodec, ReaderOfTheZoneClassDecodesIntoACopy) {
+    testkit::FakeDataProxy proxy;
+    TTestZone zone(nullptr, PrcApprentissage, 1, nullptr);
+    auto trame = Payload({0x12, 0x34});
+    const TTestZone* seen = nullptr;
+    const auto reader = [&](TTestZone& Copy, const TByteArray& Data, int& Offset) {
+        seen = &Copy;
+        Offset = 0;
+        Copy.SetRawValue("IDMot2", GetWord(Data, Offset));
+        Offset = 2;
+        return 2;
+    };
+    EXPECT_EQ(DecodeIntoCopy(zone, *trame, 2, reader), SerSansErreur);
+    EXPECT_NE(seen, &zone);
+    EXPECT_EQ(zone.GetRawValue("IDMot2"), 0x1234);
+
+    // A read past the end of the buffer is a decoding error at its offset.
+    const auto overrun = [](TTestZone&, const TByteArray& Data, int& Offset) {
+        Offset = MaxBuffer - 1;
+        return static_cast<int>(GetWord(Data, Offset));
+    };
+    EXPECT_EQ(DecodeIntoCopy(zone, *trame, 2, overrun), SerErrDonnees);
+    EXPECT_EQ(proxy.Logs().at(0).Text1, "Erreur decodage Offset 32767 (00/00)");
+}
+
+class TStatusZone : public TReadOnlyZone<TTestZone> {
+public:
+    using TReadOnlyZone::TReadOnlyZone;
+};
+
+class TCommandZone : public TWriteOnlyZone<TTestZone> {
+public:
+    using TWriteOnlyZone::TWriteOnlyZone;
+};
+
+TEST(ZoneCodec, FixedAnswersOfZonesWithoutSomeForms) {
+    testkit::FakeDataProxy proxy;
+    auto trame = std::make_unique<TByteArray>();
+    TStatusZone status(nullptr, PrcDiagnostic, 0, nullptr);
+    EXPECT_EQ(status.SerialEncode(*trame, 10, 20), 0);
+    EXPECT_EQ(status.FileEncode(*trame, 10, 20), 0);
+    EXPECT_EQ(status.FileDecode(*trame, 20), SerErrZoneRead);
+
+    TCommandZone command(nullptr, PrcAcquittements, 0, nullptr);
+    EXPECT_EQ(command.SerialDecode(*trame, 3), SerErrDonnees);
+    ASSERT_EQ(proxy.Logs().size(), 1u);
+    EXPECT_EQ(proxy.Logs()[0].Source, "SerialDecode");
+    EXPECT_EQ(proxy.Logs()[0].Text1, "LngTrame = 3");
+    EXPECT_EQ(proxy.Logs()[0].Text2, "Ne devrait jamais être décodée (SerErrDonnees)");
+    EXPECT_EQ(command.FileDecode(*trame, 3), SerErrZoneRead);
+}
+
+} // namespace
+} // namespace g20seq
