@@ -4,7 +4,7 @@
 // answers.
 #pragma once
 
-#include "entry/G20SeqExport.h"
+#include "support/G20SeqExport.h"
 #include "support/Object.h"
 
 namespace g20seq {
