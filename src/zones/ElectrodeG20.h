@@ -1,0 +1,153 @@
+// The G20 electrode zone: wear compensation, tip dressing, transformer, current
+// measurement, force sensors, thermal limits and water cooling, with the ampere-mode rule
+// and the 79-byte controller payload (also the zone-file form).
+#pragma once
+
+#include "model/PayloadLayout.h"
+#include "zones/Electrode.h"
+
+namespace g20seq {
+
+// Field identifiers of the G20 electrode fields (also their translation keys in the section
+// "IDElectrodeG20").
+namespace IDElectrodeG20 {
+inline constexpr const char* IDPostFDVE = "IDPostFDVE";
+inline constexpr const char* IDCURemplacementEtendu = "IDCURemplacementEtendu";
+inline constexpr const char* IDCURemplaceToutes = "IDCURemplaceToutes";
+inline constexpr const char* IDCURodageNeuve = "IDCURodageNeuve";
+inline constexpr const char* IDCURodageInterPalier = "IDCURodageInterPalier";
+inline constexpr const char* IDNumeroFraise = "IDNumeroFraise";
+inline constexpr const char* IDTypeEnsembleTransfoDiode = "IDTypeEnsembleTransfoDiode";
+inline constexpr const char* IDNombreTores = "IDNombreTores";
+inline constexpr const char* IDFrequenceTransformateur = "IDFrequenceTransformateur";
+inline constexpr const char* IDRapportTransformation = "IDRapportTransformation";
+inline constexpr const char* IDOffsetRapport = "IDOffsetRapport";
+inline constexpr const char* IDRapportTransfoIntFaible = "IDRapportTransfoIntFaible";
+inline constexpr const char* IDOffsetRapportIntFaible = "IDOffsetRapportIntFaible";
+inline constexpr const char* IDLimiteIntFaible = "IDLimiteIntFaible";
+inline constexpr const char* IDTypeMesure = "IDTypeMesure";
+inline constexpr const char* IDGainServo2 = "IDGainServo2";
+inline constexpr const char* IDGainBobineIntensite = "IDGainBobineIntensite";
+inline constexpr const char* IDRapportMesure = "IDRapportMesure";
+inline constexpr const char* IDGainCapteurEffort = "IDGainCapteurEffort";
+inline constexpr const char* IDOffsetEffortSV = "IDOffsetEffortSV";
+inline constexpr const char* IDOffsetEffortSV2 = "IDOffsetEffortSV2";
+inline constexpr const char* IDDebutMesure = "IDDebutMesure";
+inline constexpr const char* IDSeuilArretMesure = "IDSeuilArretMesure";
+inline constexpr const char* IDDureePassageGOPO = "IDDureePassageGOPO";
+inline constexpr const char* IDDureeOuverturePO = "IDDureeOuverturePO";
+inline constexpr const char* IDAngleSlope = "IDAngleSlope";
+inline constexpr const char* IDDeltaPsiPulse1 = "IDDeltaPsiPulse1";
+inline constexpr const char* IDIntensiteThermique = "IDIntensiteThermique";
+inline constexpr const char* IDDureeIntegrationThermique = "IDDureeIntegrationThermique";
+inline constexpr const char* IDIntensiteThCycle = "IDIntensiteThCycle";
+inline constexpr const char* IDDureeIntegrationThCycle = "IDDureeIntegrationThCycle";
+inline constexpr const char* IDCUFacteurMarche = "IDCUFacteurMarche";
+inline constexpr const char* IDCUControleThermique = "IDCUControleThermique";
+inline constexpr const char* IDModeSoudageDegrade = "IDModeSoudageDegrade";
+inline constexpr const char* IDDebitEau = "IDDebitEau";
+inline constexpr const char* IDTemperatureEau = "IDTemperatureEau";
+inline constexpr const char* IDDeltaPsiRecuit = "IDDeltaPsiRecuit";
+inline constexpr const char* IDDeltaPsiPulse2 = "IDDeltaPsiPulse2";
+inline constexpr const char* IDAngleDemarrageRegul = "IDAngleDemarrageRegul";
+} // namespace IDElectrodeG20
+
+// What the host reads of a G20 electrode beyond IElectrode. The order of the operations
+// after the three of IInterface is ours and is pinned by a test: new operations go at the
+// end.
+class IElectrodeEx : public virtual IInterface {
+public:
+    static constexpr TGUID IID = GuidFromString("{A3F18D26-47C5-4B9E-9D70-1E6B52C8F4A3}");
+    virtual int GetPostFDVE() const = 0;
+    virtual bool GetCURemplacementEtendu() const = 0;
+    virtual bool GetCURemplaceToutes() const = 0;
+    virtual bool GetCURodageNeuve() const = 0;
+    virtual bool GetCURodageInterPalier() const = 0;
+    virtual int GetNumeroFraise() const = 0;
+    virtual int GetTypeEnsembleTransfoDiode() const = 0;
+    virtual int GetGainBobineIntensite() const = 0;
+    virtual double GetRapportMesure() const = 0;
+    // Displayed thermal current: the raw value x 1 in ampere mode, x 10 otherwise.
+    virtual int GetIntensiteThermique() const = 0;
+    virtual int GetDebitEau() const = 0;
+    virtual int GetTemperatureEau() const = 0;
+
+protected:
+    ~IElectrodeEx() = default;
+};
+
+// Coding of a field that travels as a code 0, 1, 2 standing for three allowed values.
+struct TCodageChamp {
+    const char* FieldID;
+    int Offset;
+    int Valeurs[3];        // the value of code 0, 1, 2
+    const char* SourceGet; // log source of a value that has no code (encoding)
+    const char* SourceSet; // log source of a code outside 0..2 (decoding)
+};
+
+class TElectrodeG20 : public TElectrode, public IElectrodeEx {
+public:
+    static constexpr int TaillePayload = 79;
+
+    // Builds the G20 fields (visibility from the EPROM description, 60 Hz or 50 Hz
+    // defaults from the host settings) and sets the companions: Mini at the minimum of
+    // every field, Maxi at the maximum, RAZ at the defaults. Errors are logged and
+    // swallowed.
+    TElectrodeG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                  TInterfacedPersistent* aLogicalZone);
+
+    std::string ClassName() const override;
+    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    int AddRef() override;
+    int Release() override;
+
+    // Copies the zone, then follows the ampere mode of the values copied.
+    void Assign(const TPersistent* Source) override;
+    std::unique_ptr<TCustomZoneCPS> Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                                           TInterfacedPersistent* aLogicalZone) const override;
+    // The 79-byte payload from index 0; any other length, a value outside its field's
+    // limits or a frequency or water-flow code outside 0..2 answers SerErrDonnees and leaves
+    // the zone unchanged.
+    TErreurSerie SerialDecode(const TByteArray& Trame, int LngTrame) override;
+    // Only a PrcElectrodes zone encodes: the 79 bytes from LngTrame on, answering
+    // LngTrame + 79; companions answer 0. A transformer frequency or water flow without a
+    // code raises EFieldError "Valeur incorrecte pour le champ '<value>'".
+    int SerialEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
+    // G20 captions (section "IDElectrodeG20"), then those of TElectrode.
+    std::string NomChamp(const std::string& IDChamp) const override;
+    std::string DetailValeurChamp(const std::string& IDChamp, int Valeur, std::string& IDZone,
+                                  std::string& IDValeur) const override;
+    // Never on a medium-frequency controller; otherwise when the current-sensor gain
+    // divided by the measure ratio (displayed values) is at least 1000.
+    bool IsModeAmperes() const override;
+
+    virtual void CreateFields();
+    // The thermal current is counted in amperes (ratio 1) in ampere mode, else in tens of
+    // amperes (ratio 10).
+    void ChangeCoeffModeAmpere(TObject* Sender);
+
+    // IElectrodeEx.
+    int GetPostFDVE() const override;
+    bool GetCURemplacementEtendu() const override;
+    bool GetCURemplaceToutes() const override;
+    bool GetCURodageNeuve() const override;
+    bool GetCURodageInterPalier() const override;
+    int GetNumeroFraise() const override;
+    int GetTypeEnsembleTransfoDiode() const override;
+    int GetGainBobineIntensite() const override;
+    double GetRapportMesure() const override;
+    int GetIntensiteThermique() const override;
+    int GetDebitEau() const override;
+    int GetTemperatureEau() const override;
+
+    // The payload layout without the two coded bytes (TCodageChamp).
+    static const TPayloadLayout& Layout();
+
+private:
+    void InitCompagnon();
+    void EncoderCode(const TCodageChamp& Codage, TByteArray& Trame, int Start) const;
+    void DecoderCode(const TCodageChamp& Codage, const TByteArray& Trame, int& Offset);
+    int DecoderPayload(const TByteArray& Trame, int& Offset);
+};
+
+} // namespace g20seq
