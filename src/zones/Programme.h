@@ -1,0 +1,350 @@
+// The weld program zone, generation-independent part.
+//
+// A weld program holds what the controller needs for one weld: the times of the weld
+// sequence, the current set points of its steps, the current and pulse-width monitoring
+// thresholds, the valve and force settings and a few options. The controller holds many
+// numbered programs; the Mini, Maxi and RAZ companions of the zone type are built by the
+// same classes and carry the limits and reset values the controller imposes.
+#pragma once
+
+#include "entry/ProxyInterface.h"
+#include "model/IDZone.h"
+#include "model/KEVTabSheet.h"
+#include "model/ZoneCPS.h"
+#include "support/DateTime.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace g20seq {
+
+class TCustomEpromDescription;
+class TKEVField;
+class TKEVNumericField;
+
+// Regulation kind of a program, derived from its regulation mode (0 to 3).
+enum class TTypeModeRegulation : std::uint8_t {
+    mrNone,
+    mrPourcentDephasage,
+    mrPourcentIntensite,
+    mrRegulationIntensite,
+    mrCompensationTension
+};
+
+// What the host reads of a weld program. The order of the operations after the three of
+// IInterface is a binary contract with the host. Times are raw controller values; set
+// points and thresholds are display values.
+class IProgramme : public virtual IInterface {
+public:
+    static constexpr TGUID IID = GuidFromString("{6F1D2B84-3C57-4A9E-B0D2-7E48A1C95F36}");
+    virtual bool GetAvecIntensite() const = 0;
+    virtual int GetConsignePression() const = 0;
+    virtual bool GetControleFacteurMarche() const = 0;
+    virtual int GetDureeElectrovanne2() const = 0;
+    virtual int GetEffortSoudage() const = 0;
+    virtual double GetEpaisseurSoudage() const = 0;
+    virtual int GetIntervallePulsations() const = 0;
+    virtual int GetModeControle() const = 0;
+    virtual int GetModeElectrovannes() const = 0;
+    virtual int GetModeRegulation() const = 0;
+    virtual bool GetModeVolee() const = 0;
+    virtual int GetNombrePulsations() const = 0;
+    virtual int GetNombreSeuilIntensiteBasRepetitif() const = 0;
+    virtual int GetNombreSeuilPourcentHautRepetitif() const = 0;
+    virtual int GetNumeroElectrode() const = 0;
+    virtual int GetPaliersAmpere(int NumPalier) const = 0;
+    virtual int GetPaliersAmpereCount() const = 0;
+    virtual double GetPaliersPourcent(int NumPalier) const = 0;
+    virtual int GetPaliersPourcentCount() const = 0;
+    virtual double GetPaliersTension(int NumPalier) const = 0;
+    virtual int GetPaliersTensionCount() const = 0;
+    virtual int GetPrechauffageAmpere() const = 0;
+    virtual double GetPrechauffagePourcent() const = 0;
+    virtual double GetPrechauffageTension() const = 0;
+    virtual int GetPressionPourcent() const = 0;
+    virtual int GetRecuitAmpere() const = 0;
+    virtual double GetRecuitPourcent() const = 0;
+    virtual double GetRecuitTension() const = 0;
+    virtual int GetRetardElectrovanne2() const = 0;
+    virtual int GetSeuilIntensiteBas() const = 0;
+    virtual int GetSeuilIntensiteBasRepetitif() const = 0;
+    virtual int GetSeuilIntensiteHaut() const = 0;
+    virtual int GetSeuilPourcentBas() const = 0;
+    virtual int GetSeuilPourcentHaut() const = 0;
+    virtual int GetSeuilPourcentHautRepetitif() const = 0;
+    virtual int GetSortieProgrammable() const = 0;
+    virtual bool GetSoudageDemiPeriode() const = 0;
+    virtual int GetTempsAccostage() const = 0;
+    virtual int GetTempsDownslope() const = 0;
+    virtual int GetTempsForgeage() const = 0;
+    virtual int GetTempsIntervalGeneral() const = 0;
+    virtual int GetTempsPrechauffage() const = 0;
+    virtual int GetTempsPremierAccostage() const = 0;
+    virtual int GetTempsRecuit() const = 0;
+    virtual int GetTempsSoudage() const = 0;
+    virtual int GetTempsTrempe() const = 0;
+    virtual int GetTempsUpslope() const = 0;
+    virtual TTypeModeRegulation GetTypeModeRegulation() const = 0;
+    virtual int GetTempsFroid() const = 0;
+    virtual void SetTypeModeRegulation(TTypeModeRegulation Value) = 0;
+    virtual bool IsModeAmperes() const = 0;
+
+protected:
+    ~IProgramme() = default;
+};
+
+// Execution state of a program as the host shows it. This generation keeps no state: the
+// seven state operations answer constants (false, 0, false, 0, 0, 10, the current time).
+class IEtatProgramme : public virtual IInterface {
+public:
+    static constexpr TGUID IID = GuidFromString("{A2E7C519-84D0-4B6F-9E31-5D08F4B2C7A3}");
+    virtual int GetNumeroElectrode() const = 0;
+    virtual bool GetEtatIndicateur1() const = 0;
+    virtual int GetEtatValeur1() const = 0;
+    virtual bool GetEtatIndicateur2() const = 0;
+    virtual int GetEtatValeur2() const = 0;
+    virtual int GetEtatValeur3() const = 0;
+    virtual int GetEtatValeur4() const = 0;
+    virtual TDateTime GetEtatHorodatage() const = 0;
+
+protected:
+    ~IEtatProgramme() = default;
+};
+
+// Weld program zone: the 45 fields every controller generation shares. Abstract: the
+// generation decides the regulation kind, the ampere mode and the controller payload.
+//
+// The ampere set points (steps, preheat, temper) are shown in amperes when the program's
+// electrode measures its current in amperes, and in tens of amperes otherwise: their
+// ratio follows the electrode (ChangeCoeffModeAmpere), their raw values do not change.
+class TProgramme : public TZoneCPS, public IProgramme, public IEtatProgramme {
+public:
+    static constexpr int NbPaliers = 10;
+
+    // Captions of the yes/no options.
+    static constexpr std::array<TIDZone, 2> NonOuiCaptions = {{
+        {"IDCfg_Non_Oui_0", "Non"},
+        {"IDCfg_Non_Oui_1", "Oui"},
+    }};
+
+    // Kinds of the fields a definition table describes.
+    enum class TGenre : std::uint8_t { Double, Integer, Boolean, Enum };
+
+    // One field of a definition table: limits and initial value in raw units. Count > 0
+    // makes an array of Count elements of that kind (the elements have no tab sheet).
+    struct TDefChamp {
+        const char* FieldID;
+        TGenre Genre;
+        TIDOnglet Onglet;
+        double Ratio;
+        int Min;
+        int Max;
+        int Initial;
+        int Count = 0;
+        std::span<const TIDZone> Captions = {};
+    };
+
+    TProgramme(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+               TInterfacedPersistent* aLogicalZone);
+
+    std::string ClassName() const override;
+    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    int AddRef() override;
+    int Release() override;
+
+    // Copies another program through the zone base; any other source copies nothing and
+    // logs "Type Mismatch".
+    void Assign(const TPersistent* Source) override;
+    // The zone-file form is the controller payload.
+    TErreurSerie FileDecode(const TByteArray& Trame, int LngTrame) override;
+    int FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
+    // Captions of the fields (section "IDProgramme"); on a medium-frequency controller the
+    // pulse-width thresholds take their "_MF" captions.
+    std::string NomChamp(const std::string& IDChamp) const override;
+    std::string DetailValeurChamp(const std::string& IDChamp, int Valeur, std::string& IDZone,
+                                  std::string& IDValeur) const override;
+    // The companions PrcProgrammesMaxi, PrcProgrammesMini and PrcprogrammesRAZ (number 0) of
+    // the owner EPROM, borrowed: give each back with the EPROM's ReleasePhysicalZone.
+    // nullptr without an EPROM owner.
+    TZoneCPS* GetZoneMaxi() const override;
+    TZoneCPS* GetZoneMini() const override;
+    TZoneCPS* GetZoneRAZ() const override;
+
+    // --- Operations added by the program, in slot order. ---
+    bool GetEtatIndicateur1() const override;
+    int GetEtatValeur1() const override;
+    bool GetEtatIndicateur2() const override;
+    int GetEtatValeur2() const override;
+    int GetEtatValeur3() const override;
+    int GetEtatValeur4() const override;
+    TDateTime GetEtatHorodatage() const override;
+    int GetPaliersPourcentCount() const override;
+    int GetPaliersAmpereCount() const override;
+    int GetPaliersTensionCount() const override;
+    // An ampere set point in amperes in ampere mode, in kiloamperes otherwise.
+    virtual double GetPaliersAmpereCalcule(int NumPalier) const;
+    virtual double GetPrechauffageAmpereCalcule() const;
+    virtual double GetRecuitAmpereCalcule() const;
+    TTypeModeRegulation GetTypeModeRegulation() const override = 0;
+    void SetTypeModeRegulation(TTypeModeRegulation Value) override = 0;
+    // Whether the program's electrode measures its current in amperes.
+    bool IsModeAmperes() const override = 0;
+    // Ratio 1 (ampere mode) or 10 for the step, preheat and temper amperes.
+    virtual void ChangeCoeffModeAmpere();
+
+    // --- Properties. Display values unless named "CPS" or listed as raw times. ---
+    bool GetAvecIntensite() const override { return GetAsBoolean("IDAvecIntensite"); }
+    void SetAvecIntensite(bool Value) { SetAsBoolean("IDAvecIntensite", Value); }
+    bool GetControleFacteurMarche() const override;
+    void SetControleFacteurMarche(bool Value);
+    bool GetModeVolee() const override { return GetAsBoolean("IDModeVolee"); }
+    void SetModeVolee(bool Value) { SetAsBoolean("IDModeVolee", Value); }
+    bool GetSoudageDemiPeriode() const override { return GetAsBoolean("IDSoudageDemiPeriode"); }
+    void SetSoudageDemiPeriode(bool Value) { SetAsBoolean("IDSoudageDemiPeriode", Value); }
+
+    int GetConsignePression() const override { return GetAsInteger("IDConsignePression"); }
+    void SetConsignePression(int Value) { SetAsInteger("IDConsignePression", Value); }
+    int GetDureeElectrovanne2() const override { return GetAsInteger("IDDureeElectrovanne2"); }
+    void SetDureeElectrovanne2(int Value) { SetAsInteger("IDDureeElectrovanne2", Value); }
+    int GetEffortSoudage() const override { return GetAsInteger("IDEffortSoudage"); }
+    void SetEffortSoudage(int Value) { SetAsInteger("IDEffortSoudage", Value); }
+    int GetModeControle() const override { return GetAsInteger("IDModeControle"); }
+    void SetModeControle(int Value) { SetAsInteger("IDModeControle", Value); }
+    int GetModeElectrovannes() const override { return GetAsInteger("IDModeElectrovannes"); }
+    void SetModeElectrovannes(int Value) { SetAsInteger("IDModeElectrovannes", Value); }
+    int GetModeRegulation() const override { return GetAsInteger("IDModeRegulation"); }
+    void SetModeRegulation(int Value) { SetAsInteger("IDModeRegulation", Value); }
+    int GetNombrePulsations() const override { return GetAsInteger("IDNombrePulsations"); }
+    void SetNombrePulsations(int Value) { SetAsInteger("IDNombrePulsations", Value); }
+    int GetNombreSeuilIntensiteBasRepetitif() const override;
+    void SetNombreSeuilIntensiteBasRepetitif(int Value);
+    int GetNombreSeuilPourcentHautRepetitif() const override;
+    void SetNombreSeuilPourcentHautRepetitif(int Value);
+    int GetNumeroElectrode() const override { return GetAsInteger("IDNumeroElectrode"); }
+    void SetNumeroElectrode(int Value) { SetAsInteger("IDNumeroElectrode", Value); }
+    int GetPrechauffageAmpere() const override { return GetAsInteger("IDPrechauffageAmpere"); }
+    void SetPrechauffageAmpere(int Value) { SetAsInteger("IDPrechauffageAmpere", Value); }
+    int GetRecuitAmpere() const override { return GetAsInteger("IDRecuitAmpere"); }
+    void SetRecuitAmpere(int Value) { SetAsInteger("IDRecuitAmpere", Value); }
+    int GetPressionPourcent() const override { return GetAsInteger("IDPressionPourcent"); }
+    void SetPressionPourcent(int Value) { SetAsInteger("IDPressionPourcent", Value); }
+    int GetRetardElectrovanne2() const override { return GetAsInteger("IDRetardElectrovanne2"); }
+    void SetRetardElectrovanne2(int Value) { SetAsInteger("IDRetardElectrovanne2", Value); }
+    int GetSeuilIntensiteBas() const override { return GetAsInteger("IDSeuilIntensiteBas"); }
+    void SetSeuilIntensiteBas(int Value) { SetAsInteger("IDSeuilIntensiteBas", Value); }
+    int GetSeuilIntensiteBasRepetitif() const override;
+    void SetSeuilIntensiteBasRepetitif(int Value);
+    int GetSeuilIntensiteHaut() const override { return GetAsInteger("IDSeuilIntensiteHaut"); }
+    void SetSeuilIntensiteHaut(int Value) { SetAsInteger("IDSeuilIntensiteHaut", Value); }
+    int GetSeuilPourcentBas() const override { return GetAsInteger("IDSeuilPourcentBas"); }
+    void SetSeuilPourcentBas(int Value) { SetAsInteger("IDSeuilPourcentBas", Value); }
+    int GetSeuilPourcentHaut() const override { return GetAsInteger("IDSeuilPourcentHaut"); }
+    void SetSeuilPourcentHaut(int Value) { SetAsInteger("IDSeuilPourcentHaut", Value); }
+    int GetSeuilPourcentHautRepetitif() const override;
+    void SetSeuilPourcentHautRepetitif(int Value);
+    int GetSortieProgrammable() const override { return GetAsInteger("IDSortieProgrammable"); }
+    void SetSortieProgrammable(int Value) { SetAsInteger("IDSortieProgrammable", Value); }
+
+    double GetEpaisseurSoudage() const override { return GetAsFloat("IDEpaisseurSoudage"); }
+    void SetEpaisseurSoudage(double Value) { SetAsFloat("IDEpaisseurSoudage", Value); }
+    double GetPrechauffagePourcent() const override;
+    void SetPrechauffagePourcent(double Value);
+    double GetPrechauffageTension() const override;
+    void SetPrechauffageTension(double Value);
+    double GetRecuitPourcent() const override { return GetAsFloat("IDRecuitPourcent"); }
+    void SetRecuitPourcent(double Value) { SetAsFloat("IDRecuitPourcent", Value); }
+    double GetRecuitTension() const override { return GetAsFloat("IDRecuitTension"); }
+    void SetRecuitTension(double Value) { SetAsFloat("IDRecuitTension", Value); }
+
+    // Raw times and raw set points, in controller units.
+    int GetTempsPremierAccostage() const override { return Raw("IDTempsPremierAccostage"); }
+    void SetTempsPremierAccostage(int Value) { SetRawValue("IDTempsPremierAccostage", Value); }
+    int GetTempsAccostage() const override { return Raw("IDTempsAccostage"); }
+    void SetTempsAccostage(int Value) { SetRawValue("IDTempsAccostage", Value); }
+    int GetTempsPrechauffage() const override { return Raw("IDTempsPrechauffage"); }
+    void SetTempsPrechauffage(int Value) { SetRawValue("IDTempsPrechauffage", Value); }
+    int GetTempsUpslope() const override { return Raw("IDTempsUpslope"); }
+    void SetTempsUpslope(int Value) { SetRawValue("IDTempsUpslope", Value); }
+    int GetTempsSoudage() const override { return Raw("IDTempsSoudage"); }
+    void SetTempsSoudage(int Value) { SetRawValue("IDTempsSoudage", Value); }
+    int GetIntervallePulsations() const override { return Raw("IDIntervallePulsations"); }
+    void SetIntervallePulsations(int Value) { SetRawValue("IDIntervallePulsations", Value); }
+    int GetTempsDownslope() const override { return Raw("IDTempsDownslope"); }
+    void SetTempsDownslope(int Value) { SetRawValue("IDTempsDownslope", Value); }
+    int GetTempsTrempe() const override { return Raw("IDTempsTrempe"); }
+    void SetTempsTrempe(int Value) { SetRawValue("IDTempsTrempe", Value); }
+    int GetTempsRecuit() const override { return Raw("IDTempsRecuit"); }
+    void SetTempsRecuit(int Value) { SetRawValue("IDTempsRecuit", Value); }
+    int GetTempsForgeage() const override { return Raw("IDTempsForgeage"); }
+    void SetTempsForgeage(int Value) { SetRawValue("IDTempsForgeage", Value); }
+    int GetTempsIntervalGeneral() const override { return Raw("IDTempsIntervalGeneral"); }
+    void SetTempsIntervalGeneral(int Value) { SetRawValue("IDTempsIntervalGeneral", Value); }
+    int GetTempsFroid() const override { return Raw("IDTempsFroid"); }
+    void SetTempsFroid(int Value) { SetRawValue("IDTempsFroid", Value); }
+    int GetEffortSoudageCPS() const { return Raw("IDEffortSoudage"); }
+    void SetEffortSoudageCPS(int Value) { SetRawValue("IDEffortSoudage", Value); }
+    int GetEpaisseurSoudageCPS() const { return Raw("IDEpaisseurSoudage"); }
+    void SetEpaisseurSoudageCPS(int Value) { SetRawValue("IDEpaisseurSoudage", Value); }
+    int GetPrechauffagePourcentCPS() const { return Raw("IDPrechauffagePourcent"); }
+    void SetPrechauffagePourcentCPS(int Value) { SetRawValue("IDPrechauffagePourcent", Value); }
+    int GetPrechauffageTensionCPS() const { return Raw("IDPrechauffageTension"); }
+    void SetPrechauffageTensionCPS(int Value) { SetRawValue("IDPrechauffageTension", Value); }
+    int GetRecuitPourcentCPS() const { return Raw("IDRecuitPourcent"); }
+    void SetRecuitPourcentCPS(int Value) { SetRawValue("IDRecuitPourcent", Value); }
+    int GetRecuitTensionCPS() const { return Raw("IDRecuitTension"); }
+    void SetRecuitTensionCPS(int Value) { SetRawValue("IDRecuitTension", Value); }
+
+    // Steps, NumPalier 0..9; another index raises the list's index error.
+    double GetPaliersPourcent(int NumPalier) const override;
+    void SetPaliersPourcent(int NumPalier, double Value);
+    double GetPaliersTension(int NumPalier) const override;
+    void SetPaliersTension(int NumPalier, double Value);
+    int GetPaliersPourcentCPS(int NumPalier) const;
+    void SetPaliersPourcentCPS(int NumPalier, int Value);
+    int GetPaliersTensionCPS(int NumPalier) const;
+    void SetPaliersTensionCPS(int NumPalier, int Value);
+    int GetPaliersAmpere(int NumPalier) const override;
+    void SetPaliersAmpere(int NumPalier, int Value);
+    // Amperes in ampere mode, kiloamperes otherwise (multiplied by 1000 and rounded).
+    void SetPaliersAmpereCalcule(int NumPalier, double Value);
+    void SetPrechauffageAmpereCalcule(double Value);
+    void SetRecuitAmpereCalcule(double Value);
+
+    // Mains frequency of the host settings divided by 1000: the time unit of the cold
+    // time on a medium-frequency controller.
+    static double CycleRatio();
+
+protected:
+    // The field of a definition, in its tab sheet; the zone owns it once registered.
+    std::unique_ptr<TKEVField> CreerChamp(const TDefChamp& Def);
+    std::unique_ptr<TKEVField> CreerSimple(const TDefChamp& Def, TInterfacedPersistent* Parent);
+    // The tab sheet of the logical zone, or nullptr without logical zone.
+    TInterfacedPersistent* Onglet(TIDOnglet Id) const;
+    // The owner EPROM's description, or nullptr.
+    TCustomEpromDescription* Description() const;
+    // The controller is a medium-frequency controller.
+    bool IsTypeMF() const;
+    TKEVNumericField& Numerique(const std::string& FieldID) const;
+    // Element NumPalier of an array field.
+    TKEVField& Element(const std::string& FieldID, int NumPalier) const;
+    // Runs Action on a single field, or on every element of an array field.
+    void PourChaque(const std::string& FieldID, const std::function<void(TKEVField&)>& Action);
+    int Raw(const std::string& FieldID) const { return static_cast<int>(GetRawValue(FieldID)); }
+    // An ampere value as read by the "Calcule" properties, and its inverse.
+    double Calcule(int Amperes) const;
+    int DepuisCalcule(double Valeur) const;
+    // The companion of type TypeZone, borrowed from the owner EPROM, or nullptr.
+    TZoneCPS* Companion(TTypeZones TypeZone) const;
+    // Lowest and highest electrode zone numbers of the description.
+    int ElectrodeMin() const;
+    int ElectrodeMax() const;
+
+private:
+    void CreateBaseFields();
+};
+
+} // namespace g20seq

@@ -1,0 +1,155 @@
+// The weld program zone of the G20 generation and its 163-byte controller payload.
+#pragma once
+
+#include "model/PayloadLayout.h"
+#include "zones/Programme.h"
+
+#include <functional>
+#include <span>
+#include <string>
+
+namespace g20seq {
+
+// G20 weld program: the shared fields adjusted to the controller's current type (AC or
+// medium frequency) and I/O (fieldbus or discrete), plus 19 fields of this generation.
+// Fields that do not apply to the controller stay in the zone, the payload, files and
+// comparisons, but are not shown in the tab sheets.
+//
+// In a PrcProgrammes zone, every change of the electrode number sets the ratio of the
+// ampere set points and of the reference current from the new electrode's ampere mode.
+class TProgrammeG20 : public TProgramme {
+public:
+    static constexpr int TaillePayload = 163;
+    static constexpr int NbSegments = 10;
+
+    // When a field this generation adds is hidden.
+    enum class TMasque : std::uint8_t { Jamais, SaufMF, SiMF, SaufVarianteReconnue };
+    // A field this generation adds: inserted before RefFieldID in its tab sheet, or appended
+    // when RefFieldID is empty.
+    struct TInsertion {
+        const char* RefFieldID;
+        TDefChamp Def;
+        TMasque Masque;
+    };
+
+    // Opens the program editor for a program; the editor layer installs it.
+    using TEditeurProgramme =
+        std::function<bool(TProgrammeG20& Programme, void* aOwner, void* FormReference)>;
+
+    TProgrammeG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                  TInterfacedPersistent* aLogicalZone);
+
+    std::string ClassName() const override;
+    std::unique_ptr<TCustomZoneCPS> Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                                           TInterfacedPersistent* aLogicalZone) const override;
+    // Copies another G20 program through the zone base (a new electrode number then sets
+    // the ampere ratios); any other source copies nothing and logs "Type Mismatch" with the
+    // EPROM's name.
+    void Assign(const TPersistent* Source) override;
+    // The 163-byte payload, into a duplicate assigned only when the whole payload is valid.
+    // A wrong length answers SerErrDonnees without a log; a refused value is logged twice
+    // (offset, bytes and dump; then the error message).
+    TErreurSerie SerialDecode(const TByteArray& Trame, int LngTrame) override;
+    // Writes the payload from Trame[LngTrame] on and answers the index after it. A value
+    // that does not fit its bytes is logged and the index reached is answered.
+    int SerialEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
+    // Opens the program editor (false when the editor layer installed none).
+    bool SaisieZoneCPS(void* aOwner, void* FormReference) override;
+    // Captions of this generation (section "IDProgrammeG20"), then those of the base.
+    std::string NomChamp(const std::string& IDChamp) const override;
+    std::string DetailValeurChamp(const std::string& IDChamp, int Valeur, std::string& IDZone,
+                                  std::string& IDValeur) const override;
+
+    // Regulation mode 0..3 as a regulation kind; mrNone for any other mode and, when set,
+    // changes nothing.
+    TTypeModeRegulation GetTypeModeRegulation() const override;
+    void SetTypeModeRegulation(TTypeModeRegulation Value) override;
+    // The ampere mode of the electrode the program uses; false without that electrode.
+    bool IsModeAmperes() const override;
+    // Adjusts the shared fields and adds this generation's (constructor).
+    virtual void CreateFields();
+
+    static void SetEditeur(TEditeurProgramme Editeur);
+    // The payload layout (ampere set points last: they are stored after every other value).
+    static const TPayloadLayout& Layout();
+
+    // --- Properties of this generation (display values). ---
+    int GetAmpereDebutUpslope() const { return GetAsInteger("IDAmpereDebutUpslope"); }
+    void SetAmpereDebutUpslope(int Value) { SetAsInteger("IDAmpereDebutUpslope", Value); }
+    int GetAmpereFinDownslope() const { return GetAsInteger("IDAmpereFinDownslope"); }
+    void SetAmpereFinDownslope(int Value) { SetAsInteger("IDAmpereFinDownslope", Value); }
+    int GetAnglePhieFixe() const { return GetAsInteger("IDAnglePhieFixe"); }
+    void SetAnglePhieFixe(int Value) { SetAsInteger("IDAnglePhieFixe", Value); }
+    int GetConsignePression2() const { return GetAsInteger("IDConsignePression2"); }
+    void SetConsignePression2(int Value) { SetAsInteger("IDConsignePression2", Value); }
+    int GetEffortFinAccostage() const { return GetAsInteger("IDEffortFinAccostage"); }
+    void SetEffortFinAccostage(int Value) { SetAsInteger("IDEffortFinAccostage", Value); }
+    int GetEffortForgeageMaxi() const { return GetAsInteger("IDEffortMaxiForgeage"); }
+    void SetEffortForgeageMaxi(int Value) { SetAsInteger("IDEffortMaxiForgeage", Value); }
+    int GetEffortForgeageMini() const { return GetAsInteger("IDEffortMiniForgeage"); }
+    void SetEffortForgeageMini(int Value) { SetAsInteger("IDEffortMiniForgeage", Value); }
+    int GetPressionPourcent2() const { return GetAsInteger("IDPressionPourcent2"); }
+    void SetPressionPourcent2(int Value) { SetAsInteger("IDPressionPourcent2", Value); }
+    int GetReferenceIntensite() const { return GetAsInteger("IDReferenceIntensite"); }
+    void SetReferenceIntensite(int Value) { SetAsInteger("IDReferenceIntensite", Value); }
+    bool GetControleEffort() const { return GetAsBoolean("IDControleEffort"); }
+    void SetControleEffort(bool Value) { SetAsBoolean("IDControleEffort", Value); }
+    bool GetPhieFixe() const { return GetAsBoolean("IDPhieFixe"); }
+    void SetPhieFixe(bool Value) { SetAsBoolean("IDPhieFixe", Value); }
+    bool GetRegulDebut5emePeriode() const { return GetAsBoolean("IDRegulDebut5emePeriode"); }
+    void SetRegulDebut5emePeriode(bool Value) { SetAsBoolean("IDRegulDebut5emePeriode", Value); }
+    bool GetSurveillanceThyristors() const { return GetAsBoolean("IDSurveillanceThyristors"); }
+    void SetSurveillanceThyristors(bool Value) { SetAsBoolean("IDSurveillanceThyristors", Value); }
+    double GetPourcentDebutUpslope() const { return GetAsFloat("IDPourcentDebutUpslope"); }
+    void SetPourcentDebutUpslope(double Value) { SetAsFloat("IDPourcentDebutUpslope", Value); }
+    double GetPourcentFinDownslope() const { return GetAsFloat("IDPourcentFinDownslope"); }
+    void SetPourcentFinDownslope(double Value) { SetAsFloat("IDPourcentFinDownslope", Value); }
+    double GetReferencePourcent() const { return GetAsFloat("IDReferencePourcent"); }
+    void SetReferencePourcent(double Value) { SetAsFloat("IDReferencePourcent", Value); }
+    double GetReferenceTension() const { return GetAsFloat("IDReferenceTension"); }
+    void SetReferenceTension(double Value) { SetAsFloat("IDReferenceTension", Value); }
+    double GetToleranceEpaisseur() const { return GetAsFloat("IDToleranceEpaisseur"); }
+    void SetToleranceEpaisseur(double Value) { SetAsFloat("IDToleranceEpaisseur", Value); }
+    // Variation of segment NumPalier (0..9) from the reference.
+    double GetVariationSegment(int NumPalier) const;
+    void SetVariationSegment(int NumPalier, double Value);
+    int GetVariationSegmentCount() const { return NbSegments; }
+
+    // Slope currents in kiloamperes (setters multiply by 1000 and round).
+    double GetAmpereDebutUpslopeCalc() const;
+    void SetAmpereDebutUpslopeCalc(double Value);
+    double GetAmpereFinDownslopeCalc() const;
+    void SetAmpereFinDownslopeCalc(double Value);
+    // Reference current in amperes in ampere mode, in kiloamperes otherwise.
+    double GetReferenceIntensiteCalc() const;
+    void SetReferenceIntensiteCalc(double Value);
+
+    // Caption of the monitoring mode's value, "?" without the field.
+    std::string GetModeCtrlAsString() const;
+    // Lowest raw valve mode and regulation mode the controller accepts.
+    int GetModeEVMini() const;
+    int GetModeRegulMini() const;
+    // The Mini and Maxi companions as programs, borrowed like GetZoneMini/GetZoneMaxi.
+    TProgrammeG20* GetProgrammationMini() const;
+    TProgrammeG20* GetProgrammationMaxi() const;
+
+private:
+    void AjusterTemps();
+    void AfficherTemps();
+    // Minimum and value Mini (display units) and, when Maxi > 0, maximum Maxi of the
+    // set points FieldIDs (every element of an array).
+    void AjusterConsignes(std::span<const char* const> FieldIDs, double Mini, double Maxi);
+    void AjusterAmperes();
+    void AjusterModes();
+    void AjusterEntreesSorties();
+    void Inserer(std::span<const TInsertion> Insertions);
+    bool Masquer(TMasque Masque) const;
+    bool IsFieldbus() const;
+    bool IsVarianteReconnue() const;
+    void InitialiserCompagnon();
+    // Change handler of the electrode number.
+    void NumeroElectrodeChange();
+    std::string NomEprom() const;
+};
+
+} // namespace g20seq
