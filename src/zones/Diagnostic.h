@@ -1,0 +1,144 @@
+// The diagnostic zone, generation-independent part: the live state of the controller's
+// inputs, outputs, DIP switches and LEDs as a catalogue of named objects, each on or off.
+// The zone is only ever received; the generation fills the catalogue and decodes it.
+#pragma once
+
+#include "entry/ProxyInterface.h"
+#include "model/ZoneCPS.h"
+#include "model/ZoneCodec.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace g20seq {
+
+class TObjetDiagnostic;
+
+// Kinds of diagnostic objects: input, output, DIP switch, LED, input value, output value.
+enum TTypeObjetDiagnostic : std::uint8_t {
+    odEntree,
+    odSortie,
+    odDIP,
+    odLED,
+    odValeurEntree,
+    odValeurSortie
+};
+
+// One diagnostic object as the host sees it. The 13 operations after the three of
+// IInterface are in this order, which is ours and pinned by a test: the getters of the
+// members in member order, then the setters.
+class IObjetDiagnostic : public virtual IInterface {
+public:
+    static constexpr TGUID IID = GuidFromString("{0C6E2A94-7B5D-4E13-A8F6-D39B1C42E7A0}");
+    virtual std::string GetId() const = 0;                     // 1
+    virtual std::string GetIDNom() const = 0;                  // 2
+    virtual std::string GetNom() const = 0;                    // 3
+    virtual std::string GetIDDescription() const = 0;          // 4
+    virtual std::string GetDescription() const = 0;            // 5
+    virtual bool GetIsON() const = 0;                          // 6
+    virtual TTypeObjetDiagnostic GetTypeObjet() const = 0;     // 7
+    virtual bool GetGere() const = 0;                          // 8
+    virtual void SetNom(const std::string& Value) = 0;         // 9
+    virtual void SetDescription(const std::string& Value) = 0; // 10
+    virtual void SetIsON(bool Value) = 0;                      // 11
+    virtual void SetTypeObjet(TTypeObjetDiagnostic Value) = 0; // 12
+    virtual void SetGere(bool Value) = 0;                      // 13
+
+protected:
+    ~IObjetDiagnostic() = default;
+};
+
+// The diagnostic zone as the host sees it. The order of the operations is ours and pinned
+// by a test.
+class IDiagnostic : public virtual IInterface {
+public:
+    static constexpr TGUID IID = GuidFromString("{E4A17B3C-2F96-4D08-B5C1-8A6D0E9F3B25}");
+    // The first object with that identifier, or nullptr.
+    virtual TObjetDiagnostic* GetObjetDiagnostic(const std::string& ID) const = 0; // 1
+    // The object at that position; a position outside the catalogue raises the list's
+    // index error.
+    virtual TObjetDiagnostic* GetObjetDiagnosticIndex(int Index) const = 0; // 2
+    virtual int GetNombreObjetsDiagnostic() const = 0;                      // 3
+
+protected:
+    ~IDiagnostic() = default;
+};
+
+class TObjetDiagnostic : public TInterfacedPersistent, public IObjetDiagnostic {
+public:
+    TObjetDiagnostic(std::string Identificateur, std::string IDNom, std::string Nom,
+                     std::string IDDescription, std::string Description,
+                     TTypeObjetDiagnostic TypeES, bool Gere);
+
+    std::string ClassName() const override;
+    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    int AddRef() override;
+    int Release() override;
+    // Copies every member of another diagnostic object.
+    void Assign(const TPersistent* Source) override;
+    // Same identifier, names, descriptions, state, type and managed flag.
+    bool Equals(const TObjetDiagnostic& Other) const;
+
+    std::string GetId() const override { return FId; }
+    std::string GetIDNom() const override { return FIDNom; }
+    std::string GetNom() const override { return FNom; }
+    std::string GetIDDescription() const override { return FIDDescription; }
+    std::string GetDescription() const override { return FDescription; }
+    bool GetIsON() const override { return FIsON; }
+    TTypeObjetDiagnostic GetTypeObjet() const override { return FTypeObjet; }
+    bool GetGere() const override { return FGere; }
+    void SetNom(const std::string& Value) override { FNom = Value; }
+    void SetDescription(const std::string& Value) override { FDescription = Value; }
+    void SetIsON(bool Value) override { FIsON = Value; }
+    void SetTypeObjet(TTypeObjetDiagnostic Value) override { FTypeObjet = Value; }
+    void SetGere(bool Value) override { FGere = Value; }
+
+private:
+    std::string FId;
+    std::string FIDNom;
+    std::string FNom;
+    std::string FIDDescription;
+    std::string FDescription;
+    bool FIsON = false;
+    TTypeObjetDiagnostic FTypeObjet;
+    bool FGere;
+};
+
+// The diagnostic zone: the catalogue of objects in insertion order (identifiers may
+// repeat), owned by the zone. Without a generation it has no payload: SerialDecode
+// answers SerErrFonction, encoders write nothing and FileDecode answers SerErrZoneRead.
+class TDiagnostic : public TReadOnlyZone<TZoneCPS>, public IDiagnostic {
+public:
+    TDiagnostic(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                TInterfacedPersistent* aLogicalZone);
+
+    std::string ClassName() const override;
+    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    int AddRef() override;
+    int Release() override;
+    std::unique_ptr<TCustomZoneCPS> Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                                           TInterfacedPersistent* aLogicalZone) const override;
+
+    // From another diagnostic zone of the same EPROM: identity, then the objects. Objects
+    // are copied position by position when both catalogues have the same length (the
+    // objects the host holds stay valid); otherwise the catalogue becomes a copy.
+    void Assign(const TPersistent* Source) override;
+    // Both: same number of objects, each equal to its counterpart; no difference line.
+    bool Equals(const TPersistent* Other) const override;
+    bool EqualsDetails(const TPersistent* Other, TStringList* ListeDifferences) const override;
+    TErreurSerie SerialDecode(const TByteArray& Trame, int LngTrame) override;
+
+    // IDiagnostic.
+    TObjetDiagnostic* GetObjetDiagnostic(const std::string& ID) const override;
+    TObjetDiagnostic* GetObjetDiagnosticIndex(int Index) const override;
+    int GetNombreObjetsDiagnostic() const override;
+
+protected:
+    // Appends an object to the catalogue.
+    void AjouterObjet(std::unique_ptr<TObjetDiagnostic> Objet);
+
+    TStringList FListeDiagnostic;
+};
+
+} // namespace g20seq
