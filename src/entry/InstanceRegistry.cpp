@@ -1,7 +1,6 @@
 #include "entry/InstanceRegistry.h"
 
-#include "eprom/Eprom.h"
-#include "eprom/EpromDescription.h"
+#include "eprom/EpromG20.h"
 #include "model/DataProxy.h"
 #include "model/TypeDefaut.h"
 #include "support/Exceptions.h"
@@ -12,9 +11,8 @@ namespace g20seq {
 
 std::unique_ptr<TCustomEprom> CreateGenerationEprom(const std::string& Name,
                                                     TInterfacedPersistent* Protocole) {
-    // The G20 description raises for a name the generation does not handle.
-    TEpromDescriptionG20 check(nullptr, Name);
-    return TEprom::Create(Name, Protocole);
+    // The G20 EPROM raises for a name the generation does not handle.
+    return TEpromG20::New(Name, Protocole);
 }
 
 TInstanceRegistry::TInstanceRegistry(TEpromFactory Factory, std::int32_t Compteur)

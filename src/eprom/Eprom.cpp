@@ -8,7 +8,9 @@
 #include "support/DateTime.h"
 #include "support/Format.h"
 
+#include <algorithm>
 #include <array>
+#include <mutex>
 
 namespace g20seq {
 
@@ -48,6 +50,33 @@ constexpr TTypeZones LogicalZoneTypes[] = {PrcConfiguration, PrcProgrammes, PrcE
 // Executable zone types: those of this set that the EPROM has.
 const TSetOfTypesZones ExecZoneTypes{PrcCompteurs, PrcApprentissage, PrcCompteurChainages,
                                      PrcCalibrage, PrcCompteurFraise};
+
+// The EPROM opens the files it only reads in shared read mode: other streams may read and
+// write them meanwhile.
+constexpr Word ModeLecturePartagee = fmOpenRead | fmShareDenyNone;
+// Chunk size of the copy of a working file into a reference file.
+constexpr int TailleCopie = 32767;
+
+// The in-file zones of an EPROM, held for one operation in registration order (zone types
+// in the order they were registered, zone numbers ascending) and given back at its end.
+class TZonesEnFichier {
+public:
+    explicit TZonesEnFichier(TCustomEprom& Eprom) : FEprom(Eprom) {
+        FEprom.GetMultiplePhysicalZone(&FZones);
+    }
+    ~TZonesEnFichier() { FEprom.ReleaseMultiplePhysicalZone(&FZones); }
+    TZonesEnFichier(const TZonesEnFichier&) = delete;
+    TZonesEnFichier& operator=(const TZonesEnFichier&) = delete;
+
+    int Count() const { return FZones.Count(); }
+    TCustomZoneCPS* operator[](int Index) const {
+        return static_cast<TCustomZoneCPS*>(FZones.Objects(Index));
+    }
+
+private:
+    TCustomEprom& FEprom;
+    TStringList FZones;
+};
 
 } // namespace
 
@@ -155,6 +184,8 @@ TEprom::~TEprom() {
     FListeZones.reset();
     ListeLogicalZones.reset();
     ListeTypeLogicalZones.reset();
+    FFichierCPS.reset();
+    FFichierRefCPS.reset();
     FDescription.reset();
     pDictionaryTypeZone.clear();
 }
@@ -292,7 +323,7 @@ TCustomZoneCPS* TEprom::GetPhysicalZone(TTypeZones TypeZone, int NumeroZone, boo
     TCustomZoneCPS* zone = reference->GetZone();
     if (zone != nullptr && reference->GetDansFichier() && ReadFromFile && !reference->GetReady() &&
         reference->GetReferenceCount() >= 1)
-        reference->SetReady(ReadZoneCPSFromCustomFile(zone, FFichierCPS));
+        reference->SetReady(ReadZoneCPSFromCustomFile(zone, FFichierCPS.get()));
     return zone;
 }
 
@@ -352,14 +383,12 @@ void TEprom::ReleaseMultiplePhysicalZone(TStringList* aList) {
 }
 
 void TEprom::GetZonesTransfert(TZoneQueue* aQueue, bool bSens) {
-    TStringList zones;
-    GetMultiplePhysicalZone(&zones);
+    const TZonesEnFichier zones(*this);
     for (int index = 0; aQueue != nullptr && index < zones.Count(); ++index) {
-        const auto* zone = static_cast<const TCustomZoneCPS*>(zones.Objects(index));
+        const TCustomZoneCPS* zone = zones[index];
         if (bSens ? zone->GetLoadToCPS() : zone->GetSaveFromCPS())
             aQueue->push_back(zone->Duplicate());
     }
-    ReleaseMultiplePhysicalZone(&zones);
 }
 
 bool TEprom::SaisieZone(void* aOwner, TTypeZones TypeZone, int NumeroZone, void* FormReference) {
@@ -613,59 +642,299 @@ Word TEprom::GetCausesDefauts(const std::string&, Word) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Zone files and reference files: neutral until the zone file operations take the streams
-// over (a stream handed to these answers is not kept).
+// Zone files and reference files. Every operation that uses or replaces a stream runs under
+// the access lock, so that no stream is freed while a zone is read from it.
 
-bool TEprom::SaveZoneCPSToCustomFile(TCustomZoneCPS*, TKevCustomFileStream*) {
-    return false;
+bool TEprom::TakeFile(std::unique_ptr<TKevCustomFileStream>& Slot, TKevCustomFileStream* Fichier,
+                      const char* Source) {
+    if (Fichier == nullptr || Fichier == Slot.get())
+        return true;
+    const auto& other = &Slot == &FFichierCPS ? FFichierRefCPS : FFichierCPS;
+    if (Fichier == other.get()) {
+        LogEvent(this, Source, "Fichier déjà utilisé", Fichier->GetFileName(), LogAnomaly,
+                 CatEprom);
+        return false;
+    }
+    Slot.reset(Fichier);
+    return true;
+}
+
+bool TEprom::SaveZoneCPSToCustomFile(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) {
+    static constexpr const char* Source = "SaveZoneCPSToCustomFile";
+    if (aFile == nullptr || aZone == nullptr || !aZone->IsFileZone())
+        return false;
+    LogEvent(this, Source,
+             "Label: " + aZone->ZoneLabel() + "- TypeZone :" + IntToStr(int{aZone->GetTypeZone()}) +
+                 " - Size : " + IntToStr(int{aZone->GetTailleSendZone()}),
+             "", LogTrace, FNomEprom);
+    try {
+        const auto buffer = std::make_unique<TByteArray>();
+        const int size = aZone->FileEncode(*buffer, 0, aZone->GetTailleSendZone());
+        if (size <= 0 ||
+            !aFile->ReplaceZone(aZone->GetTypeZone(), aZone->GetNumeroZone(), *buffer, size))
+            return false;
+    } catch (const std::exception& e) {
+        LogEvent(this, Source, e.what(), aZone->ZoneLabel(), LogAnomaly, CatEprom);
+        return false;
+    }
+    if (aFile == FFichierCPS.get())
+        UpdateHeldZone(aZone);
+    return true;
+}
+
+void TEprom::UpdateHeldZone(const TCustomZoneCPS* aZone) {
+    TZoneReference* reference = FindZoneReference(aZone->GetTypeZone(), aZone->GetNumeroZone());
+    TCustomZoneCPS* held = reference != nullptr ? reference->GetZone() : nullptr;
+    if (held == nullptr)
+        return;
+    if (held != aZone)
+        held->Assign(aZone);
+    LogEvent(this, "SaveZoneCPSToCustomFile",
+             "mise à jour de la zone chargée momentanément en mémoire", aZone->ZoneLabel(),
+             LogAnomaly, CatEprom);
 }
 
 bool TEprom::ReadZoneCPSFromCustomFile(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) {
+    static constexpr const char* Source = "ReadZoneCPSFromCustomFile";
     if (aZone == nullptr || aFile == nullptr)
         return false;
-    return !aZone->IsFileZone();
+    if (!aZone->IsFileZone())
+        return true;
+    const std::string lecture = "Lecture de la zone " + aZone->ZoneLabel();
+    try {
+        const auto buffer = std::make_unique<TByteArray>();
+        const int size = aZone->GetTailleReceiveZone();
+        if (!aFile->ReadZone(aZone->GetTypeZone(), aZone->GetNumeroZone(), *buffer, size)) {
+            ReadMissingBloc(aZone, aFile);
+            return false;
+        }
+        if (aZone->FileDecode(*buffer, size) != SerSansErreur) {
+            LogEvent(this, Source, "Erreur de decodage", lecture, LogError, CatEprom);
+            return false;
+        }
+        return true;
+    } catch (const std::exception& e) {
+        LogEvent(this, Source, e.what(), lecture, LogAnomaly, CatEprom);
+        return false;
+    }
+}
+
+void TEprom::ReadMissingBloc(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) {
+    if (aZone->GetTypeZone() == PrcLienProcessAvance) {
+        ConversionLiensProcess(aZone, aFile);
+    } else if (aZone->GetTypeZone() == PrcOscilloCourbeRefHistorique) {
+        ReadCourbeRefHistorique(aZone, aFile);
+        LogEvent(this, "ReadZoneCPSFromCustomFile", "Lecture de PrcOscilloCourbeRefHistorique",
+                 "Lecture de la zone " + aZone->ZoneLabel(), LogAnomaly, CatEprom);
+    }
+}
+
+void TEprom::ConversionLiensProcess(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) {
+    if (FLienProcessClass != nullptr) {
+        const std::unique_ptr<TZoneCPS> ancien =
+            FLienProcessClass(this, PrcLienProcess, aZone->GetNumeroZone(), nullptr);
+        const auto buffer = std::make_unique<TByteArray>();
+        const int size = ancien->GetTailleReceiveZone();
+        if (aFile->ReadZone(PrcLienProcess, aZone->GetNumeroZone(), *buffer, size) &&
+            ancien->FileDecode(*buffer, size) == SerSansErreur) {
+            aZone->Assign(ancien.get());
+            AppendZone(aZone, *aFile, "ConversionLiensProcess");
+        }
+    }
+    LogEvent(this, "ConversionLiensProcess", "Fin", "", LogTrace, FNomEprom);
+}
+
+bool TEprom::AppendZone(const TCustomZoneCPS* aZone, TKevCustomFileStream& aFile,
+                        const char* Source) {
+    try {
+        const auto buffer = std::make_unique<TByteArray>();
+        const int size = aZone->FileEncode(*buffer, 0, aZone->GetTailleSendZone());
+        if (size <= 0)
+            return false;
+        aFile.WriteZone(aZone->GetTypeZone(), aZone->GetNumeroZone(), *buffer, size);
+        return true;
+    } catch (const std::exception& e) {
+        LogEvent(this, Source, e.what(), aZone->ZoneLabel(), LogAnomaly, CatEprom);
+        return false;
+    }
 }
 
 void TEprom::ReadCourbeRefHistorique(TCustomZoneCPS*, TKevCustomFileStream*) {}
-bool TEprom::PartialCopyRef() {
-    return false;
+
+bool TEprom::SaveToNewFile(TKevCustomFileStream* Fichier) {
+    if (Fichier == nullptr)
+        return false;
+    TLockGuard guard(FZoneAcessLock);
+    const TZonesEnFichier zones(*this);
+    if (!TakeFile(FFichierCPS, Fichier, "SaveToNewFile"))
+        return false;
+    try {
+        FFichierCPS->SetIdentification(FNomEprom);
+    } catch (const std::exception& e) {
+        LogEvent(this, "SaveToNewFile", e.what(), FFichierCPS->GetFileName(), LogAnomaly, CatEprom);
+        return false;
+    }
+    bool result = true;
+    for (int index = 0; index < zones.Count(); ++index)
+        result = AppendZone(zones[index], *FFichierCPS, "SaveToNewFile") && result;
+    return result;
 }
-bool TEprom::SaveToNewFile(TKevCustomFileStream*) {
-    return false;
+
+bool TEprom::ReadFromFile(TKevCustomFileStream* Fichier) {
+    TLockGuard guard(FZoneAcessLock);
+    if (!TakeFile(FFichierCPS, Fichier, "ReadFromFile"))
+        return false;
+    std::vector<TZoneReference*> references;
+    GetListZoneReference(references);
+    for (TZoneReference* reference : references)
+        if (TCustomZoneCPS* zone = reference->GetZone())
+            reference->SetReady(ReadZoneCPSFromCustomFile(zone, FFichierCPS.get()));
+    return Fichier != nullptr;
 }
-bool TEprom::SaveToNewRefFile(TKevCustomFileStream*) {
-    return false;
+
+void TEprom::CloseFile() {
+    TLockGuard guard(FZoneAcessLock);
+    FFichierCPS.reset();
 }
-bool TEprom::SaveToRefFile(TKevCustomFileStream*) {
-    return false;
+
+bool TEprom::SaveToNewRefFile(TKevCustomFileStream* Fichier) {
+    TLockGuard guard(FZoneAcessLock);
+    if (!TakeFile(FFichierRefCPS, Fichier, "SaveToNewRefFile") || FFichierRefCPS == nullptr ||
+        FFichierCPS == nullptr)
+        return false;
+    TKevCustomFileStream& source = *FFichierCPS;
+    TKevCustomFileStream& copie = *FFichierRefCPS;
+    std::scoped_lock locks(source.FileAccessLock(), copie.FileAccessLock());
+    try {
+        const Int64 size = source.Size();
+        source.Seek(0, TSeekOrigin::soBeginning);
+        copie.Seek(0, TSeekOrigin::soBeginning);
+        std::vector<Byte> chunk(TailleCopie);
+        for (Int64 done = 0; done < size;) {
+            const int count = static_cast<int>(std::min<Int64>(TailleCopie, size - done));
+            source.ReadBuffer(chunk.data(), count);
+            copie.WriteBuffer(chunk.data(), count);
+            done += count;
+        }
+    } catch (const std::exception& e) {
+        LogEvent(this, "SaveToNewRefFile", e.what(), copie.GetFileName(), LogAnomaly, CatEprom);
+        return false;
+    }
+    return true;
 }
-bool TEprom::ReadFromFile(TKevCustomFileStream*) {
-    return false;
+
+bool TEprom::SaveToRefFile(TKevCustomFileStream* Fichier) {
+    LogEvent(this, "SaveToRefFile", "Debut", "", LogTrace, FNomEprom);
+    TLockGuard guard(FZoneAcessLock);
+    if (!TakeFile(FFichierRefCPS, Fichier, "SaveToRefFile") || FFichierRefCPS == nullptr)
+        return false;
+    {
+        const TZonesEnFichier zones(*this);
+        for (int index = 0; index < zones.Count(); ++index)
+            SaveZoneCPSToCustomFile(zones[index]->Duplicate().get(), FFichierRefCPS.get());
+    }
+    LogEvent(this, "SaveToRefFile", "Fin", "", LogTrace, FNomEprom);
+    return true;
 }
-bool TEprom::ReadFromRefFile(TKevCustomFileStream*) {
-    return false;
+
+bool TEprom::ReadFromRefFile(TKevCustomFileStream* Fichier) {
+    TLockGuard guard(FZoneAcessLock);
+    return TakeFile(FFichierRefCPS, Fichier, "ReadFromRefFile") && Fichier != nullptr;
 }
+
 bool TEprom::FreeRefFile() {
-    return false;
+    LogEvent(this, "FreeRefFile", "Debut", "", LogTrace, FNomEprom);
+    {
+        TLockGuard guard(FZoneAcessLock);
+        FFichierRefCPS.reset();
+    }
+    LogEvent(this, "FreeRefFile", "Fin", "", LogTrace, FNomEprom);
+    return true;
 }
-void TEprom::CloseFile() {}
-bool TEprom::EqualsFichier(TStringList*, const std::string&) {
-    return false;
+
+std::unique_ptr<TCustomZoneCPS> TEprom::GetZoneRef(TCustomZoneCPS* aOriginalZone) {
+    if (aOriginalZone == nullptr || !aOriginalZone->IsFileZone())
+        return nullptr;
+    std::unique_ptr<TCustomZoneCPS> zone = aOriginalZone->CreateSameZone();
+    zone->SetLoadToCPS(aOriginalZone->GetLoadToCPS());
+    zone->SetSaveFromCPS(aOriginalZone->GetSaveFromCPS());
+    TLockGuard guard(FZoneAcessLock);
+    ReadZoneCPSFromCustomFile(zone.get(), FFichierRefCPS.get());
+    return zone;
 }
-bool TEprom::SaveZoneToFile(TCustomZoneCPS*) {
-    return false;
+
+bool TEprom::SaveZoneRef(TCustomZoneCPS* aZone) {
+    LogEvent(this, "SaveZoneRef", "Debut", "", LogTrace, FNomEprom);
+    bool result = false;
+    {
+        TLockGuard guard(FZoneAcessLock);
+        result = SaveZoneCPSToCustomFile(aZone, FFichierRefCPS.get());
+    }
+    LogEvent(this, "SaveZoneRef", "Fin", "", LogTrace, FNomEprom);
+    return result;
 }
-bool TEprom::ReadZoneFromFile(TCustomZoneCPS*) {
-    return false;
+
+bool TEprom::SaveZoneToFile(TCustomZoneCPS* aZone) {
+    if (aZone == nullptr) {
+        LogEvent(this, "SaveZoneToFile", "aZone=nil", "SaveZoneCPSToCustomFile", LogAnomaly,
+                 CatEprom);
+        return false;
+    }
+    TLockGuard guard(FZoneAcessLock);
+    return SaveZoneCPSToCustomFile(aZone, FFichierCPS.get());
 }
-std::unique_ptr<TCustomZoneCPS> TEprom::GetZoneRef(TCustomZoneCPS*) {
-    return nullptr;
+
+bool TEprom::ReadZoneFromFile(TCustomZoneCPS* aZone) {
+    if (aZone == nullptr) {
+        LogEvent(this, "ReadZoneFromFile", "aZone=nil", "ReadZoneCPSFromCustomFile", LogAnomaly,
+                 CatEprom);
+        return false;
+    }
+    TLockGuard guard(FZoneAcessLock);
+    return ReadZoneCPSFromCustomFile(aZone, FFichierCPS.get());
 }
-bool TEprom::SaveZoneRef(TCustomZoneCPS*) {
-    return false;
+
+bool TEprom::PartialCopyRef() {
+    LogEvent(this, "PartialCopyRef", "Debut", "", LogTrace, FNomEprom);
+    bool result = true;
+    {
+        TLockGuard guard(FZoneAcessLock);
+        const TZonesEnFichier zones(*this);
+        for (int index = 0; index < zones.Count(); ++index) {
+            TCustomZoneCPS* zone = zones[index];
+            const std::unique_ptr<TCustomZoneCPS> reference = GetZoneRef(zone);
+            if (reference == nullptr) {
+                result = false;
+                continue;
+            }
+            zone->Assign(reference.get());
+            SaveZoneCPSToCustomFile(zone, FFichierCPS.get());
+        }
+    }
+    LogEvent(this, "PartialCopyRef", "Fin", "", LogTrace, FNomEprom);
+    return result;
 }
-std::string TEprom::GetFichierTypeEprom(const std::string&) {
-    return {};
+
+bool TEprom::EqualsFichier(TStringList* ListeDifferences, const std::string& FileName) {
+    if (ListeDifferences == nullptr || FFichierCPS == nullptr)
+        return false;
+    TKevCustomFileStream fichier(FileName, ModeLecturePartagee, true);
+    const TZonesEnFichier zones(*this);
+    bool result = true;
+    for (int index = 0; index < zones.Count(); ++index) {
+        const TCustomZoneCPS* zone = zones[index];
+        if (!zone->GetLoadToCPS() && !zone->GetSaveFromCPS())
+            continue;
+        const std::unique_ptr<TCustomZoneCPS> copie = zone->CreateSameZone();
+        ReadZoneCPSFromCustomFile(copie.get(), &fichier);
+        result = zone->EqualsDetails(copie.get(), ListeDifferences) && result;
+    }
+    return result;
+}
+
+std::string TEprom::GetFichierTypeEprom(const std::string& FileName) {
+    const TKevCustomFileStream fichier(FileName, ModeLecturePartagee, true);
+    return fichier.GetIdentification();
 }
 
 // Reference curves and learning files are not available for this generation.

@@ -4,6 +4,11 @@
 // The zone object itself is created on first access, counted per holder and freed when
 // the last holder gives it back, unless its zone type is kept in memory.
 //
+// The image lives in two zone files: the working file, from which zones are read on their
+// first access and into which editors save them, and the reference file, the copy last
+// known to be good. The host creates the streams and hands them over: the EPROM owns them
+// from then on.
+//
 // Two locks guard the references: the access lock (getting and releasing zones) and the
 // look-up lock (reference search and its cache). The look-up lock is only ever taken
 // inside the access lock, never the reverse.
@@ -11,6 +16,7 @@
 
 #include "entry/CustomEprom.h"
 #include "eprom/EpromDescription.h"
+#include "eprom/KEVCustomFileStream.h"
 #include "eprom/ZoneCreator.h"
 #include "support/Lock.h"
 #include "support/SetOfTypesZones.h"
@@ -126,8 +132,8 @@ public:
     int GetNbDefautsBloquants() override;
     std::string GetIdentifiantCPS() override;
     std::string GetDescriptionCPS() override;
-    TKevCustomFileStream* GetFichier() override { return FFichierCPS; }
-    TKevCustomFileStream* GetFichierReference() override { return FFichierRefCPS; }
+    TKevCustomFileStream* GetFichier() override { return FFichierCPS.get(); }
+    TKevCustomFileStream* GetFichierReference() override { return FFichierRefCPS.get(); }
     int GetAbscisse() override { return FAbscisse; }
     int GetOrdonee() override { return FOrdonees; }
     bool GetVisible() override { return FVisible; }
@@ -338,9 +344,12 @@ protected:
     std::map<int, std::map<int, TZoneReference*>> pDictionaryTypeZone;
     // One inner list per registered zone type; null for an EPROM without name.
     std::unique_ptr<std::vector<std::vector<std::unique_ptr<TZoneReference>>>> FListeZones;
-    // Owned once the zone file operations take them over.
-    TKevCustomFileStream* FFichierRefCPS = nullptr;
-    TKevCustomFileStream* FFichierCPS = nullptr;
+    // The reference file and the working file; the host hands the streams over.
+    std::unique_ptr<TKevCustomFileStream> FFichierRefCPS;
+    std::unique_ptr<TKevCustomFileStream> FFichierCPS;
+    // Class of the process links that zone files of earlier versions hold (zone type
+    // PrcLienProcess): the generation sets it so that such a file is converted on reading.
+    TZoneClass FLienProcessClass = nullptr;
     TIsAutorised FIsAutorised;
     TNextProgressStep FFuncNextStep;
     TChargerZoneCPS FChargerZoneCPS;
@@ -378,6 +387,22 @@ private:
     void GetInFileZones(TStringList& aList);
     // Logs a callback the host did not install.
     void LogMissingCallback(const std::string& Source) const;
+    // Makes Fichier the stream of Slot (the stream held before is freed). The stream of
+    // the other slot is refused, so that no stream has two owners: answers false then.
+    bool TakeFile(std::unique_ptr<TKevCustomFileStream>& Slot, TKevCustomFileStream* Fichier,
+                  const char* Source);
+    // Copies a zone just saved to the working file into the zone object its reference
+    // holds, so that every holder sees the saved values.
+    void UpdateHeldZone(const TCustomZoneCPS* aZone);
+    // The zone whose block is missing from a zone file: process links are converted from
+    // the older layout, the history of reference curves goes to its hook.
+    void ReadMissingBloc(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile);
+    // Fills a process link (zone type PrcLienProcessAvance) from the block of the older
+    // layout of the same number and appends its own block to the file.
+    void ConversionLiensProcess(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile);
+    // Encodes a zone for files and appends its block; false when nothing was encoded or
+    // the file refused the block (logged under Source).
+    bool AppendZone(const TCustomZoneCPS* aZone, TKevCustomFileStream& aFile, const char* Source);
 };
 
 } // namespace g20seq

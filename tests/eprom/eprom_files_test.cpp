@@ -1,0 +1,239 @@
+#include "eprom/EpromG20.h"
+
+#include "support/FakeDataProxy.h"
+#include "support/FakeProtocol.h"
+#include "support/HexVectors.h"
+#include "zones/LienProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+
+using namespace g20seq;
+using namespace g20seq::testkit;
+
+namespace {
+
+constexpr Word fmShared = fmOpenRead | fmShareDenyNone;       // what the EPROM opens
+constexpr Word fmWorking = fmOpenReadWrite | fmShareDenyNone; // a host's working file
+constexpr const char* SmallImage = "image/ac_small.hex";
+
+// In-file zones of the classes built so far, per zone type (same for both variants).
+struct TInFile {
+    TTypeZones TypeZone;
+    int Count;
+};
+constexpr TInFile InFileZones[] = {
+    {PrcConfiguration, 1},
+    {PrcElectrodes, 16},
+    {PrcProgrammes, 128},
+    {PrcLienProcessAvance, 128},
+};
+
+class EpromFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "eprom-XXXXXX").string();
+        Dir = mkdtemp(pattern.data());
+    }
+    void TearDown() override { std::filesystem::remove_all(Dir); }
+
+    std::unique_ptr<TEpromG20> New(const std::string& Name = "GA_Image") {
+        return TEpromG20::New(Name, &Protocol);
+    }
+    std::string Path(const std::string& Name = "image.kev") const { return Dir + "/" + Name; }
+    // A stream the host hands over to an EPROM.
+    TKevCustomFileStream* Stream(const std::string& Name, Word Mode = fmWorking) const {
+        return new TKevCustomFileStream(Path(Name), Mode, true);
+    }
+    TBytes Contents(const std::string& Name = "image.kev") const {
+        std::ifstream in(Path(Name), std::ios::binary);
+        return TBytes(std::istreambuf_iterator<char>(in), {});
+    }
+    void Write(const std::string& Name, const TBytes& Bytes) const {
+        std::ofstream(Path(Name), std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(Bytes.data()), std::ssize(Bytes));
+    }
+    // Saves the image of Eprom into a new file, then works on that file.
+    void SaveImage(TEprom& Eprom, const std::string& Name = "image.kev") const {
+        ASSERT_TRUE(Eprom.SaveToNewFile(Stream(Name, fmCreate)));
+        Eprom.CloseFile();
+        ASSERT_TRUE(Eprom.ReadFromFile(Stream(Name)));
+    }
+    // Zones are freed on their last release: a change made in memory lasts while the zone
+    // is held.
+    static void SetTemps(const TZoneHolder& Programme, int Value) {
+        Programme.As<TZoneCPS>()->SetAsInteger("IDTempsSoudage", Value);
+    }
+    static int Temps(TEprom& Eprom, int Numero) {
+        TZoneHolder programme(&Eprom, PrcProgrammes, Numero);
+        return programme.As<TZoneCPS>()->GetAsInteger("IDTempsSoudage");
+    }
+    static std::string Commentaire(TEprom& Eprom, int Numero) {
+        TZoneHolder lien(&Eprom, PrcLienProcessAvance, Numero);
+        return lien.As<TLienProcess>()->GetCommentaire();
+    }
+    // Log entries whose first text is Text.
+    int Logged(const std::string& Text) const {
+        int count = 0;
+        for (const LogEntry& entry : Proxy.Logs())
+            count += entry.Text1 == Text;
+        return count;
+    }
+
+    FakeDataProxy Proxy;
+    FakeProtocol Protocol;
+    std::string Dir;
+};
+
+} // namespace
+
+TEST_F(EpromFilesTest, NewFileHoldsOneBlockPerInFileZoneAndReadsBackIdentical) {
+    for (const std::string name : {"GA_Line3_Robot2", "GM_Line3_Robot2"}) {
+        const auto eprom = New(name);
+        SaveImage(*eprom);
+        const TKevCustomFileStream reopened(Path(), fmShared, false);
+        EXPECT_EQ(reopened.GetIdentification(), name.substr(0, 8));
+        std::map<int, int> expected;
+        for (const TInFile& zones : InFileZones)
+            expected[zones.TypeZone] = zones.Count;
+        std::map<int, int> blocks;
+        for (const auto& [type, numbers] : reopened.GetHeaderMap())
+            blocks[type] = static_cast<int>(numbers.size());
+        EXPECT_EQ(blocks, expected) << name;
+        EXPECT_EQ(eprom->GetFichierTypeEprom(Path()), name.substr(0, 8));
+
+        TStringList differences;
+        EXPECT_TRUE(eprom->EqualsFichier(&differences, Path()));
+        EXPECT_EQ(differences.Count(), 0);
+        const TZoneHolder programme(eprom.get(), PrcProgrammes, 5);
+        SetTemps(programme, 12);
+        EXPECT_FALSE(eprom->EqualsFichier(&differences, Path()));
+        EXPECT_EQ(differences.Text(), "IDTempsSoudage=\"12\",\"0\"\r\n");
+    }
+}
+
+TEST_F(EpromFilesTest, SavedEditorCopyReachesTheFileAndEveryHolder) {
+    const auto eprom = New();
+    SaveImage(*eprom);
+    const std::size_t size = Contents().size();
+    TZoneHolder holder(eprom.get(), PrcProgrammes, 7);
+    const std::unique_ptr<TCustomZoneCPS> copy = holder->Duplicate();
+    dynamic_cast<TZoneCPS&>(*copy).SetAsInteger("IDTempsSoudage", 33);
+    EXPECT_TRUE(eprom->SaveZoneToFile(copy.get()));
+    EXPECT_EQ(holder.As<TZoneCPS>()->GetAsInteger("IDTempsSoudage"), 33);
+    EXPECT_EQ(Contents().size(), size);
+
+    const auto other = New();
+    ASSERT_TRUE(other->ReadFromFile(Stream("image.kev", fmShared)));
+    EXPECT_EQ(Temps(*other, 7), 33);
+    EXPECT_FALSE(eprom->SaveZoneToFile(nullptr));
+    EXPECT_EQ(Logged("aZone=nil"), 1);
+}
+
+TEST_F(EpromFilesTest, ReferenceFileCopiesAndRestoresTheImage) {
+    const auto eprom = New();
+    SaveImage(*eprom);
+    ASSERT_TRUE(eprom->SaveToNewRefFile(Stream("ref.kev", fmCreate)));
+    EXPECT_EQ(Contents("ref.kev"), Contents());
+    EXPECT_FALSE(eprom->SaveToNewRefFile(eprom->GetFichier())); // one owner per stream
+
+    ASSERT_TRUE(eprom->FreeRefFile());
+    ASSERT_TRUE(eprom->ReadFromRefFile(Stream("ref.kev")));
+    const TZoneHolder programme(eprom.get(), PrcProgrammes, 3);
+    SetTemps(programme, 44);
+    ASSERT_TRUE(eprom->SaveZoneToFile(programme.Get()));
+    EXPECT_NE(Contents("ref.kev"), Contents());
+    const std::unique_ptr<TCustomZoneCPS> reference = eprom->GetZoneRef(programme.Get());
+    EXPECT_EQ(dynamic_cast<TZoneCPS&>(*reference).GetAsInteger("IDTempsSoudage"), 0);
+    EXPECT_TRUE(reference->GetLoadToCPS());
+
+    EXPECT_TRUE(eprom->PartialCopyRef());
+    EXPECT_EQ(Temps(*eprom, 3), 0);
+    EXPECT_EQ(Contents("ref.kev"), Contents());
+
+    SetTemps(programme, 45);
+    ASSERT_TRUE(eprom->SaveZoneToFile(programme.Get()));
+    EXPECT_TRUE(eprom->SaveToRefFile(nullptr));
+    EXPECT_EQ(Contents("ref.kev"), Contents());
+}
+
+TEST_F(EpromFilesTest, MissingOrMisfitBlocksFailWithoutTouchingTheFile) {
+    Write("image.kev", ReadHexVector(SmallImage)); // program 5, not programs 6 and 9
+    {
+        TKevCustomFileStream stream(Path(), fmWorking, true);
+        stream.WriteZone(PrcProgrammes, 6, TByteArray{}, 100); // a block of the wrong size
+    }
+    const auto eprom = New();
+    ASSERT_TRUE(eprom->ReadFromFile(Stream("image.kev")));
+    const TBytes before = Contents();
+
+    TZoneHolder programme(eprom.get(), PrcProgrammes, 6);
+    EXPECT_EQ(Logged(SFileBlocFormatIncorrect), 1);
+    EXPECT_FALSE(eprom->SaveZoneToFile(programme.Get()));
+    EXPECT_EQ(Logged(SFileReecriture), 1);
+    TZoneHolder absent(eprom.get(), PrcProgrammes, 9);
+    EXPECT_FALSE(eprom->SaveZoneToFile(absent.Get()));
+    EXPECT_EQ(Logged("SearchBlocHeader"), 1);
+    EXPECT_EQ(Contents(), before);
+}
+
+TEST_F(EpromFilesTest, OlderProcessLinksAreConvertedOnReading) {
+    const auto eprom = New();
+    {
+        TLienProcess ancien(eprom.get(), PrcLienProcess, 7, nullptr);
+        ancien.SetCommentaire("Lien d'origine");
+        TKevCustomFileStream old(Path(), fmCreate, true);
+        old.SetIdentification("GA_Old");
+        TByteArray buffer{};
+        old.WriteZone(PrcLienProcess, 7, buffer, ancien.FileEncode(buffer, 0, 1070));
+    }
+    ASSERT_TRUE(eprom->ReadFromFile(Stream("image.kev")));
+    EXPECT_EQ(Commentaire(*eprom, 7), "Lien d'origine");
+    EXPECT_EQ(Commentaire(*eprom, 8), "");
+
+    const TKevCustomFileStream reopened(Path(), fmShared, false);
+    ASSERT_EQ(reopened.GetHeaderMap().count(PrcLienProcessAvance), 1u);
+    EXPECT_EQ(reopened.GetHeaderMap().at(PrcLienProcessAvance).count(7), 1u);
+    const auto other = New();
+    ASSERT_TRUE(other->ReadFromFile(Stream("image.kev", fmShared)));
+    EXPECT_EQ(Commentaire(*other, 7), "Lien d'origine");
+}
+
+TEST_F(EpromFilesTest, SmallAcImageByteForByte) {
+    const TBytes vector = ReadHexVector(SmallImage);
+    const auto eprom = New();
+    const TZoneHolder programme(eprom.get(), PrcProgrammes, 5);
+    SetTemps(programme, 25);
+    const TZoneHolder lien(eprom.get(), PrcLienProcessAvance, 5);
+    lien.As<TLienProcess>()->SetCommentaire("Point 5");
+    SaveImage(*eprom);
+    const TBytes image = Contents();
+    ASSERT_GE(image.size(), vector.size());
+    EXPECT_EQ(ToHex(std::span(image).first(TFileHeader::Size)),
+              ToHex(std::span(vector).first(TFileHeader::Size)));
+    // The vector's blocks, each found at the position its header gives in the image.
+    for (std::size_t start = TFileHeader::Size; start + TBlocHeader::Size <= vector.size();) {
+        TBlocHeader::TImage header;
+        std::copy_n(vector.begin() + static_cast<std::ptrdiff_t>(start), header.size(),
+                    header.begin());
+        const TBlocHeader bloc = TBlocHeader::Decode(header);
+        const std::size_t length = TBlocHeader::Size + static_cast<std::size_t>(bloc.DataSize);
+        ASSERT_LE(start + length, vector.size());
+        EXPECT_EQ(ToHex(std::span(image).subspan(bloc.DataPosition - TBlocHeader::Size, length)),
+                  ToHex(std::span(vector).subspan(start, length)))
+            << "block " << bloc.DataType << "=" << bloc.DataNumber;
+        start += length;
+    }
+
+    Write("small.kev", vector);
+    const auto reader = New();
+    ASSERT_TRUE(reader->ReadFromFile(Stream("small.kev", fmShared)));
+    EXPECT_EQ(Temps(*reader, 5), 25);
+    EXPECT_EQ(Commentaire(*reader, 5), "Point 5");
+}
