@@ -1,0 +1,286 @@
+#include "zones/AssignationPoints.h"
+
+#include "entry/CustomEprom.h"
+#include "eprom/EpromDescription.h"
+#include "model/DataProxy.h"
+#include "model/KEVLogicalZone.h"
+#include "model/KEVNumericFields.h"
+#include "model/KEVStringFields.h"
+#include "model/KEVTabSheet.h"
+#include "model/PayloadLayout.h"
+#include "model/ZoneCodec.h"
+#include "support/Exceptions.h"
+#include "support/Format.h"
+#include "support/Latin1.h"
+
+#include <mutex>
+
+namespace g20seq {
+
+namespace {
+
+using namespace IDAssignationPoints;
+namespace pl = payload;
+
+constexpr int TailleNumPointDefaut = 20;
+// Stored point numbers of the family.part.point mode have 11 characters.
+constexpr int TailleFormatPSA = 11;
+constexpr const char* IDModeAssignationPoint = "IDModeAssignationPoint";
+constexpr const char* SStringTooLong = "String too long [%d/%d]";
+
+// Captions of the fields, in creation order.
+constexpr TIDZone NomsChamps[] = {
+    {IDPointValide, "Point valide"},
+    {IDNumPoint, "Point"},
+    {IDProgAssocie, "Programme"},
+};
+
+// The point number block is written and read by the zone itself (an invalid entry is
+// marked by its first byte); the layout carries the program.
+constexpr TPayloadItem ItemsAssignation[] = {
+    pl::Skip(0, TailleNumPointDefaut),
+    pl::Number(20, 2, IDProgAssocie),
+};
+constexpr TPayloadLayout LayoutAssignation(ItemsAssignation);
+static_assert(LayoutAssignation.Size() == TAssignationPoints::TaillePayload);
+
+// Program numbers when the owner has no description of them.
+constexpr int ProgrammeMinDefaut = 0;
+constexpr int ProgrammeMaxDefaut = 0xFFFF;
+
+std::mutex EditeurLock;
+TAssignationPoints::TEditeurAssignation& Editeur() {
+    static TAssignationPoints::TEditeurAssignation editeur;
+    return editeur;
+}
+
+// Count characters from 1-based position Index, clamped at the end of Text.
+std::string Copie(const std::string& Text, std::size_t Index, std::size_t Count) {
+    return Utf8Copy(Text, Index - 1, Count);
+}
+
+} // namespace
+
+std::string NumPointAffiche(const std::string& Stocke) {
+    if (Stocke.empty())
+        return Stocke;
+    const std::string texte = Copie(Stocke, 1, TailleFormatPSA);
+    return Format("%s.%s.%s", Copie(texte, 10, 2), Copie(texte, 7, 3), Copie(texte, 1, 6));
+}
+
+std::string NumPointStocke(const std::string& Affiche) {
+    if (Affiche.empty())
+        return Affiche;
+    const std::string texte = TrimRight(Affiche);
+    return Copie(Format("%s%s%s", Copie(texte, 8, 6), Copie(texte, 4, 3), Copie(texte, 1, 2)), 1,
+                 TailleFormatPSA);
+}
+
+TAssignationPoints::TAssignationPoints(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                                       TInterfacedPersistent* aLogicalZone)
+    : TZoneCPS(AOwner, TypeZone, Numero, aLogicalZone) {
+    try {
+        CreateFields();
+    } catch (const std::exception& e) {
+        LogEvent(this, "Create", e.what(), ZoneLabel(), LogAnomaly, CatZRT);
+    }
+}
+
+std::string TAssignationPoints::ClassName() const {
+    return "TAssignationPoints";
+}
+
+std::unique_ptr<TCustomZoneCPS>
+TAssignationPoints::Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                           TInterfacedPersistent* aLogicalZone) const {
+    return std::make_unique<TAssignationPoints>(AOwner, TypeZone, Numero, aLogicalZone);
+}
+
+void TAssignationPoints::CreateFields() {
+    auto* logicalZone = dynamic_cast<TKEVLogicalZone*>(GetLogicalZone());
+    TKEVTabSheet* sheet = logicalZone != nullptr ? logicalZone->GetTabByID(Section) : nullptr;
+
+    int progMin = ProgrammeMinDefaut;
+    int progMax = ProgrammeMaxDefaut;
+    TCustomEprom* eprom = GetEprom();
+    if (TCustomEpromDescription* description = eprom ? eprom->GetDescription() : nullptr) {
+        if (description->GetMinZone(PrcProgrammes) >= 0 &&
+            description->GetMaxZone(PrcProgrammes) >= description->GetMinZone(PrcProgrammes)) {
+            progMin = description->GetMinZone(PrcProgrammes);
+            progMax = description->GetMaxZone(PrcProgrammes);
+        }
+    }
+
+    AddField(std::make_unique<TKEVBooleanField>(IDPointValide, this, sheet, false));
+    auto numPoint =
+        std::make_unique<TKEVStringField>(IDNumPoint, this, sheet, "", TailleNumPointDefaut);
+    numPoint->SetOutputFormatProc([this](std::string& Texte) {
+        if (ModeAssignation() == ModeFormatPSA)
+            Texte = NumPointAffiche(Texte);
+    });
+    numPoint->SetInputFormatProc([this](std::string& Texte) {
+        if (ModeAssignation() == ModeFormatPSA)
+            Texte = NumPointStocke(Texte);
+    });
+    AddField(std::move(numPoint));
+    AddField(std::make_unique<TKEVIntegerField>(IDProgAssocie, this, sheet, progMin, progMax,
+                                                progMin, 1.0));
+}
+
+int TAssignationPoints::ModeAssignation() const {
+    TZoneHolder configuration(GetEprom(), PrcConfiguration, 0);
+    if (!configuration)
+        return ModeSansAssignation;
+    TKEVField* mode = configuration->GetFieldByID(IDModeAssignationPoint);
+    return mode != nullptr ? mode->GetAsInteger() : ModeSansAssignation;
+}
+
+// --- Properties ---
+
+bool TAssignationPoints::GetPointValide() const {
+    TKEVField* field = GetFieldByID(IDPointValide);
+    return field != nullptr && field->GetAsBoolean();
+}
+
+void TAssignationPoints::SetPointValide(bool Value) {
+    if (TKEVField* field = GetFieldByID(IDPointValide))
+        field->SetAsBoolean(Value);
+}
+
+std::string TAssignationPoints::GetNumPointCPS() const {
+    auto* field = dynamic_cast<TKEVStringField*>(GetFieldByID(IDNumPoint));
+    if (field == nullptr || !GetPointValide())
+        return {};
+    // A plain text field holding a copy answers the stored text, without the display form.
+    TKEVStringField stocke(IDNumPoint, nullptr, nullptr, "", field->GetSize());
+    stocke.Assign(field);
+    return stocke.GetAsString();
+}
+
+void TAssignationPoints::SetNumPointCPS(const std::string& Value) {
+    auto* field = dynamic_cast<TKEVStringField*>(GetFieldByID(IDNumPoint));
+    if (field == nullptr)
+        return;
+    VerifierTaille(Value);
+    // Copied from a plain text field, the text bypasses the input conversion.
+    const TKEVStringField stocke(IDNumPoint, nullptr, nullptr, Value, field->GetSize());
+    field->Assign(&stocke);
+}
+
+std::string TAssignationPoints::GetNumPoint() const {
+    TKEVField* field = GetFieldByID(IDNumPoint);
+    return field != nullptr && GetPointValide() ? field->GetAsString() : std::string();
+}
+
+void TAssignationPoints::SetNumPoint(const std::string& Value) {
+    TKEVField* field = GetFieldByID(IDNumPoint);
+    if (field == nullptr)
+        return;
+    VerifierTaille(Value);
+    field->SetAsString(Value);
+}
+
+int TAssignationPoints::GetNumProg() const {
+    TKEVField* field = GetFieldByID(IDProgAssocie);
+    return field != nullptr ? field->GetAsInteger() : -1;
+}
+
+void TAssignationPoints::SetNumProg(int Value) {
+    if (TKEVField* field = GetFieldByID(IDProgAssocie))
+        field->SetAsInteger(Value);
+}
+
+int TAssignationPoints::GetTailleNumPoint() const {
+    auto* field = dynamic_cast<TKEVStringField*>(GetFieldByID(IDNumPoint));
+    return field != nullptr ? field->GetSize() : -1;
+}
+
+void TAssignationPoints::VerifierTaille(const std::string& Value) const {
+    const auto longueur = static_cast<int>(Utf8Length(Value));
+    if (longueur > GetTailleNumPoint())
+        throw Exception(Format(SStringTooLong, longueur, GetTailleNumPoint()));
+}
+
+// --- Codecs ---
+
+void TAssignationPoints::EncodeNumPoint(TByteArray& Trame, int Start) const {
+    const bool valide = GetPointValide();
+    const std::string octets = valide ? Utf8ToLatin1(GetNumPointCPS()) : std::string();
+    if (static_cast<int>(octets.size()) > TailleNumPointDefaut)
+        throw ERangeError();
+    for (int i = 0; i < TailleNumPointDefaut; ++i) {
+        Byte octet = ' ';
+        if (i < static_cast<int>(octets.size()))
+            octet = static_cast<Byte>(octets[i]);
+        else if (i == 0 && !valide)
+            octet = OctetInvalide;
+        PutByte(Trame, Start + i, octet);
+    }
+}
+
+void TAssignationPoints::DecodeNumPoint(const TByteArray& Trame) {
+    if (GetByte(Trame, 0) == OctetInvalide) {
+        SetPointValide(false);
+        SetNumPointCPS("");
+        return;
+    }
+    std::string octets;
+    for (int i = 0; i < TailleNumPointDefaut; ++i)
+        octets += static_cast<char>(GetByte(Trame, i));
+    SetPointValide(true);
+    SetNumPointCPS(Latin1ToUtf8(TrimRight(octets)));
+}
+
+TErreurSerie TAssignationPoints::SerialDecode(const TByteArray& Trame, int LngTrame) {
+    return DecodeIntoCopy(*this, Trame, LngTrame,
+                          [](TAssignationPoints& Copy, const TByteArray& Data, int& Offset) {
+                              Offset = 0;
+                              Copy.DecodeNumPoint(Data);
+                              return LayoutAssignation.Decode(Copy, Data, 0, Offset);
+                          });
+}
+
+int TAssignationPoints::SerialEncode(TByteArray& Trame, int LngTrame, int /*TailleZone*/) const {
+    int position = LngTrame;
+    try {
+        EncodeNumPoint(Trame, LngTrame);
+        return LayoutAssignation.Encode(*this, Trame, LngTrame, position);
+    } catch (const std::exception& e) {
+        LogEvent(this, "SerialEncode", e.what(), ZoneLabel(), LogAnomaly, CatZRT);
+        return position;
+    }
+}
+
+TErreurSerie TAssignationPoints::FileDecode(const TByteArray& Trame, int LngTrame) {
+    return SerialDecode(Trame, LngTrame);
+}
+
+int TAssignationPoints::FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) const {
+    return SerialEncode(Trame, LngTrame, TailleZone);
+}
+
+// --- Editor and captions ---
+
+bool TAssignationPoints::SaisieZoneCPS(void* aOwner, void* FormReference) {
+    TEditeurAssignation editeur;
+    {
+        std::lock_guard lock(EditeurLock);
+        editeur = Editeur();
+    }
+    return editeur ? editeur(*this, aOwner, FormReference) : false;
+}
+
+void TAssignationPoints::SetEditeur(TEditeurAssignation Value) {
+    std::lock_guard lock(EditeurLock);
+    Editeur() = std::move(Value);
+}
+
+std::string TAssignationPoints::NomChamp(const std::string& IDChamp) const {
+    std::string caption;
+    std::string idValeur;
+    if (DetailParCle(Section, NomsChamps, IDChamp, caption, idValeur))
+        return caption;
+    return TZoneCPS::NomChamp(IDChamp);
+}
+
+} // namespace g20seq
