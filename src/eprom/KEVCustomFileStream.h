@@ -2,6 +2,7 @@
 
 #include "eprom/KEVFileStream.h"
 #include "support/ByteArray.h"
+#include "support/G20SeqExport.h"
 #include "support/Lock.h"
 
 #include <string>
@@ -12,7 +13,7 @@ namespace g20seq {
 // stream's lock for its whole duration (search, seek and transfer), so that several
 // threads may share one stream. A zone's block holds its file encoding; BufferSize says
 // how many bytes of the buffer are meaningful.
-class TKevCustomFileStream : public TKEVFileStream {
+class G20SEQ_EXPORT TKevCustomFileStream : public TKEVFileStream {
 public:
     static constexpr const char* StreamClassName = "TKevCustomFileStream";
 

@@ -2,6 +2,7 @@
 
 #include "support/ByteArray.h"
 #include "support/Exceptions.h"
+#include "support/G20SeqExport.h"
 #include "support/Object.h"
 #include "support/Types.h"
 
@@ -48,30 +49,30 @@ inline constexpr const char* SSharingViolation = "Sharing violation";
 inline constexpr const char* SInvalidFileMode = "Invalid file mode";
 
 // A malformed zone file: wrong header, wrong block size, wrong rewrite position.
-class EKEVFileStreamError : public Exception {
+class G20SEQ_EXPORT EKEVFileStreamError : public Exception {
 public:
     using Exception::Exception;
 };
 
 // Failures of the file itself: it cannot be opened or created (missing, refused by the
 // sharing rules of streams already open on it), or a read or write did not move all bytes.
-class EStreamError : public Exception {
+class G20SEQ_EXPORT EStreamError : public Exception {
 public:
     using Exception::Exception;
 };
-class EFOpenError : public EStreamError {
+class G20SEQ_EXPORT EFOpenError : public EStreamError {
 public:
     using EStreamError::EStreamError;
 };
-class EFCreateError : public EStreamError {
+class G20SEQ_EXPORT EFCreateError : public EStreamError {
 public:
     using EStreamError::EStreamError;
 };
-class EReadError : public EStreamError {
+class G20SEQ_EXPORT EReadError : public EStreamError {
 public:
     EReadError() : EStreamError(SReadError) {}
 };
-class EWriteError : public EStreamError {
+class G20SEQ_EXPORT EWriteError : public EStreamError {
 public:
     EWriteError() : EStreamError(SWriteError) {}
 };
@@ -131,7 +132,7 @@ using THeaderMap = std::map<int, std::map<int, Int64>>;
 // never move or change size; new blocks are appended at the end and are found by look-ups
 // only once the file has been opened again. Not thread-safe: the zone-level operations of
 // TKevCustomFileStream serialise access.
-class TKEVFileStream : public TObject {
+class G20SEQ_EXPORT TKEVFileStream : public TObject {
 public:
     static constexpr const char* StreamClassName = "TKEVFileStream";
 

@@ -3,6 +3,7 @@
 #include "model/ErreurSerie.h"
 #include "model/GereDonnees.h"
 #include "support/ByteArray.h"
+#include "support/G20SeqExport.h"
 #include "support/TypeZones.h"
 #include "support/Types.h"
 
@@ -21,7 +22,7 @@ class TCustomEprom;
 // The virtual operations from GetNumeroCPS to IsZoneMultiple are called by the host by
 // slot: they are declared in that order and nothing may be inserted among them.
 // Operations that a zone class must provide raise EAbstractError ("Abstract Error") here.
-class TCustomZoneCPS : public TGereDonnees {
+class G20SEQ_EXPORT TCustomZoneCPS : public TGereDonnees {
 public:
     TCustomZoneCPS(TPersistent* AOwner, TTypeZones TypeZone, Word Numero);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/G20SeqExport.h"
 #include "support/Object.h"
 
 namespace g20seq {
@@ -8,7 +9,7 @@ namespace g20seq {
 // cancelled. Editors set the flag when the user changes a value; saving or cancelling runs
 // the class's hook and clears it. Interface references never free the object: its owner
 // does.
-class TGereDonnees : public TInterfacedPersistent {
+class G20SEQ_EXPORT TGereDonnees : public TInterfacedPersistent {
 public:
     std::string ClassName() const override;
 

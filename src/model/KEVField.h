@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/KEVInterface.h"
+#include "support/G20SeqExport.h"
 #include "support/Object.h"
 
 #include <memory>
@@ -37,7 +38,7 @@ inline constexpr const char* SDuplicateField = "Duplicate Field: %s";          /
 // declared in that order, after the interface operations that are not in the slot table.
 // Conversions a class does not offer raise EFieldError "Impossible d'accéder au champ '%s'
 // comme type %s".
-class TKEVField : public TInterfacedPersistent, public IKEVField {
+class G20SEQ_EXPORT TKEVField : public TInterfacedPersistent, public IKEVField {
 public:
     TKEVField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
     TKEVField(const TKEVField&) = delete;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/G20SeqExport.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -12,7 +14,7 @@ inline constexpr const char* SRangeError = "Range check error";
 inline constexpr const char* SAbstractError = "Abstract Error";
 
 // Base of every exception the system raises. The message is the system's own text.
-class Exception : public std::runtime_error {
+class G20SEQ_EXPORT Exception : public std::runtime_error {
 public:
     explicit Exception(const std::string& message);
 
@@ -20,7 +22,7 @@ public:
 };
 
 // A value outside its storage width or an index outside its container.
-class ERangeError : public Exception {
+class G20SEQ_EXPORT ERangeError : public Exception {
 public:
     ERangeError();
     explicit ERangeError(const std::string& message);
@@ -28,20 +30,20 @@ public:
 
 // A text that is not a number, a wrong assignment, a format that does not fit its
 // arguments, an impossible date or time.
-class EConvertError : public Exception {
+class G20SEQ_EXPORT EConvertError : public Exception {
 public:
     using Exception::Exception;
 };
 
 // Misuse of a string list: index out of bounds, refused duplicate, insertion into a
 // sorted list.
-class EStringListError : public Exception {
+class G20SEQ_EXPORT EStringListError : public Exception {
 public:
     using Exception::Exception;
 };
 
 // Call of an operation that the class leaves to its subclasses.
-class EAbstractError : public Exception {
+class G20SEQ_EXPORT EAbstractError : public Exception {
 public:
     EAbstractError();
     explicit EAbstractError(const std::string& message);
@@ -49,7 +51,7 @@ public:
 
 // A wrong value given to a field. The range form also carries the limits and the
 // rejected value, in display units.
-class EFieldError : public Exception {
+class G20SEQ_EXPORT EFieldError : public Exception {
 public:
     using Exception::Exception;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/Exceptions.h"
+#include "support/G20SeqExport.h"
 #include "support/Types.h"
 
 #include <string>
@@ -10,7 +11,7 @@ namespace g20seq {
 // Root of the system's classes. ClassName() is the system's name of the class (for
 // example "TKEVIntegerField"); it appears in messages, log entries and file headers, so
 // every subclass overrides it.
-class TObject {
+class G20SEQ_EXPORT TObject {
 public:
     TObject() = default;
     TObject(const TObject&) = default;
@@ -26,7 +27,7 @@ public:
 // how to copy from a source overrides Assign; a class that knows how to copy itself into
 // a destination overrides AssignTo. What neither knows raises EConvertError
 // "Cannot assign a <source class> to a <destination class>".
-class TPersistent : public TObject {
+class G20SEQ_EXPORT TPersistent : public TObject {
 public:
     std::string ClassName() const override;
 
@@ -86,11 +87,11 @@ constexpr TGUID GuidFromString(const char (&text)[39]) {
 }
 
 // The braced text of an identifier, upper-case hexadecimal digits.
-std::string GUIDToString(const TGUID& guid);
+G20SEQ_EXPORT std::string GUIDToString(const TGUID& guid);
 
 // A persistent object that answers interface queries. Objects of the system are freed by
 // their owners, never through interface references: AddRef and Release do nothing.
-class TInterfacedPersistent : public TPersistent {
+class G20SEQ_EXPORT TInterfacedPersistent : public TPersistent {
 public:
     std::string ClassName() const override;
 

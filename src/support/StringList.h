@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/G20SeqExport.h"
 #include "support/Object.h"
 
 #include <functional>
@@ -29,7 +30,7 @@ enum class TDuplicates { dupIgnore, dupAccept, dupError };
 // 0..Count()-1, "String list does not allow duplicates" when a sorted list with
 // dupError meets a duplicate, "Operation not allowed on sorted list" for positional
 // changes of a sorted list.
-class TStringList : public TPersistent {
+class G20SEQ_EXPORT TStringList : public TPersistent {
 public:
     // Orders two lines by index: negative, zero or positive.
     using TCompare = std::function<int(const TStringList& list, int index1, int index2)>;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/G20SeqExport.h"
+
 #include <cstdint>
 #include <string>
 
@@ -171,11 +173,11 @@ constexpr int TypeZonesCount = 157;
 
 // Enumeration name of a zone type ("PrcProgrammes"): the text of every "%s=%d" zone label
 // and key. Raises ERangeError for a value outside the catalogue.
-std::string TypeZoneName(TTypeZones TypeZone);
+G20SEQ_EXPORT std::string TypeZoneName(TTypeZones TypeZone);
 
 // Turns an enumeration name back into its zone type. Only the exact names are accepted
 // (case-sensitive); answers false and leaves TypeZone unchanged otherwise.
-bool TypeZoneFromName(const std::string& Name, TTypeZones& TypeZone);
+G20SEQ_EXPORT bool TypeZoneFromName(const std::string& Name, TTypeZones& TypeZone);
 
 // Checked conversion of a zone type number; raises ERangeError outside 0..156.
 TTypeZones TypeZoneFromInt(int Value);

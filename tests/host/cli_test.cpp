@@ -1,3 +1,4 @@
+#include "HostTestFiles.h"
 #include "cli/Cli.h"
 
 #include <gtest/gtest.h>
@@ -5,11 +6,34 @@
 #include <sstream>
 
 using namespace g20seq::host;
+using g20seq::hosttest::Entries;
+using g20seq::hosttest::HostFilesTest;
+using g20seq::hosttest::ReadBytes;
+using g20seq::hosttest::WriteBytes;
+
+namespace {
+
+bool Has(const std::string& Text, const std::string& Part) {
+    return Text.find(Part) != std::string::npos;
+}
+
+class CliTool : public HostFilesTest {
+protected:
+    // A fresh AC station image in the test directory.
+    std::string NewImage(const std::string& Name = "a.g20") {
+        const std::string path = File(Name);
+        const auto run = Run({"new", "GA_Line3_Robot2", path});
+        EXPECT_EQ(run.ExitCode, ExitOk) << run.Err;
+        return path;
+    }
+};
+
+} // namespace
 
 TEST(Cli, HelpUsageAndUnknownCommands) {
     std::ostringstream out, err;
     EXPECT_EQ(RunCli({"--help"}, out, err), ExitOk);
-    EXPECT_NE(out.str().find("usage: g20seq"), std::string::npos);
+    EXPECT_TRUE(Has(out.str(), "usage: g20seq"));
     EXPECT_TRUE(err.str().empty());
 
     std::ostringstream out2, err2;
@@ -18,5 +42,151 @@ TEST(Cli, HelpUsageAndUnknownCommands) {
 
     std::ostringstream out3, err3;
     EXPECT_EQ(RunCli({"frobnicate"}, out3, err3), ExitUsage);
-    EXPECT_NE(err3.str().find("unknown command 'frobnicate'"), std::string::npos);
+    EXPECT_TRUE(Has(err3.str(), "unknown command 'frobnicate'"));
+
+    for (const char* command :
+         {"new", "info", "dump", "get", "set", "diff", "encode", "decode", "ref", "demo"}) {
+        std::ostringstream help, none;
+        EXPECT_EQ(RunCli({command, "--help"}, help, none), ExitOk) << command;
+        EXPECT_TRUE(Has(help.str(), std::string("usage: g20seq ") + command)) << command;
+    }
+    std::ostringstream out4, err4;
+    EXPECT_EQ(RunCli({"get", "only-a-file"}, out4, err4), ExitUsage);
+    EXPECT_TRUE(Has(err4.str(), "wrong number of arguments"));
+}
+
+TEST_F(CliTool, NewImageReopensInASecondProcessWithIdenticalDumps) {
+    const std::string image = NewImage();
+    const auto info = Run({"info", image});
+    EXPECT_EQ(info.ExitCode, ExitOk);
+    EXPECT_TRUE(Has(info.Out, "identification: GA_Line3")) << info.Out;
+    EXPECT_TRUE(Has(info.Out, "variant: AC"));
+    EXPECT_TRUE(Has(info.Out, "PrcProgrammes (29): 128"));
+
+    const auto first = Run({"dump", image});
+    const auto second = Run({"dump", image});
+    EXPECT_EQ(first.ExitCode, ExitOk);
+    EXPECT_EQ(first.Out, second.Out);
+    EXPECT_TRUE(Has(first.Out, "\nPrcProgrammes=5 IDTempsSoudage=0\n"));
+    EXPECT_TRUE(Has(first.Out, "\nPrcProgrammes=5 IDPaliersAmpere[9]=500\n"));
+
+    EXPECT_EQ(Run({"new", "GA_Other", image}).ExitCode, ExitUsage) << "kept without --force";
+    const auto mf = Run({"new", "GM_Station", File("m.g20")});
+    EXPECT_TRUE(Has(mf.Out, "(MF)")) << mf.Err;
+    const auto unknown = Run({"new", "XX_Station", File("x.g20")});
+    EXPECT_EQ(unknown.ExitCode, ExitUsage);
+    EXPECT_TRUE(Has(unknown.Err, "Sequence 'XX_Station' not handled by the current library."));
+    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{"a.g20", "m.g20"}));
+}
+
+TEST_F(CliTool, SetGetAndRefusedValues) {
+    const std::string image = NewImage();
+    const auto set = Run({"set", image, "PrcProgrammes=5", "IDTempsSoudage=12",
+                          "IDModeVolee=Point par point", "IDPaliersAmpere[2]=600"});
+    EXPECT_EQ(set.ExitCode, ExitOk) << set.Err;
+    EXPECT_TRUE(Has(set.Out, "PrcProgrammes=5 IDPaliersAmpere[2]=600\n"));
+    EXPECT_EQ(Run({"get", image, "PrcProgrammes=5", "IDTempsSoudage"}).Out, "12\n");
+    EXPECT_EQ(Run({"get", image, "PrcProgrammes=5", "IDPaliersAmpere[2]"}).Out, "600\n");
+
+    const std::string before = ReadBytes(image);
+    const auto refused =
+        Run({"set", image, "PrcProgrammes=5", "IDTempsSoudage=13", "IDTempsSoudage=5000"});
+    EXPECT_EQ(refused.ExitCode, ExitDifferent);
+    EXPECT_TRUE(Has(refused.Err, "5000 n'est pas une valeur correcte pour le champ"))
+        << refused.Err;
+    EXPECT_EQ(ReadBytes(image), before);
+    EXPECT_EQ(Entries(Dir), std::vector<std::string>{"a.g20"});
+
+    EXPECT_EQ(Run({"set", image, "PrcProgrammes=5", "IDNoSuchField=1"}).ExitCode, ExitUsage);
+    EXPECT_EQ(Run({"get", image, "PrcNoSuchZone=1", "IDTempsSoudage"}).ExitCode, ExitUsage);
+    EXPECT_EQ(ReadBytes(image), before);
+}
+
+TEST_F(CliTool, DiffAndPayloadRoundTrip) {
+    const std::string image = NewImage();
+    const std::string other = NewImage("b.g20");
+    EXPECT_EQ(Run({"diff", image, other}).ExitCode, ExitOk);
+    Run({"set", image, "PrcProgrammes=5", "IDTempsSoudage=12", "IDTempsForgeage=7"});
+    const auto diff = Run({"diff", image, other});
+    EXPECT_EQ(diff.ExitCode, ExitDifferent);
+    EXPECT_EQ(diff.Out, "IDTempsForgeage=\"7\",\"1\"\nIDTempsSoudage=\"12\",\"0\"\n");
+
+    const auto encode = Run({"encode", image, "PrcProgrammes=5"});
+    EXPECT_EQ(encode.ExitCode, ExitOk);
+    const std::string hex = encode.Out.substr(0, encode.Out.size() - 1);
+    EXPECT_EQ(hex.size(), 2u * 163);
+    const auto decode = Run({"decode", other, "PrcProgrammes=5", hex, "--write"});
+    EXPECT_EQ(decode.ExitCode, ExitOk) << decode.Err;
+    EXPECT_EQ(decode.Out, "SerSansErreur\nPrcProgrammes=5 IDTempsForgeage=7\n"
+                          "PrcProgrammes=5 IDTempsSoudage=12\n");
+    EXPECT_EQ(Run({"diff", image, other}).ExitCode, ExitOk);
+    EXPECT_EQ(Run({"dump", image, "PrcProgrammes=5"}).Out,
+              Run({"dump", other, "PrcProgrammes=5"}).Out);
+
+    // A payload one byte short is refused and, even with --write, changes nothing.
+    const std::string before = ReadBytes(image);
+    const auto refused =
+        Run({"decode", image, "PrcProgrammes=6", hex.substr(0, hex.size() - 2), "--write"});
+    EXPECT_EQ(refused.ExitCode, ExitDifferent);
+    EXPECT_TRUE(Has(refused.Out, "SerErr")) << refused.Out;
+    EXPECT_EQ(ReadBytes(image), before);
+    EXPECT_EQ(Run({"decode", image, "PrcProgrammes=6", "0G"}).ExitCode, ExitUsage);
+    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{"a.g20", "b.g20"}));
+}
+
+TEST_F(CliTool, ReferenceSaveDiffAndRestore) {
+    const std::string image = NewImage();
+    const std::string ref = File("a.ref");
+    Run({"set", image, "PrcElectrodes=1", "IDNombreIP=500"});
+    EXPECT_EQ(Run({"ref", "save", image, ref}).ExitCode, ExitOk);
+    EXPECT_EQ(ReadBytes(ref), ReadBytes(image));
+    EXPECT_EQ(Run({"ref", "diff", image, ref}).ExitCode, ExitOk);
+
+    Run({"set", image, "PrcElectrodes=1", "IDNombreIP=400"});
+    const auto diff = Run({"ref", "diff", image, ref});
+    EXPECT_EQ(diff.ExitCode, ExitDifferent);
+    EXPECT_EQ(diff.Out, "PrcElectrodes=1 IDNombreIP=\"400\",\"500\"\n");
+
+    EXPECT_EQ(Run({"ref", "restore", image, ref}).ExitCode, ExitOk);
+    EXPECT_EQ(Run({"get", image, "PrcElectrodes=1", "IDNombreIP"}).Out, "500\n");
+    EXPECT_EQ(Run({"ref", "diff", image, ref}).ExitCode, ExitOk);
+    EXPECT_EQ(Run({"ref", "check", image, ref}).ExitCode, ExitUsage);
+}
+
+TEST_F(CliTool, CorruptedHeaderExitsTwoWithTheModuleMessage) {
+    const std::string image = NewImage();
+    std::string bytes = ReadBytes(image);
+    bytes[100] = static_cast<char>(bytes[100] ^ 0x55);
+    WriteBytes(image, bytes);
+    for (const char* command : {"dump", "info"}) {
+        const auto run = Run({command, image});
+        EXPECT_EQ(run.ExitCode, ExitUsage);
+        EXPECT_TRUE(Has(run.Err, "#TKEVFileStream#ReadFileHeader2#Somme de contrôle incorrecte"))
+            << run.Err;
+    }
+    EXPECT_EQ(Run({"dump", File("missing.g20")}).ExitCode, ExitUsage);
+}
+
+TEST_F(CliTool, SaveIntoAnUnwritableDirectoryKeepsTheOriginal) {
+    const std::string image = NewImage();
+    const std::string before = ReadBytes(image);
+    std::filesystem::permissions(Dir,
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    const auto run = Run({"set", image, "PrcProgrammes=5", "IDTempsSoudage=12"}, true);
+    EXPECT_EQ(run.ExitCode, ExitUsage);
+    EXPECT_TRUE(Has(run.Err, "cannot create a working file")) << run.Err;
+    EXPECT_EQ(ReadBytes(image), before);
+    EXPECT_EQ(Entries(Dir), std::vector<std::string>{"a.g20"});
+}
+
+TEST_F(CliTool, DemoTakesTheGuidedTour) {
+    const auto run = Run({"demo", File("demo")});
+    EXPECT_EQ(run.ExitCode, ExitOk) << run.Out << run.Err;
+    EXPECT_TRUE(Has(run.Out, "$ g20seq new GA_Demo"));
+    EXPECT_TRUE(Has(run.Out, "PrcProgrammes=5 IDTempsSoudage=\"14\",\"12\"\n"));
+    EXPECT_TRUE(Has(run.Out, "PrcElectrodes=1 IDNombreIP=\"400\",\"500\"\n"));
+    EXPECT_EQ(Entries(File("demo")), (std::vector<std::string>{"GA_Demo.g20", "GA_Demo.ref"}));
 }

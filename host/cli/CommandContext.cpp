@@ -1,0 +1,38 @@
+#include "cli/CommandContext.h"
+
+#include "SafeSave.h"
+#include "protocol/ProtocoleG20.h"
+
+#include <ostream>
+
+namespace g20seq::host {
+
+void TCommandContext::Message(const std::string& Text) const {
+    Err << "g20seq " << Command << ": " << Text << '\n';
+}
+
+void TCommandContext::PrintLines(const TZoneId& Zone, const std::vector<TFieldLine>& Lines) const {
+    const std::string zone = ZoneIdText(Zone.TypeZone, Zone.Numero);
+    for (const TFieldLine& line : Lines)
+        Out << zone << ' ' << line.Name << '=' << line.Value << '\n';
+}
+
+std::unique_ptr<TStation> TCommandContext::ReadImage(const std::string& Path) const {
+    return TStation::Open(Path, false, &Protocole);
+}
+
+int TCommandContext::ChangeImage(const std::string& Path,
+                                 const std::function<int(TStation&)>& Change) const {
+    TSafeSave save(Path, TSafeSave::TStart::CopyOfTarget);
+    int result = ExitOk;
+    {
+        const auto station = TStation::Open(save.WorkingFile(), true, &Protocole);
+        result = Change(*station);
+        station->CloseFiles();
+    }
+    if (result == ExitOk)
+        save.Commit();
+    return result;
+}
+
+} // namespace g20seq::host

@@ -1,0 +1,37 @@
+// The fields of a zone as the command line shows and changes them: by identifier, array
+// elements as FIELD[i] (i from 0), values as their display texts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace g20seq {
+class TCustomZoneCPS;
+class TKEVField;
+} // namespace g20seq
+
+namespace g20seq::host {
+
+struct TFieldLine {
+    std::string Name;  // "IDTempsSoudage", "IDTabPoints[3]"
+    std::string Value; // display text
+};
+
+// Every field of the zone in the zone's order, arrays expanded element by element.
+std::vector<TFieldLine> FieldLines(const TCustomZoneCPS& Zone);
+// The lines of one field (one line, or one per element of an array).
+std::vector<TFieldLine> FieldLines(const TKEVField& Field, const std::string& Name);
+
+// The field named "FIELD" or "FIELD[i]"; raises TUsageError when the zone has none.
+TKEVField& FindField(const TCustomZoneCPS& Zone, const std::string& Name);
+
+// Gives the field a display value through its setters, so the model's limits and
+// messages apply (a refused value raises the module's exception and changes nothing). An
+// enumerated field takes one of its captions, or its number.
+void SetDisplayValue(TKEVField& Field, const std::string& Value);
+
+// Lines of After whose value differs from the line of the same name in Before.
+std::vector<TFieldLine> ChangedLines(const std::vector<TFieldLine>& Before,
+                                     const std::vector<TFieldLine>& After);
+
+} // namespace g20seq::host

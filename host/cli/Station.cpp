@@ -1,0 +1,107 @@
+#include "cli/Station.h"
+
+#include "SafeSave.h"
+#include "cli/CliErrors.h"
+#include "entry/ModuleEntry.h"
+#include "model/CustomZoneCPS.h"
+#include "protocol/ZoneFiles.h"
+
+#include <charconv>
+
+namespace g20seq::host {
+
+namespace {
+
+bool ParseInt(const std::string& Text, int& Value) {
+    const char* end = Text.data() + Text.size();
+    const auto [last, error] = std::from_chars(Text.data(), end, Value);
+    return error == std::errc() && last == end && !Text.empty();
+}
+
+} // namespace
+
+TZoneId ParseZoneId(const std::string& Text) {
+    const auto equal = Text.find('=');
+    const std::string name = Text.substr(0, equal);
+    TZoneId id;
+    int number = 0;
+    if (!TypeZoneFromName(name, id.TypeZone)) {
+        if (!ParseInt(name, number) || !IsValidTypeZone(number))
+            throw TUsageError("unknown zone type '" + name + "'");
+        id.TypeZone = static_cast<TTypeZones>(number);
+    }
+    if (equal != std::string::npos &&
+        (!ParseInt(Text.substr(equal + 1), id.Numero) || id.Numero < 0))
+        throw TUsageError("bad zone number in '" + Text + "'");
+    return id;
+}
+
+std::string ZoneIdText(TTypeZones TypeZone, int Numero) {
+    return TypeZoneName(TypeZone) + "=" + std::to_string(Numero);
+}
+
+TStation::TStation(const std::string& Nom, TInterfacedPersistent* Protocole) : FNom(Nom) {
+    FHandle = std::to_string(NouvelleEprom(Nom.c_str(), Protocole));
+    FEprom = ChercheInstance(FHandle.c_str());
+    if (FEprom == nullptr) {
+        FermeEprom(FHandle.c_str());
+        throw EHostIOError("the module did not register the station '" + Nom + "'");
+    }
+}
+
+TStation::~TStation() {
+    CloseFiles();
+    FermeEprom(FHandle.c_str());
+}
+
+std::unique_ptr<TStation> TStation::Open(const std::string& Path, bool Writable,
+                                         TInterfacedPersistent* Protocole) {
+    auto stream = OpenZoneFile(Path, Writable);
+    auto station = std::make_unique<TStation>(stream->GetIdentification(), Protocole);
+    station->Eprom().ReadFromFile(stream.release());
+    return station;
+}
+
+void TStation::SaveToNewFile(const std::string& Path) {
+    if (!FEprom->SaveToNewFile(CreateZoneFile(Path).release()))
+        throw EHostIOError("the image of '" + FNom + "' could not be written completely to '" +
+                           Path + "' (see the event log)");
+}
+
+void TStation::SaveToNewRefFile(const std::string& Path) {
+    const bool saved = FEprom->SaveToNewRefFile(CreateZoneFile(Path).release());
+    FEprom->FreeRefFile();
+    if (!saved)
+        throw EHostIOError("cannot copy the image into the reference file '" + Path + "'");
+}
+
+void TStation::OpenRefFile(const std::string& Path) {
+    FEprom->ReadFromRefFile(OpenZoneFile(Path, false).release());
+}
+
+void TStation::SaveZone(TCustomZoneCPS& Zone) {
+    if (!FEprom->SaveZoneToFile(&Zone))
+        throw EHostIOError("cannot save " + ZoneIdText(Zone.GetTypeZone(), Zone.GetNumeroZone()) +
+                           " into the image (see the event log)");
+}
+
+void TStation::CloseFiles() {
+    if (FEprom->GetFichierReference() != nullptr)
+        FEprom->FreeRefFile();
+    FEprom->CloseFile();
+}
+
+TFileZones::TFileZones(TCustomEprom& Eprom) : FEprom(Eprom) {
+    FEprom.GetMultiplePhysicalZone(&FZones);
+}
+
+TFileZones::~TFileZones() {
+    FEprom.ReleaseMultiplePhysicalZone(&FZones);
+}
+
+TCustomZoneCPS* TFileZones::operator[](int Index) const {
+    // The list holds zones only: its objects are the zones themselves.
+    return static_cast<TCustomZoneCPS*>(FZones.Objects(Index));
+}
+
+} // namespace g20seq::host

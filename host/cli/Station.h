@@ -1,0 +1,82 @@
+// One station as the command-line tool works on it: the EPROM the module creates for the
+// station (through its entry points), its working file and its reference file.
+//
+// The station opens its EPROM with NouvelleEprom and finds it with ChercheInstance; its
+// destructor closes both files and the EPROM (FermeEprom). The files are zone file
+// streams the host opens and hands over; the EPROM owns them from then on.
+#pragma once
+
+#include "entry/CustomEprom.h"
+#include "support/StringList.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace g20seq {
+class TCustomZoneCPS;
+}
+
+namespace g20seq::host {
+
+// A zone as the command line names it: "PrcProgrammes=5" (type name, number), or the type
+// name alone for zone 0.
+struct TZoneId {
+    TTypeZones TypeZone = PrcIdentification;
+    int Numero = 0;
+};
+// Raises TUsageError for a text that names no zone type.
+TZoneId ParseZoneId(const std::string& Text);
+std::string ZoneIdText(TTypeZones TypeZone, int Numero);
+
+class TStation {
+public:
+    // Creates the EPROM of the station Nom for the protocol model. A name the generation
+    // does not handle raises the module's exception.
+    TStation(const std::string& Nom, TInterfacedPersistent* Protocole);
+    ~TStation();
+    TStation(const TStation&) = delete;
+    TStation& operator=(const TStation&) = delete;
+
+    // Opens the image in Path (its identification names the station) as the working file.
+    static std::unique_ptr<TStation> Open(const std::string& Path, bool Writable,
+                                          TInterfacedPersistent* Protocole);
+
+    TCustomEprom& Eprom() const { return *FEprom; }
+    const std::string& Nom() const { return FNom; }
+
+    // Writes the whole image into a new zone file, which becomes the working file.
+    void SaveToNewFile(const std::string& Path);
+    // Copies the working file into a new reference file, then closes the reference file.
+    void SaveToNewRefFile(const std::string& Path);
+    // Opens Path (read-only) as the reference file.
+    void OpenRefFile(const std::string& Path);
+    // Writes one zone held from this EPROM into the working file.
+    void SaveZone(TCustomZoneCPS& Zone);
+    // Closes the working and the reference files (before the working file is committed).
+    void CloseFiles();
+
+private:
+    std::string FNom;
+    std::string FHandle;
+    TCustomEprom* FEprom = nullptr;
+};
+
+// The zones of an EPROM that are stored in zone files, in the EPROM's order, held for one
+// scope (GetMultiplePhysicalZone, then ReleaseMultiplePhysicalZone).
+class TFileZones {
+public:
+    explicit TFileZones(TCustomEprom& Eprom);
+    ~TFileZones();
+    TFileZones(const TFileZones&) = delete;
+    TFileZones& operator=(const TFileZones&) = delete;
+
+    int Count() const { return FZones.Count(); }
+    TCustomZoneCPS* operator[](int Index) const;
+
+private:
+    TCustomEprom& FEprom;
+    TStringList FZones;
+};
+
+} // namespace g20seq::host

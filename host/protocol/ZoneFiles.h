@@ -1,0 +1,35 @@
+// The zone file streams the host opens before it hands them to an EPROM (which owns them
+// from then on), and what the host reads from a zone file without an EPROM.
+#pragma once
+
+#include "eprom/KEVCustomFileStream.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace g20seq::host {
+
+// A new, empty zone file (an existing file is emptied). Raises the stream's errors.
+std::unique_ptr<TKevCustomFileStream> CreateZoneFile(const std::string& Path);
+// An existing zone file, read-only or for reading and writing; the header is checked
+// (format, checksum, class name) and the blocks indexed. Raises the stream's errors: the
+// module's messages ("#TKEVFileStream#...") for a malformed header.
+std::unique_ptr<TKevCustomFileStream> OpenZoneFile(const std::string& Path, bool Writable);
+
+// Controller variant of a station, from the prefix of its name.
+enum class TVariante { AC, MF, Inconnue };
+TVariante VarianteOfName(const std::string& NomStation);
+const char* VarianteText(TVariante Variante);
+
+// What a zone file holds: its identification (the first characters of the station name)
+// and the number of blocks of every zone type.
+struct TZoneFileSummary {
+    std::string Identification;
+    std::map<int, int> BlocsParType;
+    int Blocs = 0;
+};
+// Reads the summary of a zone file (read-only). Raises the stream's errors.
+TZoneFileSummary ReadZoneFileSummary(const std::string& Path);
+
+} // namespace g20seq::host

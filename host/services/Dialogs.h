@@ -1,0 +1,52 @@
+// The host's message dialogs, as the command-line tool answers them.
+//
+// Nobody sits in front of the command-line tool, so every question is answered without
+// asking: first from the scripted answers (tests queue them), otherwise by the policy
+// the user chose on the command line (--yes, --no). Without either, a question is
+// refused: it is printed on the message stream and answered like "no" (mrCancel when
+// Cancel is offered, else mrNo, else mrNone). A message that only offers OK is printed
+// and acknowledged (mrOk) under every policy.
+#pragma once
+
+#include "entry/ProxyInterface.h"
+
+#include <deque>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace g20seq::host {
+
+enum class TDialogPolicy { Refuse, Yes, No };
+
+// One question as the module asked it (text already translated).
+struct TDialogQuestion {
+    std::string Text;
+    TMsgDlgType Kind = mtInformation;
+    TMsgDlgButtons Buttons = 0;
+    int Answer = mrNone;
+};
+
+class TDialogs {
+public:
+    void SetPolicy(TDialogPolicy Policy) { FPolicy = Policy; }
+    TDialogPolicy GetPolicy() const { return FPolicy; }
+    // Where questions and messages are printed (stderr in the CLI); none by default.
+    void SetMessageStream(std::ostream* Stream) { FMessages = Stream; }
+    void QueueAnswer(int ModalResult) { FScript.push_back(ModalResult); }
+
+    // Answers a TModalResult for the question.
+    int Ask(const std::string& Text, TMsgDlgType Kind, TMsgDlgButtons Buttons);
+
+    const std::vector<TDialogQuestion>& Questions() const { return FQuestions; }
+
+private:
+    int PolicyAnswer(TMsgDlgButtons Buttons) const;
+
+    TDialogPolicy FPolicy = TDialogPolicy::Refuse;
+    std::ostream* FMessages = nullptr;
+    std::deque<int> FScript;
+    std::vector<TDialogQuestion> FQuestions;
+};
+
+} // namespace g20seq::host

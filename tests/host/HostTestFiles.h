@@ -1,0 +1,127 @@
+// Helpers of the host tests: a scratch directory per test, whole-file reads, and runs of
+// the built g20seq tool as a user would start it (a separate process, its output and
+// exit code captured).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace g20seq::hosttest {
+
+// The user id an unprivileged run takes when the tests run as root.
+constexpr uid_t NobodyId = 65534;
+
+inline std::string ReadBytes(const std::filesystem::path& Path) {
+    std::ifstream file(Path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+inline void WriteBytes(const std::filesystem::path& Path, const std::string& Bytes) {
+    std::ofstream(Path, std::ios::binary) << Bytes;
+}
+
+// Names of the entries of a directory.
+inline std::vector<std::string> Entries(const std::filesystem::path& Directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Directory))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Drops root rights in a child process so that directory permissions apply to it.
+inline void BecomeUnprivileged() {
+    if (::geteuid() != 0)
+        return;
+    if (::setgroups(0, nullptr) != 0 || ::setgid(NobodyId) != 0 || ::setuid(NobodyId) != 0)
+        std::_Exit(126);
+}
+
+struct TToolRun {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+// A fresh directory Dir for the test's files (readable by everybody, so unprivileged runs
+// reach it), removed at the end of the test. The tool's output and its HOME live beside
+// it, so Dir holds only what the tool leaves there.
+class HostFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "g20seq-host-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        Root = pattern;
+        Dir = Root / "work";
+        std::filesystem::create_directory(Dir);
+        for (const auto& directory : {Root, Dir})
+            std::filesystem::permissions(directory, std::filesystem::perms::owner_all |
+                                                        std::filesystem::perms::group_read |
+                                                        std::filesystem::perms::group_exec |
+                                                        std::filesystem::perms::others_read |
+                                                        std::filesystem::perms::others_exec);
+    }
+    void TearDown() override {
+        std::filesystem::permissions(Dir, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add);
+        std::filesystem::remove_all(Root);
+    }
+
+    std::string File(const std::string& Name) const { return (Dir / Name).string(); }
+
+    // Runs the tool with Args; Unprivileged runs it as a user without root rights.
+    TToolRun Run(const std::vector<std::string>& Args, bool Unprivileged = false) const {
+        const std::string out = (Root / "out").string(), err = (Root / "err").string();
+        std::vector<std::string> env = {"HOME=" + (Root / "home").string()};
+        for (char** variable = environ; *variable != nullptr; ++variable)
+            if (std::strncmp(*variable, "HOME=", 5) != 0 && std::strncmp(*variable, "XDG_", 4) != 0)
+                env.emplace_back(*variable);
+        std::vector<char*> argv = {const_cast<char*>(G20SEQ_CLI_PATH)};
+        for (const std::string& arg : Args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        std::vector<char*> envp;
+        for (std::string& variable : env)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int outHandle = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int errHandle = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(outHandle, 1);
+            ::dup2(errHandle, 2);
+            if (Unprivileged)
+                BecomeUnprivileged();
+            ::execve(argv[0], argv.data(), envp.data());
+            std::_Exit(127);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        TToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
+        return run;
+    }
+
+    std::filesystem::path Root;
+    std::filesystem::path Dir;
+};
+
+} // namespace g20seq::hosttest
