@@ -1,0 +1,136 @@
+#include "zones/CompteurFraise.h"
+
+#include "entry/CustomEprom.h"
+#include "eprom/EpromDescription.h"
+#include "model/ZoneCodec.h"
+#include "support/ByteArray.h"
+
+#include <mutex>
+
+namespace g20seq {
+
+namespace {
+
+// Index of the zero byte that ends the short payload.
+constexpr int OctetNul = 2;
+
+// Generation of the owner EPROM's description, 0 without one.
+int Generation(const TCustomZoneCPS& Zone) {
+    TCustomEprom* eprom = Zone.GetEprom();
+    TCustomEpromDescription* description = eprom != nullptr ? eprom->GetDescription() : nullptr;
+    return description != nullptr ? description->Generation() : 0;
+}
+
+} // namespace
+
+const TCompteurFraise::TMotCompteur TCompteurFraise::MotsCourts[1] = {
+    {0, &TCompteurFraise::FCompteurFraiseRodeuse},
+};
+
+const TCompteurFraise::TMotCompteur TCompteurFraise::MotsLongs[3] = {
+    {0, &TCompteurFraise::FCompteurFraiseRodeuse},
+    {2, &TCompteurFraise::FNombreRodagesOK},
+    {4, &TCompteurFraise::FNombreRodagesNOK},
+};
+
+TCompteurFraise::TCompteurFraise(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                                 TInterfacedPersistent* aLogicalZone)
+    : TZoneCPS(AOwner, TypeZone, Numero, aLogicalZone),
+      FAvecRodages(Generation(*this) >= GenerationLongue) {
+    if (FAvecRodages)
+        SetTailles(TailleLongue, TailleLongue);
+}
+
+std::string TCompteurFraise::ClassName() const {
+    return "TCompteurFraise";
+}
+
+void TCompteurFraise::Assign(const TPersistent* Source) {
+    const auto* source = dynamic_cast<const TCompteurFraise*>(Source);
+    if (source == nullptr || source == this || source->GetOwner() != GetOwner()) {
+        // Other classes, and the refusal of a zone of another EPROM, are the base's.
+        TZoneCPS::Assign(Source);
+        return;
+    }
+    // Both zones locked at once (a decode assigns a copy made from the zone itself).
+    std::scoped_lock lock(ZoneLock(), source->ZoneLock());
+    AssignCustomZone(*source);
+    FCompteurFraiseRodeuse = source->FCompteurFraiseRodeuse;
+    FNombreRodagesOK = source->FNombreRodagesOK;
+    FNombreRodagesNOK = source->FNombreRodagesNOK;
+}
+
+std::unique_ptr<TCustomZoneCPS> TCompteurFraise::Create(TPersistent* AOwner, TTypeZones TypeZone,
+                                                        Word Numero,
+                                                        TInterfacedPersistent* aLogicalZone) const {
+    return std::make_unique<TCompteurFraise>(AOwner, TypeZone, Numero, aLogicalZone);
+}
+
+std::span<const TCompteurFraise::TMotCompteur> TCompteurFraise::Mots() const {
+    if (FAvecRodages)
+        return MotsLongs;
+    return MotsCourts;
+}
+
+TErreurSerie TCompteurFraise::SerialDecode(const TByteArray& Trame, int LngTrame) {
+    return DecodeIntoCopy<TCompteurFraise>(
+        *this, Trame, LngTrame, [](TCompteurFraise& Copie, const TByteArray& Donnees, int& Offset) {
+            return Copie.LireTrame(Donnees, Offset);
+        });
+}
+
+int TCompteurFraise::LireTrame(const TByteArray& Trame, int& Offset) {
+    for (const TMotCompteur& mot : Mots()) {
+        Offset = mot.Offset;
+        this->*mot.Valeur = GetWord(Trame, mot.Offset);
+    }
+    return TaillePayload();
+}
+
+int TCompteurFraise::SerialEncode(TByteArray& Trame, int LngTrame, int /*TailleZone*/) const {
+    TLockGuard lock(ZoneLock());
+    for (const TMotCompteur& mot : Mots())
+        PutWord(Trame, LngTrame + mot.Offset, static_cast<Word>(this->*mot.Valeur));
+    if (!FAvecRodages)
+        PutByte(Trame, LngTrame + OctetNul, 0);
+    return LngTrame + TaillePayload();
+}
+
+TErreurSerie TCompteurFraise::FileDecode(const TByteArray& Trame, int LngTrame) {
+    return SerialDecode(Trame, LngTrame);
+}
+
+int TCompteurFraise::FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) const {
+    return SerialEncode(Trame, LngTrame, TailleZone);
+}
+
+int TCompteurFraise::Lire(int TCompteurFraise::*Valeur) const {
+    TLockGuard lock(ZoneLock());
+    return this->*Valeur;
+}
+
+void TCompteurFraise::Ecrire(int TCompteurFraise::*Valeur, int Value) {
+    TLockGuard lock(ZoneLock());
+    this->*Valeur = Value;
+}
+
+int TCompteurFraise::GetCompteurFraiseRodeuse() const {
+    return Lire(&TCompteurFraise::FCompteurFraiseRodeuse);
+}
+void TCompteurFraise::SetCompteurFraiseRodeuse(int Value) {
+    Ecrire(&TCompteurFraise::FCompteurFraiseRodeuse, Value);
+}
+int TCompteurFraise::GetNombreRodagesOK() const {
+    return Lire(&TCompteurFraise::FNombreRodagesOK);
+}
+void TCompteurFraise::SetNombreRodagesOK(int Value) {
+    Ecrire(&TCompteurFraise::FNombreRodagesOK, Value);
+}
+int TCompteurFraise::GetNombreRodagesNOK() const {
+    return Lire(&TCompteurFraise::FNombreRodagesNOK);
+}
+void TCompteurFraise::SetNombreRodagesNOK(int Value) {
+    Ecrire(&TCompteurFraise::FNombreRodagesNOK, Value);
+}
+
+} // namespace g20seq

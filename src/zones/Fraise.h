@@ -1,0 +1,64 @@
+// The tip-dressing cutter zone: the life settings of one of the controller's cutters
+// ("fraise rodeuse"), numbered by the cutter number. Each electrode names the cutter it
+// uses; the counters zone compares the cutter's use counter with these settings.
+#pragma once
+
+#include "model/PayloadLayout.h"
+#include "model/ZoneCPS.h"
+
+#include <string>
+
+namespace g20seq {
+
+// Field identifiers of the cutter zone (also their translation keys in the section
+// "IDFraise").
+namespace IDFraise {
+inline constexpr const char* IDFinDeVieFraiseRodeuse = "IDFinDeVieFraiseRodeuse";
+inline constexpr const char* IDAlarmeFraiseRodeuse = "IDAlarmeFraiseRodeuse";
+} // namespace IDFraise
+
+// Cutter zone: end of life and alarm margin of the cutter, on the tab sheet "IDTabCU".
+// The companions PrcFraiseMini, PrcFraiseMaxi and PrcFraiseRAZ are zones of the same
+// class holding every field at its minimum, its maximum and its default.
+class TFraise : public TZoneCPS {
+public:
+    static constexpr int TaillePayload = 5;
+
+    // Builds the two fields; an error is logged ("Create", category "ZRT Handling") and
+    // swallowed.
+    TFraise(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+            TInterfacedPersistent* aLogicalZone);
+
+    std::string ClassName() const override;
+    std::unique_ptr<TCustomZoneCPS> Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
+                                           TInterfacedPersistent* aLogicalZone) const override;
+    // The 5-byte payload from Trame[0]; any other length or a value outside its field's
+    // limits answers SerErrDonnees and leaves the zone unchanged.
+    TErreurSerie SerialDecode(const TByteArray& Trame, int LngTrame) override;
+    // Writes the 5 bytes from Trame[LngTrame] on and answers LngTrame + 5.
+    int SerialEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
+    // The zone-file form is the payload.
+    TErreurSerie FileDecode(const TByteArray& Trame, int LngTrame) override;
+    int FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
+    // Captions of the two fields (section "IDFraise"); other identifiers go to the base.
+    std::string NomChamp(const std::string& IDChamp) const override;
+    // The companions PrcFraiseMaxi, PrcFraiseMini and PrcFraiseRAZ (number 0) of the owner
+    // EPROM, borrowed: give each back with the EPROM's ReleasePhysicalZone. nullptr
+    // without an EPROM owner.
+    TZoneCPS* GetZoneMaxi() const override;
+    TZoneCPS* GetZoneMini() const override;
+    TZoneCPS* GetZoneRAZ() const override;
+
+    int GetFinDeVieFraiseRodeuse() const;
+    void SetFinDeVieFraiseRodeuse(int Value);
+    int GetAlarmeFraiseRodeuse() const;
+    void SetAlarmeFraiseRodeuse(int Value);
+
+    static const TPayloadLayout& Layout();
+
+private:
+    void CreateFields();
+    TZoneCPS* Companion(TTypeZones TypeZone) const;
+};
+
+} // namespace g20seq

@@ -1,0 +1,131 @@
+// The present-faults zone: the bit map, the list operations, copies, the blocking counts
+// over the configuration's fault definitions and the host interface.
+#include "support/CompteurTestEprom.h"
+#include "support/HexVectors.h"
+#include "support/VtableSlot.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace g20seq {
+namespace {
+
+using testkit::ReadHexVector;
+using testkit::TBancCompteur;
+using testkit::ToPayload;
+using testkit::TZoneTenue;
+
+std::vector<std::string> Liste(const TDefautsPresentsG20& Zone) {
+    std::vector<std::string> liste;
+    for (int i = 0; i < Zone.GetNbDefautsPresents(); ++i)
+        liste.push_back(Zone.GetDefautPresent(i));
+    return liste;
+}
+
+using TNoms = std::vector<std::string>;
+
+TEST(DefautsPresents, BitMapAddsAndRemovesFaults) {
+    TBancCompteur banc;
+    TZoneTenue<TDefautsPresentsG20> zone(*banc.Eprom, PrcDefautsPresents, 0);
+    ASSERT_EQ(zone->SerialDecode(ToPayload(ReadHexVector("presentfaults/fault08.hex")), 2),
+              SerSansErreur);
+    EXPECT_EQ(Liste(*zone.Get()), TNoms{"08"});
+    ASSERT_EQ(zone->SerialDecode(ToPayload(ReadHexVector("presentfaults/none.hex")), 2),
+              SerSansErreur);
+    EXPECT_EQ(Liste(*zone.Get()), TNoms{});
+
+    zone->Ajouter("100");
+    ASSERT_EQ(
+        zone->SerialDecode(ToPayload(ReadHexVector("presentfaults/receive_10_12_95.hex")), 12),
+        SerSansErreur);
+    EXPECT_EQ(Liste(*zone.Get()), (TNoms{"10", "100", "12", "95"})); // byte order
+    EXPECT_TRUE(zone->GetDefautIsPresent("12"));
+    EXPECT_EQ(zone->GetDefautPresent(4), "");
+    EXPECT_EQ(zone->SerialDecode(ToPayload({}), 0), SerSansErreur);
+    EXPECT_EQ(zone->GetNbDefautsPresents(), 4);
+    EXPECT_EQ(zone->SerialDecode(ToPayload({}), -1), SerErrDonnees);
+    EXPECT_EQ(zone->SerialDecode(ToPayload({}), MaxBuffer + 1), SerErrDonnees);
+    EXPECT_EQ(zone->GetNbDefautsPresents(), 4);
+    EXPECT_EQ(TDefautsPresentsG20::NomDefaut(3), "03");
+    EXPECT_EQ(TDefautsPresentsG20::NomDefaut(100), "100");
+    EXPECT_EQ(TDefautsPresentsG20::NomDefaut(-1), "-01");
+}
+
+TEST(DefautsPresents, ListOperationsAndCopies) {
+    TBancCompteur banc;
+    TZoneTenue<TDefautsPresentsG20> zone(*banc.Eprom, PrcDefautsPresents, 0);
+    zone->Ajouter("12");
+    zone->Ajouter("03");
+    zone->Ajouter("12");
+    zone->Supprimer("44");
+    EXPECT_EQ(Liste(*zone.Get()), (TNoms{"03", "12"}));
+    TStringList copie;
+    copie.Add("ancien");
+    zone->GetDefautsPresents(&copie);
+    EXPECT_EQ(copie.Count(), 2);
+    EXPECT_EQ(copie[0], "03");
+
+    auto duplicata = zone->Duplicate();
+    auto& autre = dynamic_cast<TDefautsPresentsG20&>(*duplicata);
+    EXPECT_EQ(Liste(autre), (TNoms{"03", "12"}));
+    TStringList differences;
+    EXPECT_TRUE(zone->EqualsDetails(&autre, &differences));
+    autre.Supprimer("03");
+    EXPECT_FALSE(zone->Equals(&autre));
+    EXPECT_FALSE(zone->EqualsDetails(&autre, &differences));
+    zone->Vider();
+    EXPECT_EQ(zone->GetNbDefautsPresents(), 0);
+
+    TByteArray trame{};
+    EXPECT_EQ(zone->SerialEncode(trame, 0, 12), 0);
+    EXPECT_EQ(zone->FileEncode(trame, 0, 12), 0);
+    EXPECT_EQ(zone->FileDecode(trame, 12), SerErrZoneRead);
+}
+
+TEST(DefautsPresents, BlockingFollowsTheConfigurationsFaultDefinitions) {
+    TBancCompteur banc;
+    TZoneTenue<TDefautsPresentsG20> zone(*banc.Eprom, PrcDefautsPresents, 0);
+    for (const char* defaut : {"08", "10", "99"})
+        zone->Ajouter(defaut);
+    EXPECT_EQ(zone->GetNbDefautsBloquants(), 2);    // 08 (type 4) and 10 (type 2)
+    EXPECT_EQ(zone->GetNbDefautsNonBloquants(), 1); // 99 has no definition
+    TZoneTenue<TConfigurationG20>(*banc.Eprom, PrcConfiguration, 0)
+        ->GetDefautParNom("08")
+        ->SetTypeDefaut(0);
+    EXPECT_EQ(zone->GetNbDefautsBloquants(), 1);
+    EXPECT_EQ(zone->GetNbDefautsNonBloquants(), 2);
+
+    TBancCompteur sansConfiguration({.AvecConfiguration = false});
+    TZoneTenue<TDefautsPresentsG20> seule(*sansConfiguration.Eprom, PrcDefautsPresents, 0);
+    seule->Ajouter("10");
+    EXPECT_EQ(seule->GetNbDefautsBloquants(), 0);
+    EXPECT_EQ(seule->GetNbDefautsNonBloquants(), 1);
+    EXPECT_EQ(sansConfiguration.Proxy.CountLogs("GA_Compteurs"), 1);
+}
+
+TEST(DefautsPresents, HostInterfaceAndOrder) {
+    TBancCompteur banc;
+    TZoneTenue<TDefautsPresentsG20> zone(*banc.Eprom, PrcDefautsPresents, 0);
+    void* obj = nullptr;
+    ASSERT_TRUE(zone->QueryInterface(IDefautsPresents::IID, &obj));
+    static_cast<IDefautsPresents*>(obj)->Ajouter("07");
+    EXPECT_TRUE(zone->GetDefautIsPresent("07"));
+
+    using testkit::VtableSlot;
+    const std::vector<std::ptrdiff_t> slots = {
+        VtableSlot(&IDefautsPresents::GetNbDefautsPresents),
+        VtableSlot(&IDefautsPresents::GetDefautPresent),
+        VtableSlot(&IDefautsPresents::GetDefautIsPresent),
+        VtableSlot(&IDefautsPresents::Ajouter),
+        VtableSlot(&IDefautsPresents::Supprimer),
+        VtableSlot(&IDefautsPresents::Vider),
+        VtableSlot(&IDefautsPresents::GetDefautsPresents),
+        VtableSlot(&IDefautsPresents::GetNbDefautsBloquants),
+        VtableSlot(&IDefautsPresents::GetNbDefautsNonBloquants)};
+    for (std::size_t i = 1; i < slots.size(); ++i)
+        EXPECT_EQ(slots[i] - slots[i - 1], static_cast<std::ptrdiff_t>(sizeof(void*)));
+}
+
+} // namespace
+} // namespace g20seq
