@@ -149,9 +149,14 @@ std::string TCustomZoneCPS::ZoneLabel() const {
 }
 
 void TCustomZoneCPS::AssignCustomZone(const TCustomZoneCPS& Source) {
-    FOwner = Source.FOwner;
-    FTypeZone = Source.FTypeZone;
-    FNumeroZone = Source.FNumeroZone;
+    // The identity is read without the zone lock by the EPROM's registry: it is written only
+    // when it really changes, which never happens between a zone and its own copies.
+    if (FOwner != Source.FOwner)
+        FOwner = Source.FOwner;
+    if (FTypeZone != Source.FTypeZone)
+        FTypeZone = Source.FTypeZone;
+    if (FNumeroZone != Source.FNumeroZone)
+        FNumeroZone = Source.FNumeroZone;
     SetLoadToCPS(Source.GetLoadToCPS());
     SetSaveFromCPS(Source.GetSaveFromCPS());
     FTailleSendZone = Source.FTailleSendZone;

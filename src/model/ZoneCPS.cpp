@@ -9,6 +9,7 @@
 #include "support/Format.h"
 
 #include <algorithm>
+#include <mutex>
 #include <typeinfo>
 
 namespace g20seq {
@@ -55,15 +56,20 @@ void TZoneCPS::Assign(const TPersistent* Source) {
         TCustomZoneCPS::Assign(Source);
         return;
     }
-    TLockGuard lock(FZoneCriticalSection);
     if (zone->GetOwner() != GetOwner()) {
         LogEvent(this, "TZoneCPS.Assign", "DestOwner <> SourceOwner", "", LogError, CatZRT);
         return;
     }
-    AssignCustomZone(*zone);
     const auto* source = dynamic_cast<const TZoneCPS*>(zone);
-    if (source == nullptr)
+    if (source == nullptr || source == this) {
+        TLockGuard lock(FZoneCriticalSection);
+        AssignCustomZone(*zone);
         return;
+    }
+    // Both zones are locked together, whatever order other threads take them in, so that
+    // an editor's copy and the held zone can be assigned to each other concurrently.
+    std::scoped_lock lock(FZoneCriticalSection, source->FZoneCriticalSection);
+    AssignCustomZone(*zone);
     const int count = std::min(GetFieldCount(), source->GetFieldCount());
     for (int i = 0; i < count; ++i)
         GetFields(i)->Assign(source->GetFields(i));
