@@ -5,11 +5,32 @@
 #include "model/KEVLogicalZone.h"
 #include "model/KEVTabSheet.h"
 #include "support/Format.h"
+#include "zones/Acquittements.h"
+#include "zones/Apprentissage.h"
+#include "zones/AssignationPoints.h"
+#include "zones/CompteurFraise.h"
+#include "zones/CompteurG20.h"
 #include "zones/Configuration.h"
 #include "zones/ConfigurationG20.h"
+#include "zones/DefautsPresents.h"
+#include "zones/DiagnosticG20.h"
 #include "zones/ElectrodeG20.h"
+#include "zones/Fraise.h"
+#include "zones/Horodateur.h"
+#include "zones/Identification.h"
+#include "zones/LanguesEffectives.h"
 #include "zones/LienProcess.h"
+#include "zones/Mesure.h"
+#include "zones/Mouchard.h"
+#include "zones/Periodes.h"
 #include "zones/ProgrammeG20.h"
+#include "zones/SignalisationModification.h"
+#include "zones/SignatureG20.h"
+#include "zones/SignaturesPerdues.h"
+#include "zones/Soudage.h"
+#include "zones/Thermique.h"
+#include "zones/TypeLogicielsAdditionnels.h"
+#include "zones/ZoneCalcul.h"
 
 #include <cstdint>
 #include <iterator>
@@ -20,10 +41,6 @@ namespace {
 
 constexpr int LogInformation = 1;
 constexpr int Aucune = TZoneCreator::NoLogicalZone;
-
-// A zone class that is not built yet: its zone type has references but no creator, so
-// asking for such a zone answers no zone.
-constexpr TZoneClass NonConstruite = nullptr;
 
 // Where the class of a creator comes from: the row itself, or one of the class references
 // the EPROM fixes at construction.
@@ -39,19 +56,19 @@ struct TCreateurG20 {
 // The zone creators of the G20, in registration order. Creators are asked from the last
 // to the first.
 constexpr TCreateurG20 CreateursG20[] = {
-    {TClasse::Propre, NonConstruite /* TIdentificationG20 */, PrcIdentification, Aucune},
-    {TClasse::Propre, NonConstruite /* TDiagnosticG20 */, PrcDiagnostic, Aucune},
-    {TClasse::Propre, NonConstruite /* TDefautsPresentsG20 */, PrcDefautsPresents, Aucune},
-    {TClasse::Propre, NonConstruite /* TThermiqueG20 */, PrcThermique, Aucune},
-    {TClasse::Propre, NonConstruite /* TAcquittementsG20 */, PrcAcquittements, Aucune},
-    {TClasse::Propre, NonConstruite /* TSignalisationModificationG20 */,
-     PrcSignalisationModification, Aucune},
-    {TClasse::Propre, NonConstruite /* TSignaturesPerduesG20 */, PrcSignaturesPerdues, Aucune},
-    {TClasse::Propre, NonConstruite /* TMouchardG20 */, PrcMouchard, Aucune},
-    {TClasse::Propre, NonConstruite /* TTypeLogicielsAdditionnelsG20 */,
-     PrcTypeLogicielsAdditionnels, Aucune},
-    {TClasse::Propre, NonConstruite /* TLanguesEffectivesG20 */, PrcLanguesEffectives, Aucune},
-    {TClasse::Propre, NonConstruite /* THorodateur */, PrcHorodateur, Aucune},
+    {TClasse::Propre, ZoneClassOf<TIdentificationG20>, PrcIdentification, Aucune},
+    {TClasse::Propre, ZoneClassOf<TDiagnosticG20>, PrcDiagnostic, Aucune},
+    {TClasse::Propre, ZoneClassOf<TDefautsPresentsG20>, PrcDefautsPresents, Aucune},
+    {TClasse::Propre, ZoneClassOf<TThermiqueG20>, PrcThermique, Aucune},
+    {TClasse::Propre, ZoneClassOf<TAcquittementsG20>, PrcAcquittements, Aucune},
+    {TClasse::Propre, ZoneClassOf<TSignalisationModificationG20>, PrcSignalisationModification,
+     Aucune},
+    {TClasse::Propre, ZoneClassOf<TSignaturesPerduesG20>, PrcSignaturesPerdues, Aucune},
+    {TClasse::Propre, ZoneClassOf<TMouchardG20>, PrcMouchard, Aucune},
+    {TClasse::Propre, ZoneClassOf<TTypeLogicielsAdditionnelsG20>, PrcTypeLogicielsAdditionnels,
+     Aucune},
+    {TClasse::Propre, ZoneClassOf<TLanguesEffectivesG20>, PrcLanguesEffectives, Aucune},
+    {TClasse::Propre, ZoneClassOf<THorodateur>, PrcHorodateur, Aucune},
     {TClasse::Configuration, nullptr, PrcConfigurationMini, Aucune},
     {TClasse::Configuration, nullptr, PrcConfigurationMaxi, Aucune},
     {TClasse::Configuration, nullptr, PrcConfigurationRAZ, Aucune},
@@ -60,33 +77,32 @@ constexpr TCreateurG20 CreateursG20[] = {
     {TClasse::Electrode, nullptr, PrcElectrodeMaxi, Aucune},
     {TClasse::Electrode, nullptr, PrcElectrodesRAZ, Aucune},
     {TClasse::Electrode, nullptr, PrcElectrodes, PrcElectrodes},
-    {TClasse::Propre, NonConstruite /* TCompteurG20 */, PrcCompteursMini, Aucune},
-    {TClasse::Propre, NonConstruite /* TCompteurG20 */, PrcCompteursMaxi, Aucune},
-    {TClasse::Propre, NonConstruite /* TCompteurG20 */, PrcCompteursRAZ, Aucune},
-    {TClasse::Propre, NonConstruite /* TCompteurG20 */, PrcCompteurs, Aucune},
+    {TClasse::Propre, ZoneClassOf<TCompteurG20>, PrcCompteursMini, Aucune},
+    {TClasse::Propre, ZoneClassOf<TCompteurG20>, PrcCompteursMaxi, Aucune},
+    {TClasse::Propre, ZoneClassOf<TCompteurG20>, PrcCompteursRAZ, Aucune},
+    {TClasse::Propre, ZoneClassOf<TCompteurG20>, PrcCompteurs, Aucune},
     {TClasse::Programme, nullptr, PrcProgrammesMini, Aucune},
     {TClasse::Programme, nullptr, PrcProgrammesMaxi, Aucune},
     {TClasse::Programme, nullptr, PrcprogrammesRAZ, Aucune},
     {TClasse::Programme, nullptr, PrcProgrammes, PrcProgrammes},
-    {TClasse::Propre, NonConstruite /* TMesureG20 */, PrcMesures, Aucune},
+    {TClasse::Propre, ZoneClassOf<TMesureG20>, PrcMesures, Aucune},
     {TClasse::Signature, nullptr, PrcSignatures, Aucune},
     {TClasse::Propre, ZoneClassOf<TLienProcessAvanceG20>, PrcLienProcessAvance, PrcProgrammes},
-    {TClasse::Propre, NonConstruite /* TAssignationPoints */, PrcAssignationPoint,
-     PrcAssignationPoint},
-    {TClasse::Propre, NonConstruite /* TFraise */, PrcFraiseMini, Aucune},
-    {TClasse::Propre, NonConstruite /* TFraise */, PrcFraiseMaxi, Aucune},
-    {TClasse::Propre, NonConstruite /* TFraise */, PrcFraiseRAZ, Aucune},
-    {TClasse::Propre, NonConstruite /* TFraise */, PrcFraise, PrcFraise},
-    {TClasse::Propre, NonConstruite /* TCompteurFraise */, PrcCompteurFraise, Aucune},
-    {TClasse::Propre, NonConstruite /* TApprentissage */, PrcApprentissage, Aucune},
-    {TClasse::Propre, NonConstruite /* TPeriodesG20 */, PrcPeriodes, Aucune},
-    {TClasse::Propre, NonConstruite /* TSoudageG20 */, PrcSoudage, Aucune},
+    {TClasse::Propre, ZoneClassOf<TAssignationPoints>, PrcAssignationPoint, PrcAssignationPoint},
+    {TClasse::Propre, ZoneClassOf<TFraise>, PrcFraiseMini, Aucune},
+    {TClasse::Propre, ZoneClassOf<TFraise>, PrcFraiseMaxi, Aucune},
+    {TClasse::Propre, ZoneClassOf<TFraise>, PrcFraiseRAZ, Aucune},
+    {TClasse::Propre, ZoneClassOf<TFraise>, PrcFraise, PrcFraise},
+    {TClasse::Propre, ZoneClassOf<TCompteurFraise>, PrcCompteurFraise, Aucune},
+    {TClasse::Propre, ZoneClassOf<TApprentissage>, PrcApprentissage, Aucune},
+    {TClasse::Propre, ZoneClassOf<TPeriodesG20>, PrcPeriodes, Aucune},
+    {TClasse::Propre, ZoneClassOf<TSoudageG20>, PrcSoudage, Aucune},
 };
 static_assert(std::size(CreateursG20) == 39);
 
 // Class of the signatures, by variant.
-constexpr TZoneClass SignatureClassAC = NonConstruite /* TSignatureG20 */;
-constexpr TZoneClass SignatureClassMF = NonConstruite /* TSignatureG20MF */;
+constexpr TZoneClass SignatureClassAC = ZoneClassOf<TSignatureG20>;
+constexpr TZoneClass SignatureClassMF = ZoneClassOf<TSignatureG20MF>;
 
 // Zone types the G20 adds to the core's, for every variant and for each one.
 const TSetOfTypesZones TypesG20{PrcDefautsPresents,  PrcThermique,
@@ -137,6 +153,7 @@ TEpromG20::TEpromG20(TCreateKey Key, const std::string& NomEprom, TInterfacedPer
 
 TEpromG20::~TEpromG20() {
     FZoneCreators.clear();
+    TZonesAbsentes::Oublier(this);
 }
 
 std::unique_ptr<TEpromG20> TEpromG20::New(const std::string& NomEprom,
@@ -171,9 +188,8 @@ void TEpromG20::RegisterZoneCreators() {
         const TZoneClass classe = createur.Classe == TClasse::Propre
                                       ? createur.ClassePropre
                                       : classes[static_cast<int>(createur.Classe)];
-        if (classe != nullptr)
-            RegisterZoneCreator(std::make_unique<TZoneCreator>(classe, createur.PhysicalZone,
-                                                               createur.LogicalZone));
+        RegisterZoneCreator(
+            std::make_unique<TZoneCreator>(classe, createur.PhysicalZone, createur.LogicalZone));
     }
 }
 
@@ -200,6 +216,31 @@ std::unique_ptr<TCustomZoneCPS> TEpromG20::CreateZoneCPS(TZoneReference* aRefere
     zone->SetSaveFromCPS(dansFichier ? !NonRecus.Contains(typeZone)
                                      : RecusHorsFichier.Contains(typeZone));
     return zone;
+}
+
+// ---------------------------------------------------------------------------------------
+// Present faults
+
+int TEpromG20::GetNbDefautsNonBloquants() {
+    const TZoneHolder zone(this, PrcDefautsPresents, 0);
+    const auto* defauts = zone.As<IDefautsPresents>();
+    return defauts != nullptr ? defauts->GetNbDefautsNonBloquants() : 0;
+}
+
+int TEpromG20::GetNbDefautsBloquants() {
+    const TZoneHolder zone(this, PrcDefautsPresents, 0);
+    const auto* defauts = zone.As<IDefautsPresents>();
+    return defauts != nullptr ? defauts->GetNbDefautsBloquants() : 0;
+}
+
+void TEpromG20::GetDefautsPresents(TStringList* defauts) {
+    if (defauts == nullptr)
+        return;
+    const TZoneHolder zone(this, PrcDefautsPresents, 0);
+    if (const auto* presents = zone.As<IDefautsPresents>())
+        presents->GetDefautsPresents(defauts);
+    else
+        defauts->Clear();
 }
 
 std::string TEpromG20::GetIdentifiantCPS() {
@@ -246,6 +287,141 @@ void TEpromG20::MapZone(const TZoneReference& aReference, int Adresse, int Longe
         Liste.push_back(zone->Duplicate());
     } else {
         LogEvent(this, source, "Zone non SaveFromCPS", adresse, LogAnomaly, CatEprom);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Weld results, counters and tip dressing
+
+int TEpromG20::NumeroFraise(int NumeroElectrode) {
+    const TZoneHolder electrode(this, PrcElectrodes, NumeroElectrode);
+    const auto* electrodeEx = electrode.As<IElectrodeEx>();
+    return electrodeEx != nullptr ? electrodeEx->GetNumeroFraise() : -1;
+}
+
+std::unique_ptr<TCustomZoneCPS> TEpromG20::GetZoneCompteurFraise(int& NumeroElectrode) {
+    const int fraise = NumeroFraise(NumeroElectrode);
+    if (fraise < 0)
+        return nullptr;
+    const TZoneHolder compteur(this, PrcCompteurFraise, fraise);
+    return compteur ? compteur->Duplicate() : nullptr;
+}
+
+void TEpromG20::AnalyseSignature(TCustomZoneCPS* Signature) {
+    if (Signature == nullptr)
+        return;
+    const TTypeZones typeZone = Signature->GetTypeZone();
+    if (typeZone != PrcSignatures) {
+        LogEvent(this, "AnalyseSignature",
+                 Format("Erreur type zone %d (%s)", int{typeZone}, TypeZoneName(typeZone)),
+                 GetNomEprom(), LogAnomaly, CatEprom);
+        return;
+    }
+    const auto* signature = dynamic_cast<const TSignature*>(Signature);
+    if (signature == nullptr)
+        return;
+    const TypesSignature type = signature->GetTypeSignature();
+    if (type == SigDefaut || type == SigAcquittement || type == SigMiseSousTension) {
+        const TZoneHolder zone(this, PrcDefautsPresents, 0);
+        if (auto* defauts = zone.As<IDefautsPresents>()) {
+            const std::string code = Format("%02.2d", signature->GetNumeroDefaut());
+            if (type == SigDefaut)
+                defauts->Ajouter(code);
+            else if (type == SigAcquittement)
+                defauts->Supprimer(code);
+            else
+                defauts->Vider();
+        }
+    }
+    if (type == SigProgElementaire || type == SigDefaut || type == SigAcquittement)
+        UpdateCompteurs(*signature);
+}
+
+void TEpromG20::UpdateCompteurs(const TSignature& Signature) {
+    TCompteursSignature valeurs;
+    Signature.UpdateCpt(valeurs);
+    const TZoneHolder zone(this, PrcCompteurs, valeurs.NumeroElectrode);
+    auto* compteurs = zone.As<TCompteurG20>();
+    if (compteurs == nullptr)
+        return;
+    compteurs->SetCompteurPointsAbsolu(valeurs.CompteurPointsAbsolu);
+    compteurs->SetCompteurPoints(valeurs.CompteurPoints);
+    compteurs->SetCompteurRodages(valeurs.CompteurRodage);
+    compteurs->SetCompteurPointsInterPalier(valeurs.CompteurPointsIP);
+    compteurs->SetDemandeRodageNeuve(valeurs.DemandeRodageneuve);
+    compteurs->SetDemandeRodageInterpalier(valeurs.DemandeRodageIP);
+    compteurs->SetDemandeRodageFinCU(valeurs.DemandeRodageFinCU);
+    compteurs->SetDemandeChangement(valeurs.AlarmeChangementElectrode);
+    compteurs->SetFinDeVie(valeurs.FinDeVie);
+    compteurs->SetModeSoudageDegrade(valeurs.ModeSoudageDegrade);
+}
+
+template <class TPreparation>
+std::unique_ptr<TCustomZoneCPS> TEpromG20::Acquittement(const TPreparation& Preparer) {
+    const TZoneHolder zone(this, PrcAcquittements, 0);
+    if (!zone)
+        return nullptr;
+    std::unique_ptr<TCustomZoneCPS> copie = zone->Duplicate();
+    auto* acquittement = dynamic_cast<TAcquittementsG20*>(copie.get());
+    if (acquittement == nullptr)
+        return nullptr;
+    Preparer(*acquittement);
+    return copie;
+}
+
+std::unique_ptr<TCustomZoneCPS>
+TEpromG20::CompteursReinitialises(int NumElectrode, int CompteurPoints, int CompteurRodages) {
+    const TZoneHolder zone(this, PrcCompteurs, NumElectrode);
+    std::unique_ptr<TCustomZoneCPS> copie = zone ? zone->Duplicate() : nullptr;
+    auto* compteurs = dynamic_cast<TCompteur*>(copie.get());
+    if (compteurs == nullptr)
+        return nullptr;
+    compteurs->SetCompteurPoints(CompteurPoints);
+    compteurs->SetCompteurRodages(CompteurRodages);
+    return copie;
+}
+
+std::unique_ptr<TCustomZoneCPS> TEpromG20::CompteurFraiseReinitialise(int NumElectrode,
+                                                                      int CompteurPoints) {
+    std::unique_ptr<TCustomZoneCPS> copie = GetZoneCompteurFraise(NumElectrode);
+    auto* compteur = dynamic_cast<TCompteurFraise*>(copie.get());
+    if (compteur == nullptr)
+        return nullptr;
+    compteur->SetCompteurFraiseRodeuse(CompteurPoints);
+    return copie;
+}
+
+void TEpromG20::ReinitCU(TReinitCUs Typereinit, int NumElectrode, int CompteurPoints,
+                         int CompteurRodages, TStringList* ListeZones) {
+    if (ListeZones == nullptr)
+        return;
+    const auto ajouter = [ListeZones](std::unique_ptr<TCustomZoneCPS> Zone) {
+        if (Zone != nullptr)
+            ListeZones->AddObject("", Zone.release());
+    };
+    if (Typereinit.Contains(ReinitCompteurs))
+        ajouter(CompteursReinitialises(NumElectrode, CompteurPoints, CompteurRodages));
+    if (Typereinit.Contains(ReinitFraise)) {
+        if (Typereinit.Contains(ReinitCompteurs))
+            LogEvent(this, "ReinitCU",
+                     "ReinitFraise & ReinitCompteur non compatibles dans la même requête", "",
+                     LogError, CatKevnet);
+        else
+            ajouter(CompteurFraiseReinitialise(NumElectrode, CompteurPoints));
+    }
+    const bool rodage = Typereinit.Contains(RodageNeuve) ||
+                        Typereinit.Contains(RodageInterPalier) || Typereinit.Contains(RodageFinCU);
+    if (Typereinit.Contains(Changement) || rodage) {
+        const bool changement = Typereinit.Contains(Changement);
+        ajouter(Acquittement([&](TAcquittementsG20& Zone) {
+            Zone.AcquittementElectrode(!changement, NumElectrode);
+        }));
+    }
+    if (Typereinit.Contains(ChangementFraise)) {
+        const int fraise = NumeroFraise(NumElectrode);
+        if (fraise >= 0)
+            ajouter(Acquittement(
+                [fraise](TAcquittementsG20& Zone) { Zone.AcquittementFraise(fraise); }));
     }
 }
 

@@ -23,16 +23,28 @@ constexpr Word fmShared = fmOpenRead | fmShareDenyNone;       // what the EPROM 
 constexpr Word fmWorking = fmOpenReadWrite | fmShareDenyNone; // a host's working file
 constexpr const char* SmallImage = "image/ac_small.hex";
 
-// In-file zones of the classes built so far, per zone type (same for both variants).
+// The in-file zones of a G20 station per zone type: how many, on which variants, and the
+// block a fresh station writes for every one of them (AC, MF).
+enum TVariantes { AC = 1, MF = 2, Tous = AC | MF };
 struct TInFile {
     TTypeZones TypeZone;
     int Count;
+    int Variantes;
+    const char* FreshAC;
+    const char* FreshMF;
 };
 constexpr TInFile InFileZones[] = {
-    {PrcConfiguration, 1},
-    {PrcElectrodes, 16},
-    {PrcProgrammes, 128},
-    {PrcLienProcessAvance, 128},
+    {PrcConfiguration, 1, Tous, "configuration/fresh_ac_fieldbus.hex",
+     "configuration/fresh_mf.hex"},
+    {PrcElectrodes, 16, Tous, "electrode/fresh_ac_50hz.hex", "electrode/fresh_mf_50hz.hex"},
+    {PrcCompteurs, 16, Tous, "counters/file_fresh.hex", "counters/file_fresh.hex"},
+    {PrcProgrammes, 128, Tous, "programme/prog_fresh_ac.hex", "programme/prog_fresh_mf.hex"},
+    {PrcApprentissage, 16, MF, nullptr, "image/learning_fresh.hex"},
+    {PrcLienProcessAvance, 128, Tous, "image/lienprocess_fresh.hex", "image/lienprocess_fresh.hex"},
+    {PrcAssignationPoint, 128, Tous, "points/points_invalid_default.hex",
+     "points/points_invalid_default.hex"},
+    {PrcFraise, 4, Tous, "cutter/fresh.hex", "cutter/fresh.hex"},
+    {PrcCompteurFraise, 4, Tous, "cuttercounters/fresh.hex", "cuttercounters/fresh.hex"},
 };
 
 class EpromFilesTest : public ::testing::Test {
@@ -99,13 +111,19 @@ TEST_F(EpromFilesTest, NewFileHoldsOneBlockPerInFileZoneAndReadsBackIdentical) {
         SaveImage(*eprom);
         const TKevCustomFileStream reopened(Path(), fmShared, false);
         EXPECT_EQ(reopened.GetIdentification(), name.substr(0, 8));
+        const int variante = name[1] == 'M' ? MF : AC;
         std::map<int, int> expected;
         for (const TInFile& zones : InFileZones)
-            expected[zones.TypeZone] = zones.Count;
+            if ((zones.Variantes & variante) != 0)
+                expected[zones.TypeZone] = zones.Count;
         std::map<int, int> blocks;
-        for (const auto& [type, numbers] : reopened.GetHeaderMap())
+        int total = 0;
+        for (const auto& [type, numbers] : reopened.GetHeaderMap()) {
             blocks[type] = static_cast<int>(numbers.size());
+            total += blocks[type];
+        }
         EXPECT_EQ(blocks, expected) << name;
+        EXPECT_EQ(total, variante == MF ? 441 : 425);
         EXPECT_EQ(eprom->GetFichierTypeEprom(Path()), name.substr(0, 8));
 
         TStringList differences;
@@ -115,6 +133,28 @@ TEST_F(EpromFilesTest, NewFileHoldsOneBlockPerInFileZoneAndReadsBackIdentical) {
         SetTemps(programme, 12);
         EXPECT_FALSE(eprom->EqualsFichier(&differences, Path()));
         EXPECT_EQ(differences.Text(), "IDTempsSoudage=\"12\",\"0\"\r\n");
+    }
+}
+
+TEST_F(EpromFilesTest, FreshBlocksMatchTheVectors) {
+    for (const std::string name : {"GA_Fresh", "GM_Fresh"}) {
+        const int variante = name[1] == 'M' ? MF : AC;
+        const auto eprom = New(name);
+        SaveImage(*eprom);
+        TKevCustomFileStream reopened(Path(), fmShared, false);
+        for (const TInFile& zones : InFileZones) {
+            if ((zones.Variantes & variante) == 0)
+                continue;
+            const TBytes vector = ReadHexVector(variante == MF ? zones.FreshMF : zones.FreshAC);
+            for (int numero = 0; numero < zones.Count; ++numero) {
+                TByteArray buffer{};
+                ASSERT_TRUE(reopened.ReadZone(zones.TypeZone, numero, buffer,
+                                              static_cast<int>(vector.size())));
+                ASSERT_EQ(ToHex(FromPayload(buffer, 0, static_cast<int>(vector.size()))),
+                          ToHex(vector))
+                    << name << " " << TypeZoneName(zones.TypeZone) << "=" << numero;
+            }
+        }
     }
 }
 
