@@ -4,6 +4,7 @@
 #include "cli/CliErrors.h"
 #include "cli/CodecCommands.h"
 #include "cli/DemoCommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/ImageCommands.h"
 #include "cli/RefCommands.h"
 #include "entry/ModuleEntry.h"
@@ -33,7 +34,7 @@ struct TCommand {
 
 constexpr int Unlimited = -1;
 
-constexpr std::array<TCommand, 10> Commands = {{
+constexpr std::array<TCommand, 11> Commands = {{
     {"new", "NAME FILE [--force]",
      "Creates the station NAME (\"GA...\" AC controller, \"GM...\" medium frequency) and\n"
      "writes its image with the default values into FILE. An existing FILE is kept\n"
@@ -61,6 +62,14 @@ constexpr std::array<TCommand, 10> Commands = {{
      "Compares the image in FILE with the image in OTHER and prints the differences;\n"
      "exits 1 when they differ.",
      2, 2, CommandDiff},
+    {"export", "FILE OUT [--sections LIST] [--programs LIST] [--electrodes LIST]",
+     "Writes the text export of the image into OUT: for each section, one row per\n"
+     "parameter and one column per zone number, cells separated by \";\" (UTF-8, CR LF).\n"
+     "LIST is comma-separated. Sections: Programmes, Electrodes, Configuration,\n"
+     "AssignationPoint, Fraise, Rodeuse, ApprentissageAW, ProgrammeCombine,\n"
+     "ApprentissageAWA (default: all; those the station lacks are skipped). --programs and\n"
+     "--electrodes keep only the numbers listed (default: all; an empty LIST keeps none).",
+     2, 8, CommandExport},
     {"encode", "FILE ZONE",
      "Prints the payload the zone is sent to the controller as, in hexadecimal.", 2, 2,
      CommandEncode},
@@ -76,8 +85,8 @@ constexpr std::array<TCommand, 10> Commands = {{
      3, 3, CommandRef},
     {"demo", "DIR",
      "A guided tour of the main job on a demo station in DIR: create it, change a weld\n"
-     "program and an electrode, save a reference, change again, show the differences\n"
-     "and restore the reference.",
+     "program and an electrode, save a reference, change again, show the differences,\n"
+     "restore the reference and export the program and the electrode as text.",
      1, 1, CommandDemo},
 }};
 

@@ -14,12 +14,12 @@ namespace {
 
 struct TDemoStep {
     const char* Explanation;
-    // The command line; {IMAGE} and {REF} stand for the demo files.
+    // The command line; {IMAGE}, {REF} and {EXPORT} stand for the demo files.
     const char* CommandLine;
     int Expected;
 };
 
-constexpr std::array<TDemoStep, 12> DemoSteps = {{
+constexpr std::array<TDemoStep, 13> DemoSteps = {{
     {"Create the station GA_Demo (an AC controller) with its factory values.",
      "new GA_Demo {IMAGE} --force", ExitOk},
     {"What the image holds.", "info {IMAGE}", ExitOk},
@@ -41,6 +41,9 @@ constexpr std::array<TDemoStep, 12> DemoSteps = {{
      ExitOk},
     {"Put the reference values back.", "ref restore {IMAGE} {REF}", ExitOk},
     {"The weld time is the reference's again.", "get {IMAGE} PrcProgrammes=5 IDTempsSoudage",
+     ExitOk},
+    {"Export program 5 and electrode 1 as text for a spreadsheet (one column per zone).",
+     "export {IMAGE} {EXPORT} --sections Programmes,Electrodes --programs 5 --electrodes 1",
      ExitOk},
 }};
 
@@ -69,7 +72,8 @@ int CommandDemo(const TCommandContext& Context, const TArgs& Args) {
     std::filesystem::create_directories(directory);
     const std::map<std::string, std::string> files = {
         {"{IMAGE}", (directory / "GA_Demo.g20").string()},
-        {"{REF}", (directory / "GA_Demo.ref").string()}};
+        {"{REF}", (directory / "GA_Demo.ref").string()},
+        {"{EXPORT}", (directory / "GA_Demo.csv").string()}};
     // The demo's own messages go with its output, so the tour reads in order.
     const TCommandContext stepContext{Context.Out, Context.Out, Context.Proxy, Context.Protocole,
                                       Context.Command};

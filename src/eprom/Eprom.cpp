@@ -1,12 +1,16 @@
 #include "eprom/Eprom.h"
 
 #include "entry/ProtocolInterface.h"
+#include "eprom/ComparaisonZones.h"
+#include "eprom/ConversionASCII.h"
+#include "eprom/RequetesFichiersKEV.h"
 #include "model/DataProxy.h"
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVTabSheet.h"
 #include "support/DateTime.h"
 #include "support/Format.h"
+#include "zones/SignatureTypes.h"
 
 #include <algorithm>
 #include <array>
@@ -146,7 +150,10 @@ void TZoneReference::ReleaseZone() {
 // Creation and destruction
 
 TEprom::TEprom(TCreateKey, const std::string& NomEprom, TInterfacedPersistent* aProtocole)
-    : TCustomEprom(NomEprom), FProtocoleObject(aProtocole), FListeSignatures(true) {
+    : TCustomEprom(NomEprom), FProtocoleObject(aProtocole),
+      FSignatures(
+          this, [this](TCustomZoneCPS* Signature) { return GetNumProg(Signature); },
+          [this](TCustomZoneCPS* Signature) { NouvelleSignature(Signature); }) {
     ResetGestionPiece(Now());
     if (!NomEprom.empty()) {
         FListeZones = std::make_unique<std::vector<std::vector<std::unique_ptr<TZoneReference>>>>();
@@ -161,9 +168,6 @@ TEprom::TEprom(TCreateKey, const std::string& NomEprom, TInterfacedPersistent* a
         Protocole = static_cast<IProtocoleModel*>(model);
     if (Protocole != nullptr)
         Protocole->IncNombreEproms();
-    FListeSignatures.SetSorted(true);
-    FListeSignatures.SetCaseSensitive(true);
-    FListeSignatures.SetDuplicates(TDuplicates::dupError);
 }
 
 void TEprom::CreateZoneTypes() {
@@ -177,8 +181,7 @@ void TEprom::CreateZoneTypes() {
 }
 
 TEprom::~TEprom() {
-    FListeSignaturesTempsReel.clear();
-    FListeSignatures.Clear();
+    FSignatures.Clear();
     if (Protocole != nullptr)
         Protocole->DecNombreEproms();
     FListeZones.reset();
@@ -615,8 +618,9 @@ int TEprom::GetNbDefautsBloquants() {
 std::string TEprom::GetIdentifiantCPS() {
     return {};
 }
+// The description's text: hardware kind, field bus, number of programs, current type.
 std::string TEprom::GetDescriptionCPS() {
-    return {};
+    return FDescription != nullptr ? FDescription->Text() : std::string();
 }
 std::unique_ptr<TCustomZoneCPS> TEprom::GetZoneCompteurFraise(int&) {
     return nullptr;
@@ -956,127 +960,164 @@ bool TEprom::SaveCurveRefEx(int, Int64, const TByteVector&, const TByteVector&,
 }
 
 // ---------------------------------------------------------------------------------------
-// Signatures, counters, comparison and field copies: neutral until they are implemented
-// (a signature handed over is freed).
+// Signatures (TSignaturesEprom), counters, comparison and field copies (TComparaisonZones)
 
-TCustomZoneCPS* TEprom::GetSignature(int) {
-    return nullptr;
+namespace {
+
+// Pushes onto Queue a duplicate of each zone Min..Max of a zone type; nothing without bounds.
+void PushDuplicates(TCustomEprom& Eprom, TZoneQueue& Queue, TTypeZones TypeZone, int Min, int Max) {
+    for (int numero = Min; Min >= 0 && numero <= Max; ++numero)
+        if (const TZoneHolder zone(&Eprom, TypeZone, numero, true); zone)
+            Queue.push_back(zone->Duplicate());
 }
-void TEprom::SetSignature(std::unique_ptr<TCustomZoneCPS>) {}
-void TEprom::GetZonesCompteurs(TZoneQueue*) {}
-bool TEprom::EqualsZones(TCustomEprom*, TStringList*) {
-    return false;
+
+} // namespace
+
+TCustomZoneCPS* TEprom::GetSignature(int NumProg) {
+    return FSignatures.Get(NumProg);
 }
-void TEprom::FieldsAssign(const std::vector<TInterfacedPersistent*>&, TStringList*, TStringList*) {}
-int TEprom::GetNumProg(TCustomZoneCPS*) {
-    return -1;
+void TEprom::SetSignature(std::unique_ptr<TCustomZoneCPS> Signature) {
+    FSignatures.SetSignature(std::move(Signature));
+}
+int TEprom::GetNumProg(TCustomZoneCPS* Signature) {
+    return TSignaturesEprom::NumeroProgramme(this, FNomEprom, Signature);
 }
 void TEprom::NouvelleSignature(TCustomZoneCPS*) {}
-TypesSignature TEprom::TypeSignatureIntToEnum(int) {
-    return SigProgElementaire;
+// The counters of every electrode, then those of every tip dresser.
+void TEprom::GetZonesCompteurs(TZoneQueue* AQueue) {
+    if (AQueue == nullptr)
+        return;
+    PushDuplicates(*this, *AQueue, PrcCompteurs, MinZone(PrcElectrodes), MaxZone(PrcElectrodes));
+    PushDuplicates(*this, *AQueue, PrcCompteurFraise, MinZone(PrcCompteurFraise),
+                   MaxZone(PrcCompteurFraise));
 }
-int TEprom::TypeSignatureEnumToInt(TypesSignature) {
-    return 0;
+bool TEprom::EqualsZones(TCustomEprom* Source, TStringList* ListeDifferences) {
+    return TComparaisonZones(*this).EqualsZones(Source, ListeDifferences);
+}
+void TEprom::FieldsAssign(const std::vector<TInterfacedPersistent*>& aListFields,
+                          TStringList* aListeZones, TStringList* aListeDest) {
+    TComparaisonZones(*this).FieldsAssign(aListFields, aListeZones, aListeDest);
+}
+TypesSignature TEprom::TypeSignatureIntToEnum(int Code) {
+    return g20seq::TypeSignatureIntToEnum(Code);
+}
+int TEprom::TypeSignatureEnumToInt(TypesSignature Value) {
+    return g20seq::TypeSignatureEnumToInt(Value);
 }
 
 // ---------------------------------------------------------------------------------------
-// Text export and auxiliary parameter files: neutral until they are implemented.
+// Text export and auxiliary parameter files. The requests go through TRequetesFichiersKEV;
+// the per-kind, learning, weld support and porting operations are not available for this
+// generation.
 
-bool TEprom::ConversionASCII(TExportTypes, const std::string&, TStringList*, TStringList*) {
-    return false;
+bool TEprom::ConversionASCII(TExportTypes Sections, const std::string& Filename,
+                             TStringList* ProgList, TStringList* ElecList) {
+    return TConversionASCII(*this).Execute(Sections, Filename, ProgList, ElecList);
 }
 bool TEprom::ExportFilesKEV_Motor(int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ExportFilesKEV_Motor");
 }
 bool TEprom::ImportFilesKEV_Motor(int, TStringList*, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ImportFilesKEV_Motor");
 }
 int TEprom::TestImportFilesKEV_Motor(int, const std::string&, std::string&) {
+    TRequetesFichiersKEV::MethodeAbstract(this, "TestImportFilesKEV_Motor");
     return 0;
 }
 bool TEprom::ExportFilesKEV_Transformer(int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ExportFilesKEV_Transformer");
 }
 bool TEprom::ImportFilesKEV_Transformer(int, TStringList*, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ImportFilesKEV_Transformer");
 }
 int TEprom::TestImportFilesKEV_Transformer(int, const std::string&, std::string&) {
+    TRequetesFichiersKEV::MethodeAbstract(this, "TestImportFilesKEV_Transformer");
     return 0;
 }
 bool TEprom::ExportFilesKEV_Geometry(int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ExportFilesKEV_Geometry");
 }
 bool TEprom::ImportFilesKEV_Geometry(int, TStringList*, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ImportFilesKEV_Geometry");
 }
 int TEprom::TestImportFilesKEV_Geometry(int, const std::string&, std::string&) {
+    TRequetesFichiersKEV::MethodeAbstract(this, "TestImportFilesKEV_Geometry");
     return 0;
 }
 bool TEprom::ExportFilesKEV_ServoGun(int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ExportFilesKEV_ServoGun");
 }
 bool TEprom::ImportFilesKEV_ServoGun(int, TStringList*, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ImportFilesKEV_ServoGun");
 }
 int TEprom::TestImportFilesKEV_ServoGun(int, const std::string&, std::string&) {
+    TRequetesFichiersKEV::MethodeAbstract(this, "TestImportFilesKEV_ServoGun");
     return 0;
 }
 int TEprom::TestImportFilesKEV_Appr(int, const std::string&, TListFilesKEV, std::string&) {
+    TRequetesFichiersKEV::MethodeAbstract(this, "TestImportFilesKEV_Appr");
     return 0;
 }
-int TEprom::TestImportMemKEV_WS(int, TStringList*, std::string&) {
+int TEprom::TestImportMemKEV_WS(int, const IMemIniFile*, std::string&) {
+    TRequetesFichiersKEV::MethodeAbstract(this, "TestImportMemKEV_WS");
     return 0;
 }
-bool TEprom::ExportFilesKEV(int, const std::string&, TListFilesKEV, std::string&) {
-    return false;
+bool TEprom::ExportFilesKEV(int NumMainZone, const std::string& FileName,
+                            TListFilesKEV TypeFilesKEV, std::string& msg) {
+    return TRequetesFichiersKEV(*this).ExportFilesKEV(NumMainZone, FileName, TypeFilesKEV, msg);
 }
-bool TEprom::ImportFilesKEV(int, TStringList*, const std::string&, TListFilesKEV, std::string&) {
-    return false;
+bool TEprom::ImportFilesKEV(int MainZone, TStringList* ListZones, const std::string& FileName,
+                            TListFilesKEV TypeFilesKEV, std::string& msg) {
+    return TRequetesFichiersKEV(*this).ImportFilesKEV(MainZone, ListZones, FileName, TypeFilesKEV,
+                                                      msg);
 }
-bool TEprom::ImportMemKEV(int, TStringList*, TStringList*, TListFilesKEV, std::string&) {
-    return false;
+bool TEprom::ImportMemKEV(int MainZone, TStringList* ListZones, const IMemIniFile* Mem,
+                          TListFilesKEV TypeFilesKEV, std::string& msg) {
+    return TRequetesFichiersKEV(*this).ImportMemKEV(MainZone, ListZones, Mem, TypeFilesKEV, msg);
 }
-int TEprom::TestImportFilesKEV(int, const std::string&, TListFilesKEV, std::string&) {
-    return 0;
+int TEprom::TestImportFilesKEV(int NumZone, const std::string& FileName, TListFilesKEV TypeFilesKEV,
+                               std::string& msg) {
+    return TRequetesFichiersKEV(*this).TestImportFilesKEV(NumZone, FileName, TypeFilesKEV, msg);
 }
-int TEprom::TestImportMemKEV(int, TStringList*, TListFilesKEV, std::string&) {
-    return 0;
+int TEprom::TestImportMemKEV(int NumZone, const IMemIniFile* Mem, TListFilesKEV TypeFilesKEV,
+                             std::string& msg) {
+    return TRequetesFichiersKEV(*this).TestImportMemKEV(NumZone, Mem, TypeFilesKEV, msg);
 }
 bool TEprom::PortingFilesKEV_AWL(int, int, int, int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "PortingFilesKEV_AWL");
 }
 bool TEprom::PortingFilesKEV_AWAL(int, int, int, int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "PortingFilesKEV_AWAL");
 }
 bool TEprom::PortingFilesKEV_INI(int, int, int, int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "PortingFilesKEV_INI");
 }
 bool TEprom::ImportFilesKEV_AWL(int, TStringList*, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ImportFilesKEV_AWL");
 }
 bool TEprom::ImportFilesKEV_AWAL(int, TStringList*, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ImportFilesKEV_AWAL");
 }
-bool TEprom::ImportMemKEV_WS(int, TStringList*, TStringList*, std::string&) {
-    return false;
+bool TEprom::ImportMemKEV_WS(int, TStringList*, const IMemIniFile*, std::string&) {
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ImportMemKEV_WS");
 }
 bool TEprom::ExportFilesKEV_AWL(int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ExportFilesKEV_AWL");
 }
 bool TEprom::ExportFilesKEV_AWAL(int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ExportFilesKEV_AWAL");
 }
 bool TEprom::ExportFilesKEV_WS(int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "ExportFilesKEV_WS");
 }
 bool TEprom::PortingEpromFilesKEV_AWL(int, int, int, int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "PortingEpromFilesKEV_AWL");
 }
 bool TEprom::PortingEpromFilesKEV_AWAL(int, int, int, int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "PortingEpromFilesKEV_AWAL");
 }
 bool TEprom::PortingEpromFilesKEV_INI(int, int, int, int, const std::string&, std::string&) {
-    return false;
+    return TRequetesFichiersKEV::MethodeAbstract(this, "PortingEpromFilesKEV_INI");
 }
 
 } // namespace g20seq

@@ -17,6 +17,7 @@
 #include "entry/CustomEprom.h"
 #include "eprom/EpromDescription.h"
 #include "eprom/KEVCustomFileStream.h"
+#include "eprom/SignaturesEprom.h"
 #include "eprom/ZoneCreator.h"
 #include "support/Lock.h"
 #include "support/SetOfTypesZones.h"
@@ -32,6 +33,8 @@ namespace g20seq {
 class IProtocoleModel;
 class IZoneProtocole;
 class TKEVLogicalZone;
+class IMemIniFile;
+class TRequetesFichiersKEV;
 
 // One zone the controller has: its identity, the zone object while somebody holds it, and
 // the number of holders.
@@ -176,9 +179,13 @@ public:
     bool SaisieZone(void* aOwner, TTypeZones TypeZone, int NumeroZone,
                     void* FormReference) override;
     std::unique_ptr<TInterfacedPersistent> CreateAutomate(TObject* AOwner) override;
+    // The last signature of a program, owned by the EPROM: valid until a newer signature of
+    // that program replaces it. Another thread than the one handing signatures in holds
+    // Signatures().Verrou() while it uses it, or takes Signatures().Copie(NumProg).
     TCustomZoneCPS* GetSignature(int NumProg) override;
     void SetSignature(std::unique_ptr<TCustomZoneCPS> Signature) override;
-    const TZoneList& GetSignatureTempsReel() override { return FListeSignaturesTempsReel; }
+    // The real-time list itself: walked under Signatures().Verrou(), or copied.
+    const TZoneList& GetSignatureTempsReel() override { return FSignatures.TempsReel(); }
     void GetZonesTransfert(TZoneQueue* aQueue, bool bSens) override;
     void GetZonesCompteurs(TZoneQueue* AQueue) override;
     void AnalyseSignature(TCustomZoneCPS* Signature) override;
@@ -233,6 +240,8 @@ public:
     // The zone types that get zone references, and those kept in memory.
     const TSetOfTypesZones& GetSetOfTypesZones() const { return FSetOfTypesZones; }
     const TSetOfTypesZones& GetSetOfVolatileTypesZones() const { return FSetOfVolatileTypesZones; }
+    // The signatures received, with their lock and copies for readers on other threads.
+    TSignaturesEprom& Signatures() { return FSignatures; }
 
 protected:
     // --- Internal operations, in slot order after the host's. ---
@@ -266,7 +275,10 @@ protected:
     // Creates the references of a zone type that the protocol model describes.
     virtual void RegisterTypeZone(TTypeZones TypeZone, IZoneProtocole* aZoneProtocole);
 
-    // Per-kind operations of the auxiliary parameter files.
+    // Per-kind operations of the auxiliary parameter files, reached through the requests
+    // below when the controller variant supports the kind. This generation has none of
+    // them: each logs "Methode abstract" and answers false (0).
+    friend class TRequetesFichiersKEV;
     virtual bool ExportFilesKEV_Motor(int NumMainZone, const std::string& FileName,
                                       std::string& msg);
     virtual bool ImportFilesKEV_Motor(int MainZone, TStringList* ListZones,
@@ -293,20 +305,22 @@ protected:
                                             std::string& msg);
     virtual int TestImportFilesKEV_Appr(int NumZone, const std::string& FileName,
                                         TListFilesKEV TypeFilesKEV, std::string& msg);
-    virtual int TestImportMemKEV_WS(int NumZone, TStringList* Mem, std::string& msg);
+    virtual int TestImportMemKEV_WS(int NumZone, const IMemIniFile* Mem, std::string& msg);
 
 public:
-    // Import and export of auxiliary parameter files. An in-memory INI file is given as
-    // its lines.
+    // Import and export requests on auxiliary parameter files (TRequetesFichiersKEV); the
+    // host's in-memory INI file is read, never kept nor freed. The learning, weld support
+    // and porting operations after them are not available for this generation: each
+    // logs "Methode abstract" and answers false.
     virtual bool ExportFilesKEV(int NumMainZone, const std::string& FileName,
                                 TListFilesKEV TypeFilesKEV, std::string& msg);
     virtual bool ImportFilesKEV(int MainZone, TStringList* ListZones, const std::string& FileName,
                                 TListFilesKEV TypeFilesKEV, std::string& msg);
-    virtual bool ImportMemKEV(int MainZone, TStringList* ListZones, TStringList* Mem,
+    virtual bool ImportMemKEV(int MainZone, TStringList* ListZones, const IMemIniFile* Mem,
                               TListFilesKEV TypeFilesKEV, std::string& msg);
     virtual int TestImportFilesKEV(int NumZone, const std::string& FileName,
                                    TListFilesKEV TypeFilesKEV, std::string& msg);
-    virtual int TestImportMemKEV(int NumZone, TStringList* Mem, TListFilesKEV TypeFilesKEV,
+    virtual int TestImportMemKEV(int NumZone, const IMemIniFile* Mem, TListFilesKEV TypeFilesKEV,
                                  std::string& msg);
     virtual bool PortingFilesKEV_AWL(int NumGun, int ApprZone, int CurveZone, int MesZone,
                                      const std::string& FileName, std::string& msg);
@@ -318,7 +332,7 @@ public:
                                     const std::string& FileName, std::string& msg);
     virtual bool ImportFilesKEV_AWAL(int MainZone, TStringList* ListZones,
                                      const std::string& FileName, std::string& msg);
-    virtual bool ImportMemKEV_WS(int MainZone, TStringList* ListZones, TStringList* Mem,
+    virtual bool ImportMemKEV_WS(int MainZone, TStringList* ListZones, const IMemIniFile* Mem,
                                  std::string& msg);
     virtual bool ExportFilesKEV_AWL(int NumAppr, const std::string& FileName, std::string& msg);
     virtual bool ExportFilesKEV_AWAL(int NumAppr, const std::string& FileName, std::string& msg);
@@ -371,8 +385,8 @@ protected:
     std::unique_ptr<TStringList> ListeTypeLogicalZones;
     std::unique_ptr<TStringList> ListeLogicalZones;
     TCustomEprom* FLink = nullptr;
-    TStringList FListeSignatures;
-    TZoneList FListeSignaturesTempsReel;
+    // The last signature of each program and the real-time list.
+    TSignaturesEprom FSignatures;
     std::unique_ptr<TCustomEpromDescription> FDescription;
     TSetOfTypesZones FSetOfTypesZones;
     TSetOfTypesZones FSetOfVolatileTypesZones;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 using namespace g20seq::host;
@@ -44,8 +45,8 @@ TEST(Cli, HelpUsageAndUnknownCommands) {
     EXPECT_EQ(RunCli({"frobnicate"}, out3, err3), ExitUsage);
     EXPECT_TRUE(Has(err3.str(), "unknown command 'frobnicate'"));
 
-    for (const char* command :
-         {"new", "info", "dump", "get", "set", "diff", "encode", "decode", "ref", "demo"}) {
+    for (const char* command : {"new", "info", "dump", "get", "set", "diff", "export", "encode",
+                                "decode", "ref", "demo"}) {
         std::ostringstream help, none;
         EXPECT_EQ(RunCli({command, "--help"}, help, none), ExitOk) << command;
         EXPECT_TRUE(Has(help.str(), std::string("usage: g20seq ") + command)) << command;
@@ -188,5 +189,37 @@ TEST_F(CliTool, DemoTakesTheGuidedTour) {
     EXPECT_TRUE(Has(run.Out, "$ g20seq new GA_Demo"));
     EXPECT_TRUE(Has(run.Out, "PrcProgrammes=5 IDTempsSoudage=\"14\",\"12\"\n"));
     EXPECT_TRUE(Has(run.Out, "PrcElectrodes=1 IDNombreIP=\"400\",\"500\"\n"));
-    EXPECT_EQ(Entries(File("demo")), (std::vector<std::string>{"GA_Demo.g20", "GA_Demo.ref"}));
+    EXPECT_TRUE(Has(run.Out, "$ g20seq export ")) << run.Out;
+    EXPECT_TRUE(Has(ReadBytes(File("demo/GA_Demo.csv")), "\r\nProgrammes;5\r\n"));
+    EXPECT_EQ(Entries(File("demo")),
+              (std::vector<std::string>{"GA_Demo.csv", "GA_Demo.g20", "GA_Demo.ref"}));
+}
+
+TEST_F(CliTool, ExportWritesTheStationAsRowsOfCells) {
+    const std::string image = NewImage();
+    Run({"set", image, "PrcProgrammes=1", "IDTempsSoudage=12"});
+    const std::string out = File("line3.csv");
+    const auto run = Run({"export", image, out, "--sections", "Programmes,etConfiguration",
+                          "--programs", "1,0,200"});
+    EXPECT_EQ(run.ExitCode, ExitOk) << run.Err;
+    EXPECT_EQ(run.Out, "exported " + image + " to " + out + "\n");
+    EXPECT_EQ(run.Err, "");
+    const std::string text = ReadBytes(out);
+    EXPECT_TRUE(
+        std::regex_search(text, std::regex("^[0-3][0-9]/[01][0-9]/20[0-9]{2},line3\\.csv\r\n"
+                                           "G20 Ethernet INTERBUS-S 128P 50-60 HZ\r\n"
+                                           "Programmes;1;0;200\r\nTemps\r\n")))
+        << text.substr(0, 200);
+    EXPECT_TRUE(Has(text, "\r\nSoudage;0;12\r\n"));
+    EXPECT_TRUE(Has(text, "\r\nConfiguration\r\n\"Sélection des programmes\"\r\n"));
+    EXPECT_FALSE(Has(text, "\"Paliers et alarme\"")) << "no electrode section";
+
+    const auto unknown = Run({"export", image, out, "--sections", "Programmes,Rodeuses"});
+    EXPECT_EQ(unknown.ExitCode, ExitUsage);
+    EXPECT_TRUE(Has(unknown.Err, "unknown section 'Rodeuses'")) << unknown.Err;
+    EXPECT_EQ(Run({"export", image, out, "--programs"}).ExitCode, ExitUsage);
+    const auto unwritable = Run({"export", image, File("none/x.csv")});
+    EXPECT_EQ(unwritable.ExitCode, ExitUsage);
+    EXPECT_TRUE(Has(unwritable.Err, "cannot write the export")) << unwritable.Err;
+    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{"a.g20", "line3.csv"}));
 }

@@ -1,0 +1,90 @@
+// Signatures kept by an EPROM: the last one per program, the real-time list of the last
+// fifty, ownership of what is handed over, refusals, the program number and the type codes.
+#include "support/SignaturesTestEprom.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace g20seq;
+using namespace g20seq::testkit;
+
+namespace {
+
+class SignaturesEpromTest : public ::testing::Test, protected TBancSignatures {
+protected:
+    int CountLogs(const std::string& Source, const std::string& Text1, int Level) const {
+        const auto logs = Proxy.Logs();
+        return static_cast<int>(std::count_if(logs.begin(), logs.end(), [&](const LogEntry& e) {
+            return e.Source == Source && e.Text1 == Text1 && e.Level == Level &&
+                   e.Category == "Eprom";
+        }));
+    }
+};
+
+TEST_F(SignaturesEpromTest, KeepsTheLastPerProgramAndTheLastFiftyInRealTime) {
+    for (int i = 0; i < 51; ++i)
+        Eprom->SetSignature(Signature(i % 3, i));
+    // Three stored (48, 49, 50), fifty in the real-time list; every replaced one is freed.
+    EXPECT_EQ(TSignatureComptee::Vivantes, 53);
+    EXPECT_EQ(Eprom->Signatures().Count(), 3);
+    EXPECT_EQ(Id(Eprom->GetSignature(0)), 48);
+    EXPECT_EQ(Id(Eprom->GetSignature(2)), 50);
+    EXPECT_EQ(Eprom->GetSignature(3), nullptr);
+
+    const TZoneList& tempsReel = Eprom->GetSignatureTempsReel();
+    ASSERT_EQ(tempsReel.size(), 50u);
+    EXPECT_EQ(Id(tempsReel.front().get()), 1);
+    EXPECT_EQ(Id(tempsReel.back().get()), 50);
+    // The real-time entries are copies, not the stored signatures.
+    EXPECT_NE(tempsReel.back().get(), Eprom->GetSignature(2));
+
+    // The hook is told once the signature is stored and before the real-time list grows.
+    ASSERT_EQ(Eprom->Annonces.size(), 51u);
+    for (std::size_t i = 0; i < Eprom->Annonces.size(); ++i)
+        EXPECT_EQ(Eprom->Annonces[i], std::make_pair(true, std::min<std::size_t>(i, 50))) << i;
+
+    const auto copie = Eprom->Signatures().Copie(1);
+    EXPECT_EQ(Id(copie.get()), 49);
+    EXPECT_EQ(TSignatureComptee::Vivantes, 54);
+
+    Eprom.reset();
+    EXPECT_EQ(TSignatureComptee::Vivantes, 1);
+}
+
+TEST_F(SignaturesEpromTest, RefusesWhatIsNotAWeldAndFreesIt) {
+    // Type byte 0x80 is raw type 1: a fault.
+    Eprom->SetSignature(Signature(4, 1, 0x80));
+    EXPECT_EQ(CountLogs("SetSignature", "SigDefaut", 0), 1);
+    // A zone that is not a signature has no program number.
+    {
+        const TZoneHolder diagnostic(Eprom.get(), PrcDiagnostic, 0);
+        ASSERT_TRUE(diagnostic);
+        Eprom->SetSignature(diagnostic->Duplicate());
+    }
+    EXPECT_EQ(CountLogs("GetNumProg (GA_Signatures)", "Le paramètre n'est pas une signature", 2),
+              1);
+    EXPECT_EQ(Proxy.CountLogs("Erreur type zone 1 (PrcDiagnostic)"), 1);
+    Eprom->SetSignature(nullptr);
+
+    EXPECT_EQ(TSignatureComptee::Vivantes, 0);
+    EXPECT_EQ(Eprom->GetSignature(4), nullptr);
+    EXPECT_TRUE(Eprom->GetSignatureTempsReel().empty());
+    EXPECT_TRUE(Eprom->Annonces.empty());
+
+    EXPECT_EQ(Eprom->GetNumProg(nullptr), -1);
+    EXPECT_EQ(CountLogs("GetNumProg (GA_Signatures)", "Signature non trouvée", 2), 1);
+    EXPECT_EQ(Eprom->GetNumProg(Signature(127, 0).get()), 127);
+}
+
+TEST_F(SignaturesEpromTest, TypeCodesConvertBothWays) {
+    TCustomEprom& eprom = *Eprom;
+    EXPECT_EQ(eprom.TypeSignatureIntToEnum(142), SigProgElementaire);
+    EXPECT_EQ(eprom.TypeSignatureIntToEnum(128), SigDefaut);
+    EXPECT_EQ(eprom.TypeSignatureEnumToInt(SigProgCascade), 0);
+    EXPECT_EQ(eprom.TypeSignatureEnumToInt(static_cast<TypesSignature>(30)), 0);
+    for (int code : {1, 11, 126, 127, 131, 132, 141})
+        EXPECT_EQ(eprom.TypeSignatureEnumToInt(eprom.TypeSignatureIntToEnum(code)), code) << code;
+}
+
+} // namespace
