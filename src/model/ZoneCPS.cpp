@@ -61,14 +61,13 @@ void TZoneCPS::Assign(const TPersistent* Source) {
         return;
     }
     const auto* source = dynamic_cast<const TZoneCPS*>(zone);
-    if (source == nullptr || source == this) {
+    if (source == nullptr) {
         TLockGuard lock(FZoneCriticalSection);
         AssignCustomZone(*zone);
         return;
     }
-    // Both zones are locked together, whatever order other threads take them in, so that
-    // an editor's copy and the held zone can be assigned to each other concurrently.
-    std::scoped_lock lock(FZoneCriticalSection, source->FZoneCriticalSection);
+    // An editor's copy and the held zone may be assigned to each other concurrently.
+    const TLockPair lock = LockWith(*source);
     AssignCustomZone(*zone);
     const int count = std::min(GetFieldCount(), source->GetFieldCount());
     for (int i = 0; i < count; ++i)
@@ -210,7 +209,8 @@ bool TZoneCPS::CompareZone(const TPersistent* Other, TStringList* ListeDifferenc
     // The template is taken before the zone lock: the EPROM's access lock is never taken
     // inside a zone lock.
     const TZoneTemplate zoneTemplate(GetEprom(), *this);
-    TLockGuard lock(FZoneCriticalSection);
+    // Comparing A with B and B with A at the same time must not deadlock.
+    const TLockPair lock = LockWith(*other);
     bool result = true;
     for (int i = 0; i < GetFieldCount(); ++i) {
         if (zoneTemplate.Shows(i, Details))

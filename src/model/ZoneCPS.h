@@ -116,6 +116,10 @@ protected:
     // nullptr; with a Source name the missing pieces are logged under it.
     IZoneProtocole* ZoneProtocole(const char* Source) const;
     TCriticalSection& ZoneLock() const { return FZoneCriticalSection; }
+    // Locks this zone and Other together (see TLockPair).
+    TLockPair LockWith(const TZoneCPS& Other) const {
+        return {FZoneCriticalSection, Other.FZoneCriticalSection};
+    }
 
 private:
     // Equals and EqualsDetails: identity, then the fields that the template zone (the zone

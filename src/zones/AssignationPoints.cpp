@@ -13,6 +13,8 @@
 #include "support/Format.h"
 #include "support/Latin1.h"
 
+#include <algorithm>
+#include <iterator>
 #include <mutex>
 
 namespace g20seq {
@@ -127,7 +129,50 @@ void TAssignationPoints::CreateFields() {
                                                 progMin, 1.0));
 }
 
+namespace {
+
+// Display modes read before a comparison, by EPROM, for the thread that compares.
+struct TModeLu {
+    const TCustomEprom* Eprom = nullptr;
+    int Mode = 0;
+};
+thread_local TModeLu ModesLus[2];
+
+class TModesFiges {
+public:
+    TModesFiges(const TAssignationPoints& Zone, const TPersistent* Other) : FAnciens{} {
+        std::copy(std::begin(ModesLus), std::end(ModesLus), FAnciens);
+        const auto* autre = dynamic_cast<const TAssignationPoints*>(Other);
+        const TModeLu modes[2] = {
+            {Zone.GetEprom(), Zone.ModeAssignation()},
+            {autre ? autre->GetEprom() : nullptr, autre ? autre->ModeAssignation() : 0}};
+        std::copy(std::begin(modes), std::end(modes), ModesLus);
+    }
+    ~TModesFiges() { std::copy(std::begin(FAnciens), std::end(FAnciens), ModesLus); }
+    TModesFiges(const TModesFiges&) = delete;
+    TModesFiges& operator=(const TModesFiges&) = delete;
+
+private:
+    TModeLu FAnciens[2];
+};
+
+} // namespace
+
+bool TAssignationPoints::Equals(const TPersistent* Other) const {
+    const TModesFiges modes(*this, Other);
+    return TZoneCPS::Equals(Other);
+}
+
+bool TAssignationPoints::EqualsDetails(const TPersistent* Other,
+                                       TStringList* ListeDifferences) const {
+    const TModesFiges modes(*this, Other);
+    return TZoneCPS::EqualsDetails(Other, ListeDifferences);
+}
+
 int TAssignationPoints::ModeAssignation() const {
+    for (const TModeLu& lu : ModesLus)
+        if (lu.Eprom != nullptr && lu.Eprom == GetEprom())
+            return lu.Mode;
     TZoneHolder configuration(GetEprom(), PrcConfiguration, 0);
     if (!configuration)
         return ModeSansAssignation;

@@ -88,6 +88,12 @@ public:
     // EPROM, read each time; ModeSansAssignation without EPROM, zone or field.
     int ModeAssignation() const;
 
+    // Comparisons format point numbers under the zone locks, where the configuration zone
+    // must not be opened (the EPROM's access lock is never taken inside a zone lock): the
+    // display modes of both EPROMs are read first and used for the whole comparison.
+    bool Equals(const TPersistent* Other) const override;
+    bool EqualsDetails(const TPersistent* Other, TStringList* ListeDifferences) const override;
+
 private:
     void CreateFields();
     // Raises "String too long [%d/%d]" for a point number longer than the field.

@@ -88,7 +88,7 @@ void TCompteur::Assign(const TPersistent* Source) {
     }
     // Both zones locked at once: a decode assigns a private copy to the zone, and the copy
     // was made from the zone, so taking the locks one inside the other would invert them.
-    std::scoped_lock lock(ZoneLock(), source->ZoneLock());
+    const TLockPair lock = LockWith(*source);
     AssignCustomZone(*source);
     FCompteurPoints = source->FCompteurPoints;
     FCompteurRodages = source->FCompteurRodages;

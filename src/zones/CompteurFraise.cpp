@@ -53,7 +53,7 @@ void TCompteurFraise::Assign(const TPersistent* Source) {
         return;
     }
     // Both zones locked at once (a decode assigns a copy made from the zone itself).
-    std::scoped_lock lock(ZoneLock(), source->ZoneLock());
+    const TLockPair lock = LockWith(*source);
     AssignCustomZone(*source);
     FCompteurFraiseRodeuse = source->FCompteurFraiseRodeuse;
     FNombreRodagesOK = source->FNombreRodagesOK;

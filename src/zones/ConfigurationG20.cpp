@@ -1010,9 +1010,9 @@ void TConfigurationG20::SetToLimits(bool Maximum) {
 // Copy and codec
 
 void TConfigurationG20::Assign(const TPersistent* Source) {
-    TLockGuard lock(ZoneLock());
-    if (const auto* source = dynamic_cast<const TConfigurationG20*>(Source);
-        source != nullptr && source->GetOwner() == GetOwner()) {
+    const auto* source = dynamic_cast<const TConfigurationG20*>(Source);
+    const TLockPair lock = LockWith(source != nullptr ? *source : *this);
+    if (source != nullptr && source->GetOwner() == GetOwner()) {
         FLangues = source->FLangues;
         const std::size_t count = std::min(FTabEcrans.size(), source->FTabEcrans.size());
         for (std::size_t i = 0; i < count; ++i) {

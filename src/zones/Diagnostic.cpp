@@ -85,7 +85,7 @@ std::unique_ptr<TCustomZoneCPS> TDiagnostic::Create(TPersistent* AOwner, TTypeZo
 
 void TDiagnostic::Assign(const TPersistent* Source) {
     const auto* source = dynamic_cast<const TDiagnostic*>(Source);
-    TLockGuard lock(ZoneLock());
+    const TLockPair lock = LockWith(source != nullptr ? *source : *this);
     TZoneCPS::Assign(Source);
     // The zone base refuses (and logs) a zone of another EPROM: the objects stay too.
     if (source == nullptr || source == this || source->GetOwner() != GetOwner())
@@ -114,7 +114,7 @@ bool TDiagnostic::EqualsDetails(const TPersistent* Other, TStringList*) const {
     const auto* other = dynamic_cast<const TDiagnostic*>(Other);
     if (other == nullptr)
         return false;
-    TLockGuard lock(ZoneLock());
+    const TLockPair lock = LockWith(*other);
     if (other->FListeDiagnostic.Count() != FListeDiagnostic.Count())
         return false;
     for (int i = 0; i < FListeDiagnostic.Count(); ++i)
