@@ -626,13 +626,18 @@ std::unique_ptr<TCustomZoneCPS> TEprom::GetZoneCompteurFraise(int&) {
     return nullptr;
 }
 bool TEprom::GetAvecGestionPieceParCPS() {
-    return false;
+    // The controller manages parts when it has the part management zone.
+    return FSetOfTypesZones.Contains(PrcGestionPiece);
 }
 int TEprom::GetMaxSelectedCurves() {
     return 0;
 }
 TTypeWeldingSupports TEprom::GetTypeWeldingSupport() {
-    return {};
+    // Every controller welds with fixed programs; adaptive welding needs learning files.
+    TTypeWeldingSupports supports{SW};
+    if (FDescription != nullptr && FDescription->SupportFunctions().Contains(sfSupportFileAWL))
+        supports.Include(AW);
+    return supports;
 }
 bool TEprom::GetModeDegradeEprom() {
     return false;

@@ -249,6 +249,18 @@ std::string TEpromG20::GetIdentifiantCPS() {
     return identification != nullptr ? identification->GetIdentifiantCPS() : std::string();
 }
 
+bool TEpromG20::GetModeDegradeEprom() {
+    const int premier = FDescription->GetMinZone(PrcElectrodes);
+    for (int numero = premier; premier >= 0 && numero <= FDescription->GetMaxZone(PrcElectrodes);
+         ++numero) {
+        const TZoneHolder compteurs(this, PrcCompteurs, numero);
+        const auto* compteur = compteurs.As<ICompteurEx>();
+        if (compteur != nullptr && compteur->GetModeSoudageDegrade())
+            return true;
+    }
+    return false;
+}
+
 void TEpromG20::GetZoneByMapping(int Adresse, int Longeur, TZoneList* Liste) {
     if (FListeZones == nullptr || Liste == nullptr)
         return;

@@ -40,6 +40,8 @@ public:
     int GetNbDefautsBloquants() override;
     // The controller's name, from the configuration zone ("" without it).
     std::string GetIdentifiantCPS() override;
+    // True when the counters zone of any electrode reports the degraded welding mode.
+    bool GetModeDegradeEprom() override;
     // A copy (owned by the caller) of the counters of the tip dresser that electrode
     // NumeroElectrode uses; nullptr without the electrode or the cutter counters.
     std::unique_ptr<TCustomZoneCPS> GetZoneCompteurFraise(int& NumeroElectrode) override;

@@ -155,3 +155,16 @@ TEST_F(EpromG20OpsTest, ReinitCUListsTheZonesToSend) {
     ASSERT_EQ(zones.Count(), 1);
     EXPECT_EQ(Payload(zones.Objects(0)), "02 03");
 }
+
+TEST_F(EpromG20OpsTest, StationCapabilitiesAndDegradedMode) {
+    EXPECT_FALSE(Eprom->GetAvecGestionPieceParCPS());
+    EXPECT_EQ(Eprom->GetTypeWeldingSupport(), TTypeWeldingSupports{SW});
+    EXPECT_EQ(Eprom->GetMaxSelectedCurves(), 0);
+    EXPECT_FALSE(Eprom->GetModeDegradeEprom());
+    {
+        const TZoneHolder compteurs(Eprom.get(), PrcCompteurs, 15);
+        compteurs.As<ICompteurEx>()->SetModeSoudageDegrade(true);
+    }
+    EXPECT_TRUE(Eprom->GetModeDegradeEprom());
+    EXPECT_FALSE(Eprom->GetModeDegrade()); // the host's own flag is separate
+}
