@@ -1,94 +1,47 @@
-// A minimal owner EPROM for the fuzz targets: zone decoders ask their EPROM for its
-// description, its protocol model and other zones (companions, the electrode of a
-// program), so a target builds its zones inside one of these.
+// What the fuzz targets share: the owner EPROM of the zones under test, the stations that
+// hold them for the whole run, and the pieces of harness every target repeats.
 //
-// TFuzzProtocole describes the G20 parameter zones (configuration, electrodes, programs,
-// process links and their companions) with the sizes of the G20 protocol model.
-// TFuzzEprom uses the G20 description (the EPROM name must start with "GA" for the AC
-// controller or "GM" for the medium-frequency one), keeps the configuration and the
-// electrodes in memory, and has no zone file: zones start with their initial values.
-// Each target registers the creators of the zone classes it needs.
+// Zone decoders ask their EPROM for its description, its protocol model and other zones
+// (companions, the electrode of a program), so a target builds its zones inside a
+// TFuzzEprom. Its protocol model is the test kit's G20 model (sizes, storage in files and
+// numbering of every G20 zone type). TFuzzEprom uses the G20 description (the EPROM name
+// must start with "GA" for the AC controller or "GM" for the medium-frequency one), keeps
+// the configuration and the electrodes in memory, and has no zone file: zones start with
+// their initial values. Each target registers the creators of the zone classes it needs.
+//
+// A broken expectation stops the run (Verifier), which libFuzzer reports as a finding.
 #pragma once
 
-#include "entry/ProtocolInterface.h"
+#include "support/FakeProtocol.h"
+
 #include "eprom/Eprom.h"
 #include "eprom/EpromDescription.h"
 #include "eprom/ZoneCreator.h"
+#include "model/IDTypeZones.h"
+#include "support/ByteArray.h"
 
-#include <array>
-#include <map>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <type_traits>
+
+#include <unistd.h>
 
 namespace g20seq::fuzz {
 
-class TFuzzZoneProtocole : public TInterfacedPersistent, public IZoneProtocole {
-public:
-    TFuzzZoneProtocole(Word Taille, bool InFile, int Zones)
-        : FTaille(Taille), FInFile(InFile), FZones(Zones) {}
-    bool QueryInterface(const TGUID& IID, void** Obj) override {
-        return TInterfacedPersistent::QueryInterface(IID, Obj);
-    }
-    int AddRef() override { return -1; }
-    int Release() override { return -1; }
-    Word GetTailleSendZone() override { return FTaille; }
-    Word GetTailleReceiveZone() override { return FTaille; }
-    LongWord GetAdresse() override { return 0; }
-    bool IsFileZone() override { return FInFile; }
-    bool IsZoneMultiple() override { return FZones > 0; }
-    int GetNombreZones() override { return FZones > 0 ? FZones : 1; }
+using TFuzzProtocole = testkit::FakeProtocol;
 
-private:
-    Word FTaille;
-    bool FInFile;
-    int FZones;
-};
-
-class TFuzzProtocole : public TInterfacedPersistent, public IProtocoleModel {
-public:
-    TFuzzProtocole() {
-        struct TLigne {
-            TTypeZones Premier;
-            TTypeZones Dernier;
-            Word Taille;
-            bool InFile;
-            int Zones;
-        };
-        constexpr std::array<TLigne, 8> lignes = {{
-            {PrcConfigurationMini, PrcConfigurationRAZ, 183, false, 0},
-            {PrcConfiguration, PrcConfiguration, 183, true, 0},
-            {PrcElectrodeMini, PrcElectrodesRAZ, 79, false, 0},
-            {PrcElectrodes, PrcElectrodes, 79, true, 16},
-            {PrcProgrammesMini, PrcprogrammesRAZ, 163, false, 0},
-            {PrcProgrammes, PrcProgrammes, 163, true, 128},
-            {PrcLienProcess, PrcLienProcess, 1070, true, 128},
-            {PrcLienProcessAvance, PrcLienProcessAvance, 1000, true, 128},
-        }};
-        for (const TLigne& ligne : lignes)
-            for (int type = ligne.Premier; type <= ligne.Dernier; ++type)
-                FZones[type] =
-                    std::make_unique<TFuzzZoneProtocole>(ligne.Taille, ligne.InFile, ligne.Zones);
-    }
-    bool QueryInterface(const TGUID& IID, void** Obj) override {
-        if (IID == IProtocoleModel::IID) {
-            *Obj = static_cast<IProtocoleModel*>(this);
-            return true;
-        }
-        return TInterfacedPersistent::QueryInterface(IID, Obj);
-    }
-    int AddRef() override { return -1; }
-    int Release() override { return -1; }
-    IZoneProtocole* GetZoneProtocole(TTypeZones TypeZone) override {
-        const auto found = FZones.find(TypeZone);
-        return found != FZones.end() ? found->second.get() : nullptr;
-    }
-    void IncNombreEproms() override {}
-    bool DecNombreEproms() override { return true; }
-    TInterfacedPersistent* CreateAutomate(TObject*) override { return nullptr; }
-
-private:
-    std::map<int, std::unique_ptr<TFuzzZoneProtocole>> FZones;
-};
+inline void Verifier(bool Condition) {
+    if (!Condition)
+        __builtin_trap();
+}
 
 class TFuzzEprom : public TEprom {
 public:
@@ -109,6 +62,16 @@ public:
         RegisterZoneCreator(std::make_unique<TZoneCreator>(Classe, Physical, Logique));
     }
 
+    // The Mini, Maxi and RAZ companions of the family of the data zone type Physical, then
+    // the zones of type Physical (in their own logical zone), are made of class Classe.
+    void AddFamily(TZoneClass Classe, TTypeZones Physical) {
+        const TTypeZoneFamily* famille = FindTypeZoneFamily(Physical);
+        Verifier(famille != nullptr && famille->HasRAZ);
+        for (TTypeZones type : {famille->Mini, famille->Maxi, famille->RAZ})
+            AddCreator(Classe, type);
+        AddCreator(Classe, Physical, Physical);
+    }
+
 protected:
     void InitTypeZones() override {
         FDescription =
@@ -121,5 +84,125 @@ protected:
         return aZone != nullptr;
     }
 };
+
+// A TFuzzEprom whose description is of class D, made from the EPROM name alone (a G20
+// description of another variant or generation); no zone type is kept in memory.
+template <class D> class TFuzzEpromDecrite : public TFuzzEprom {
+public:
+    using TFuzzEprom::TFuzzEprom;
+
+protected:
+    void InitTypeZones() override {
+        FDescription = std::make_unique<D>(this, GetNomEprom());
+        TEprom::InitTypeZones();
+    }
+};
+
+// A zone class and a zone type.
+struct TClasseZone {
+    TZoneClass Classe;
+    TTypeZones Type;
+};
+
+// One station of the run, held for the whole run: its protocol model and its EPROM, of
+// class E (TFuzzEprom or a class derived from it), named Nom.
+struct TFuzzStation {
+    template <class E = TFuzzEprom>
+    explicit TFuzzStation(const std::string& Nom, std::type_identity<E> = {})
+        : Eprom(TEprom::Create<E>(Nom, &Protocole)) {}
+    // The zones of each type of Createurs are made of its class (in no logical zone).
+    TFuzzStation(const std::string& Nom, std::initializer_list<TClasseZone> Createurs)
+        : TFuzzStation(Nom) {
+        for (const TClasseZone& createur : Createurs)
+            Eprom->AddCreator(createur.Classe, createur.Type);
+    }
+
+    TFuzzProtocole Protocole;
+    std::unique_ptr<TFuzzEprom> Eprom;
+};
+
+// The input of one run as a payload: a buffer of zeros holding its first MaxBuffer bytes.
+struct TPayload {
+    const TByteArray& Trame;
+    int Longueur;
+};
+
+inline TPayload Payload(const std::uint8_t* Data, std::size_t Size) {
+    static TByteArray trame;
+    trame.fill(0);
+    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
+    std::memcpy(trame.data(), Data, static_cast<std::size_t>(longueur));
+    return {trame, longueur};
+}
+
+// The round trip of a zone with a payload of Taille bytes: the input is decoded as a
+// controller payload, or as a zone file block when Fichier. A refused input must leave the
+// zone's encoding as it was; an accepted one must encode to Taille bytes that decode
+// again to the same zone (the same bytes once more). Answers whether it was accepted.
+inline bool AllerRetour(TCustomZoneCPS& Zone, int Taille, const TPayload& Entree,
+                        bool Fichier = false) {
+    static TByteArray avant;
+    static TByteArray apres;
+    const auto encoder = [&Zone, Taille](TByteArray& Trame) {
+        Trame.fill(0);
+        return Zone.SerialEncode(Trame, 0, Taille);
+    };
+    encoder(avant);
+    const TErreurSerie resultat = Fichier ? Zone.FileDecode(Entree.Trame, Entree.Longueur)
+                                          : Zone.SerialDecode(Entree.Trame, Entree.Longueur);
+    if (resultat != SerSansErreur) {
+        encoder(apres);
+        Verifier(avant == apres); // a refused input changed the zone
+        return false;
+    }
+    Verifier(encoder(avant) == Taille);
+    Verifier(Zone.SerialDecode(avant, Taille) == SerSansErreur);
+    encoder(apres);
+    Verifier(avant == apres);
+    return true;
+}
+
+// One station holding zone Numero of the data zone type Type for the whole run, made of
+// class TZone like its companions, after the families Avant (each a class and the data
+// zone type of its family: those its zones ask their EPROM for).
+template <class TZone> struct TFuzzZoneStation : TFuzzStation {
+    TFuzzZoneStation(const char* Nom, TTypeZones Type, Word Numero,
+                     std::initializer_list<TClasseZone> Avant)
+        : TFuzzStation(Nom) {
+        for (const TClasseZone& famille : Avant)
+            Eprom->AddFamily(famille.Classe, famille.Type);
+        Eprom->AddFamily(ZoneClassOf<TZone>, Type);
+        Zone = dynamic_cast<TZone*>(Eprom->GetPhysicalZone(Type, Numero, true));
+        Verifier(Zone != nullptr);
+    }
+
+    TZone* Zone;
+};
+
+// The round trip of the input (AllerRetour) on zone Numero of type Type of an AC and of a
+// medium-frequency station, both held for the whole run.
+template <class TZone>
+void AllerRetourACetMF(const std::uint8_t* Data, std::size_t Size, TTypeZones Type, Word Numero,
+                       std::initializer_list<TClasseZone> Avant = {}) {
+    static TFuzzZoneStation<TZone> ac("GA_Fuzz", Type, Numero, Avant);
+    static TFuzzZoneStation<TZone> mf("GM_Fuzz", Type, Numero, Avant);
+    const TPayload entree = Payload(Data, Size);
+    AllerRetour(*ac.Zone, TZone::TaillePayload, entree);
+    AllerRetour(*mf.Zone, TZone::TaillePayload, entree);
+}
+
+// Writes the input to a scratch file of this process, "/tmp/<Prefixe>-<pid>.kev" (the
+// prefix of the first call), removed at exit, and answers its path.
+inline const std::string& ScratchFile(const char* Prefixe, const std::uint8_t* Data,
+                                      std::size_t Size) {
+    static std::string path;
+    if (path.empty()) {
+        path = std::string("/tmp/") + Prefixe + "-" + std::to_string(::getpid()) + ".kev";
+        std::atexit([] { std::remove(path.c_str()); });
+    }
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(Data), static_cast<std::streamsize>(Size));
+    return path;
+}
 
 } // namespace g20seq::fuzz

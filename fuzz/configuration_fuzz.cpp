@@ -9,10 +9,8 @@
 
 #include "zones/ConfigurationG20.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 using namespace g20seq;
 using namespace g20seq::fuzz;
@@ -20,59 +18,25 @@ using namespace g20seq::fuzz;
 namespace {
 
 // One station with its configuration zone, held for the whole run.
-struct TStation {
-    TStation(const char* Nom, bool ProfilC1) : Eprom(TFuzzEprom::New(Nom, &Protocole)) {
+struct TStation : TFuzzStation {
+    TStation(const char* Nom, bool ProfilC1) : TFuzzStation(Nom) {
         if (auto* description = dynamic_cast<TEpromDescriptionG20*>(Eprom->GetDescription()))
             description->SetProfilC1(ProfilC1);
-        for (TTypeZones type : {PrcConfigurationMini, PrcConfigurationMaxi, PrcConfigurationRAZ})
-            Eprom->AddCreator(ZoneClassOf<TConfigurationG20>, type);
-        Eprom->AddCreator(ZoneClassOf<TConfigurationG20>, PrcConfiguration, PrcConfiguration);
+        Eprom->AddFamily(ZoneClassOf<TConfigurationG20>, PrcConfiguration);
         Zone = dynamic_cast<TConfigurationG20*>(Eprom->GetPhysicalZone(PrcConfiguration, 0, true));
-        if (Zone == nullptr || Zone->AvecClassesDefauts() != ProfilC1)
-            __builtin_trap();
+        Verifier(Zone != nullptr && Zone->AvecClassesDefauts() == ProfilC1);
     }
 
-    TFuzzProtocole Protocole;
-    std::unique_ptr<TFuzzEprom> Eprom;
     TConfigurationG20* Zone;
 };
-
-int Encoder(const TZoneCPS& Zone, TByteArray& Trame) {
-    Trame.fill(0);
-    return Zone.SerialEncode(Trame, 0, TailleTrameConfiguration);
-}
-
-void Exercer(TStation& Station, const std::uint8_t* Data, std::size_t Size, bool Fichier) {
-    static TByteArray trame;
-    static TByteArray avant;
-    static TByteArray apres;
-    trame.fill(0);
-    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
-    std::memcpy(trame.data(), Data, static_cast<std::size_t>(longueur));
-    Encoder(*Station.Zone, avant);
-    const TErreurSerie resultat = Fichier ? Station.Zone->FileDecode(trame, longueur)
-                                          : Station.Zone->SerialDecode(trame, longueur);
-    if (resultat != SerSansErreur) {
-        Encoder(*Station.Zone, apres);
-        if (avant != apres)
-            __builtin_trap(); // a refused frame changed the zone
-        return;
-    }
-    if (Encoder(*Station.Zone, avant) != TailleTrameConfiguration)
-        __builtin_trap();
-    if (Station.Zone->SerialDecode(avant, TailleTrameConfiguration) != SerSansErreur)
-        __builtin_trap();
-    Encoder(*Station.Zone, apres);
-    if (avant != apres)
-        __builtin_trap();
-}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     static TStation ac("GA_Fuzz", false);
     static TStation mf("GM_Fuzz", true);
-    Exercer(ac, Data, Size, false);
-    Exercer(mf, Data, Size, true);
+    const TPayload entree = Payload(Data, Size);
+    AllerRetour(*ac.Zone, TailleTrameConfiguration, entree, false);
+    AllerRetour(*mf.Zone, TailleTrameConfiguration, entree, true);
     return 0;
 }

@@ -11,10 +11,8 @@
 #include "zones/ConfigurationG20.h"
 #include "zones/ElectrodeG20.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 using namespace g20seq;
@@ -22,24 +20,16 @@ using namespace g20seq::fuzz;
 
 namespace {
 
-void Verifier(bool Condition) {
-    if (!Condition)
-        __builtin_trap();
-}
-
 // One station with an electrode and a configuration, and the two counters zones.
-struct TStation {
-    TStation() : Eprom(TFuzzEprom::New("GA_Fuzz", &Protocole)) {
-        Eprom->AddCreator(ZoneClassOf<TElectrodeG20>, PrcElectrodes);
-        Eprom->AddCreator(ZoneClassOf<TConfigurationG20>, PrcConfiguration);
-        Compteur = std::make_unique<TCompteurG20>(Eprom.get(), PrcCompteurs, 3, nullptr);
-        Compagnon = std::make_unique<TCompteurG20>(Eprom.get(), PrcCompteursMaxi, 0, nullptr);
-    }
+struct TStation : TFuzzStation {
+    TStation()
+        : TFuzzStation("GA_Fuzz", {{ZoneClassOf<TElectrodeG20>, PrcElectrodes},
+                                   {ZoneClassOf<TConfigurationG20>, PrcConfiguration}}) {}
 
-    TFuzzProtocole Protocole;
-    std::unique_ptr<TFuzzEprom> Eprom;
-    std::unique_ptr<TCompteurG20> Compteur;
-    std::unique_ptr<TCompteurG20> Compagnon;
+    std::unique_ptr<TCompteurG20> Compteur =
+        std::make_unique<TCompteurG20>(Eprom.get(), PrcCompteurs, 3, nullptr);
+    std::unique_ptr<TCompteurG20> Compagnon =
+        std::make_unique<TCompteurG20>(Eprom.get(), PrcCompteursMaxi, 0, nullptr);
 };
 
 // Every value of the zone, in a fixed order.
@@ -92,10 +82,7 @@ void Exercer(TCompteurG20& Zone, const TByteArray& Trame, int Longueur, bool Fic
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     static TStation station;
-    static TByteArray trame;
-    trame.fill(0);
-    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
-    std::memcpy(trame.data(), Data, static_cast<std::size_t>(longueur));
+    const auto [trame, longueur] = Payload(Data, Size);
     Exercer(*station.Compteur, trame, longueur, Size % 2 == 0);
     Exercer(*station.Compagnon, trame, longueur, false);
     return 0;

@@ -9,25 +9,17 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 using namespace g20seq;
 using namespace g20seq::fuzz;
 
 namespace {
 
-void Verifier(bool Condition) {
-    if (!Condition)
-        __builtin_trap();
-}
-
-struct TStation {
+struct TStation : TFuzzStation {
     TStation()
-        : Eprom(TFuzzEprom::New("GA_Fuzz", &Protocole)),
+        : TFuzzStation("GA_Fuzz"),
           Zone(std::make_unique<TFraise>(Eprom.get(), PrcFraise, 1, nullptr)) {}
 
-    TFuzzProtocole Protocole;
-    std::unique_ptr<TFuzzEprom> Eprom;
     std::unique_ptr<TFraise> Zone;
 };
 
@@ -40,12 +32,9 @@ void Encoder(const TFraise& Zone, TByteArray& Trame) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     static TStation station;
-    static TByteArray trame;
     static TByteArray avant;
     static TByteArray apres;
-    trame.fill(0);
-    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
-    std::memcpy(trame.data(), Data, static_cast<std::size_t>(longueur));
+    const auto [trame, longueur] = Payload(Data, Size);
     TFraise& zone = *station.Zone;
     Encoder(zone, avant);
     const TErreurSerie resultat =

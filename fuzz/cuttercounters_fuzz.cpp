@@ -10,17 +10,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 using namespace g20seq;
 using namespace g20seq::fuzz;
 
 namespace {
-
-void Verifier(bool Condition) {
-    if (!Condition)
-        __builtin_trap();
-}
 
 // The G20 description reporting generation 5.
 class TDescriptionGeneration5 : public TEpromDescriptionG20 {
@@ -29,24 +23,11 @@ public:
     int Generation() const override { return 5; }
 };
 
-class TFuzzEpromGeneration5 : public TFuzzEprom {
-public:
-    using TFuzzEprom::TFuzzEprom;
+struct TStation : TFuzzStation {
+    using TFuzzStation::TFuzzStation;
 
-protected:
-    void InitTypeZones() override {
-        FDescription = std::make_unique<TDescriptionGeneration5>(this, GetNomEprom());
-        TEprom::InitTypeZones();
-    }
-};
-
-struct TStation {
-    explicit TStation(std::unique_ptr<TFuzzEprom> aEprom)
-        : Eprom(std::move(aEprom)),
-          Zone(std::make_unique<TCompteurFraise>(Eprom.get(), PrcCompteurFraise, 2, nullptr)) {}
-
-    std::unique_ptr<TFuzzEprom> Eprom;
-    std::unique_ptr<TCompteurFraise> Zone;
+    std::unique_ptr<TCompteurFraise> Zone =
+        std::make_unique<TCompteurFraise>(Eprom.get(), PrcCompteurFraise, 2, nullptr);
 };
 
 void Exercer(TStation& Station, const TByteArray& Trame, int Longueur) {
@@ -74,13 +55,10 @@ void Exercer(TStation& Station, const TByteArray& Trame, int Longueur) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-    static TFuzzProtocole protocole;
-    static TStation g20(TFuzzEprom::New("GA_Fuzz", &protocole));
-    static TStation generation5(TEprom::Create<TFuzzEpromGeneration5>("GM_Fuzz", &protocole));
-    static TByteArray trame;
-    trame.fill(0);
-    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
-    std::memcpy(trame.data(), Data, static_cast<std::size_t>(longueur));
+    static TStation g20("GA_Fuzz");
+    static TStation generation5("GM_Fuzz",
+                                std::type_identity<TFuzzEpromDecrite<TDescriptionGeneration5>>{});
+    const auto [trame, longueur] = Payload(Data, Size);
     Exercer(g20, trame, longueur);
     Exercer(generation5, trame, longueur);
     return 0;

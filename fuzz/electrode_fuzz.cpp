@@ -7,66 +7,14 @@
 
 #include "zones/ElectrodeG20.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 using namespace g20seq;
 using namespace g20seq::fuzz;
 
-namespace {
-
-// One station with its electrode zone 3, held for the whole run.
-struct TStation {
-    explicit TStation(const char* Nom) : Eprom(TFuzzEprom::New(Nom, &Protocole)) {
-        for (TTypeZones type : {PrcElectrodeMini, PrcElectrodeMaxi, PrcElectrodesRAZ})
-            Eprom->AddCreator(ZoneClassOf<TElectrodeG20>, type);
-        Eprom->AddCreator(ZoneClassOf<TElectrodeG20>, PrcElectrodes, PrcElectrodes);
-        Zone = dynamic_cast<TElectrodeG20*>(Eprom->GetPhysicalZone(PrcElectrodes, 3, true));
-        if (Zone == nullptr)
-            __builtin_trap();
-    }
-
-    TFuzzProtocole Protocole;
-    std::unique_ptr<TFuzzEprom> Eprom;
-    TElectrodeG20* Zone;
-};
-
-int Encoder(const TZoneCPS& Zone, TByteArray& Trame) {
-    Trame.fill(0);
-    return Zone.SerialEncode(Trame, 0, TElectrodeG20::TaillePayload);
-}
-
-void Exercer(TStation& Station, const std::uint8_t* Data, std::size_t Size) {
-    static TByteArray trame;
-    static TByteArray avant;
-    static TByteArray apres;
-    trame.fill(0);
-    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
-    std::memcpy(trame.data(), Data, static_cast<std::size_t>(longueur));
-    Encoder(*Station.Zone, avant);
-    if (Station.Zone->SerialDecode(trame, longueur) != SerSansErreur) {
-        Encoder(*Station.Zone, apres);
-        if (avant != apres)
-            __builtin_trap(); // a refused payload changed the zone
-        return;
-    }
-    if (Encoder(*Station.Zone, avant) != TElectrodeG20::TaillePayload)
-        __builtin_trap();
-    if (Station.Zone->SerialDecode(avant, TElectrodeG20::TaillePayload) != SerSansErreur)
-        __builtin_trap();
-    Encoder(*Station.Zone, apres);
-    if (avant != apres)
-        __builtin_trap();
-}
-
-} // namespace
-
+// Electrode zone 3.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-    static TStation ac("GA_Fuzz");
-    static TStation mf("GM_Fuzz");
-    Exercer(ac, Data, Size);
-    Exercer(mf, Data, Size);
+    AllerRetourACetMF<TElectrodeG20>(Data, Size, PrcElectrodes, 3);
     return 0;
 }

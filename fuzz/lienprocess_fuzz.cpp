@@ -2,18 +2,16 @@
 // three process link layouts. Every block decodes; its texts fit their fields, and
 // encoding then decoding again gives the same block. Controller payloads are always
 // refused. Anything else (a crash, a leak, an exception) is a finding.
+#include "FuzzEprom.h"
+
+#include "support/Latin1.h"
 #include "zones/LienProcess.h"
 
-#include "support/ByteArray.h"
-#include "support/Latin1.h"
-
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
-#include <memory>
 
 using namespace g20seq;
+using namespace g20seq::fuzz;
 
 namespace {
 
@@ -43,13 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     static TLienProcess lien(nullptr, PrcLienProcess, 1, nullptr);
     static TLienProcessAvance avance(nullptr, PrcLienProcessAvance, 1, nullptr);
     static TLienProcessAvanceG20 g20(nullptr, PrcLienProcessAvance, 1, nullptr);
-    static auto trame = std::make_unique<TByteArray>();
-    trame->fill(0);
-    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
-    std::memcpy(trame->data(), Data, static_cast<std::size_t>(longueur));
+    const auto [trame, longueur] = Payload(Data, Size);
     for (TLienProcess* zone :
          {static_cast<TLienProcess*>(&lien), static_cast<TLienProcess*>(&avance),
           static_cast<TLienProcess*>(&g20)})
-        Exercer(*zone, *trame, longueur);
+        Exercer(*zone, trame, longueur);
     return 0;
 }

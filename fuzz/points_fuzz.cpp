@@ -7,10 +7,8 @@
 
 #include "zones/AssignationPoints.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 using namespace g20seq;
 using namespace g20seq::fuzz;
@@ -19,46 +17,20 @@ namespace {
 
 // One G20 station and an entry zone of it, held for the whole run. The entry needs only
 // the station's description (program range) to decode and encode.
-struct TStation {
-    TStation()
-        : Eprom(TFuzzEprom::New("GA_Fuzz", &Protocole)),
-          Zone(Eprom.get(), PrcAssignationPoint, 0, nullptr) {}
+struct TStation : TFuzzStation {
+    TStation() : TFuzzStation("GA_Fuzz"), Zone(Eprom.get(), PrcAssignationPoint, 0, nullptr) {}
 
-    TFuzzProtocole Protocole;
-    std::unique_ptr<TFuzzEprom> Eprom;
     TAssignationPoints Zone;
 };
 
 constexpr int Taille = TAssignationPoints::TaillePayload;
 
-int Encoder(const TAssignationPoints& Zone, TByteArray& Trame) {
-    Trame.fill(0);
-    return Zone.SerialEncode(Trame, 0, Taille);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     static TStation station;
-    static TByteArray trame;
-    static TByteArray avant;
-    static TByteArray apres;
-    trame.fill(0);
-    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
-    std::memcpy(trame.data(), Data, static_cast<std::size_t>(longueur));
-    Encoder(station.Zone, avant);
-    if (station.Zone.SerialDecode(trame, longueur) != SerSansErreur) {
-        Encoder(station.Zone, apres);
-        if (avant != apres)
-            __builtin_trap(); // a refused payload changed the entry
-        return 0;
-    }
-    if (longueur != Taille || Encoder(station.Zone, avant) != Taille)
-        __builtin_trap();
-    if (station.Zone.SerialDecode(avant, Taille) != SerSansErreur)
-        __builtin_trap();
-    Encoder(station.Zone, apres);
-    if (avant != apres)
-        __builtin_trap();
+    const TPayload entree = Payload(Data, Size);
+    if (AllerRetour(station.Zone, Taille, entree))
+        Verifier(entree.Longueur == Taille);
     return 0;
 }

@@ -8,42 +8,29 @@
 #include "zones/ConfigurationG20.h"
 #include "zones/DefautsPresents.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 using namespace g20seq;
 using namespace g20seq::fuzz;
 
 namespace {
 
-void Verifier(bool Condition) {
-    if (!Condition)
-        __builtin_trap();
-}
-
-struct TStation {
-    TStation() : Eprom(TFuzzEprom::New("GA_Fuzz", &Protocole)) {
-        Eprom->AddCreator(ZoneClassOf<TConfigurationG20>, PrcConfiguration);
-        Zone = std::make_unique<TDefautsPresentsG20>(Eprom.get(), PrcDefautsPresents, 0, nullptr);
+struct TStation : TFuzzStation {
+    TStation() : TFuzzStation("GA_Fuzz", {{ZoneClassOf<TConfigurationG20>, PrcConfiguration}}) {
         // A fault beyond every bit map the run tries keeps its place.
         Zone->Ajouter(TDefautsPresentsG20::NomDefaut(8 * MaxBuffer));
     }
 
-    TFuzzProtocole Protocole;
-    std::unique_ptr<TFuzzEprom> Eprom;
-    std::unique_ptr<TDefautsPresentsG20> Zone;
+    std::unique_ptr<TDefautsPresentsG20> Zone =
+        std::make_unique<TDefautsPresentsG20>(Eprom.get(), PrcDefautsPresents, 0, nullptr);
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     static TStation station;
-    static TByteArray trame;
-    trame.fill(0);
-    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
-    std::memcpy(trame.data(), Data, static_cast<std::size_t>(longueur));
+    const auto [trame, longueur] = Payload(Data, Size);
     TDefautsPresentsG20& zone = *station.Zone;
     Verifier(zone.SerialDecode(trame, longueur) == SerSansErreur);
     int presents = 1;

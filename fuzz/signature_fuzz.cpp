@@ -8,10 +8,8 @@
 
 #include "zones/SignatureG20.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 using namespace g20seq;
 using namespace g20seq::fuzz;
@@ -19,29 +17,19 @@ using namespace g20seq::fuzz;
 namespace {
 
 // One station with its signature zone, held for the whole run.
-struct TStation {
-    explicit TStation(const char* Nom) : Eprom(TFuzzEprom::New(Nom, &Protocole)) {
+struct TStation : TFuzzStation {
+    explicit TStation(const char* Nom) : TFuzzStation(Nom) {
         if (Eprom->GetDescription()->TypeCourant() == tcMF)
             Zone = std::make_unique<TSignatureG20MF>(Eprom.get(), PrcSignatures, 0, nullptr);
         else
             Zone = std::make_unique<TSignatureG20>(Eprom.get(), PrcSignatures, 0, nullptr);
     }
 
-    TFuzzProtocole Protocole;
-    std::unique_ptr<TFuzzEprom> Eprom;
     std::unique_ptr<TSignatureG20> Zone;
 };
 
-void Verifier(bool Condition) {
-    if (!Condition)
-        __builtin_trap();
-}
-
-void Exercer(TStation& Station, const std::uint8_t* Data, std::size_t Size) {
-    static TByteArray trame;
-    trame.fill(0);
-    const auto longueur = static_cast<int>(std::min<std::size_t>(Size, MaxBuffer));
-    std::memcpy(trame.data(), Data, static_cast<std::size_t>(longueur));
+void Exercer(TStation& Station, const TPayload& Entree) {
+    const auto [trame, longueur] = Entree;
     TSignatureG20& zone = *Station.Zone;
     const auto avant = zone.Duplicate();
     if (zone.SerialDecode(trame, longueur) != SerSansErreur) {
@@ -54,7 +42,7 @@ void Exercer(TStation& Station, const std::uint8_t* Data, std::size_t Size) {
     Verifier(avant->Equals(&zone) && zone.Equals(avant.get()));
     Verifier(zone.GetNumeroProgramme() <= 127 && zone.GetNumeroPalier() <= 10 &&
              zone.GetNumeroElectrode() <= 15 && zone.GetOrigineAcquittement() <= 5);
-    Verifier(zone.IsNumeroPoint() == ((Data[6] & 0x40) != 0));
+    Verifier(zone.IsNumeroPoint() == ((trame[6] & 0x40) != 0));
 }
 
 } // namespace
@@ -62,7 +50,8 @@ void Exercer(TStation& Station, const std::uint8_t* Data, std::size_t Size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     static TStation ac("GA_Fuzz");
     static TStation mf("GM_Fuzz");
-    Exercer(ac, Data, Size);
-    Exercer(mf, Data, Size);
+    const TPayload entree = Payload(Data, Size);
+    Exercer(ac, entree);
+    Exercer(mf, entree);
     return 0;
 }

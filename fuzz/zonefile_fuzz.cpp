@@ -2,29 +2,18 @@
 // (header checks, block index), and every indexed block is read and rewritten in place with
 // the bytes read. Malformed files may raise the system's exceptions; anything else (a
 // crash, a leak, a hang, an index entry that does not lead to its block) is a finding.
+#include "FuzzEprom.h"
+
 #include "eprom/KEVCustomFileStream.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
-#include <unistd.h>
-
 using namespace g20seq;
+using namespace g20seq::fuzz;
 
 namespace {
-
-const std::string& ScratchFile() {
-    static const std::string path = [] {
-        std::string name = "/tmp/zonefile-fuzz-" + std::to_string(::getpid()) + ".kev";
-        std::atexit([] { std::remove(ScratchFile().c_str()); });
-        return name;
-    }();
-    return path;
-}
 
 void ExerciseBloc(TKevCustomFileStream& Stream, int Type, int Number) {
     if (!Stream.SearchBlocHeader(Type, Number) || Stream.GetLastBlocHeader().DataType != Type ||
@@ -44,9 +33,7 @@ void ExerciseBloc(TKevCustomFileStream& Stream, int Type, int Number) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-    const std::string& path = ScratchFile();
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(Data), static_cast<std::streamsize>(Size));
+    const std::string& path = ScratchFile("zonefile-fuzz", Data, Size);
     try {
         TKevCustomFileStream stream(path, fmOpenReadWrite | fmShareExclusive, true);
         (void)stream.GetIdentification();

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace g20seq {
 
@@ -25,6 +26,14 @@ template <class T> T InWidth(Int64 Value) {
     if (Value < std::numeric_limits<T>::min() || Value > std::numeric_limits<T>::max())
         throw ERangeError();
     return static_cast<T>(Value);
+}
+
+// Answers a query for interface I with Field's own I; false for any other identifier.
+template <class I, class F> bool Offer(F* Field, const TGUID& IID, void** Obj) {
+    if (!(IID == I::IID))
+        return false;
+    *Obj = static_cast<I*>(Field);
+    return true;
 }
 
 // The one range rule of numeric fields: min <= value <= max, reported in display units.
@@ -48,26 +57,20 @@ bool IntegerText(const TKEVField& Field, const std::string& Text, int& Value) {
 
 } // namespace
 
-// TKEVNumericField
+// TKEVRawField
 
-TKEVNumericField::TKEVNumericField(const std::string& FieldID, TPersistent* Owner,
-                                   TInterfacedPersistent* Parent, double aRatio)
+template <class T, class IRaw>
+TKEVRawField<T, IRaw>::TKEVRawField(const std::string& FieldID, TPersistent* Owner,
+                                    TInterfacedPersistent* Parent, double aRatio)
     : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {}
 
-std::string TKEVNumericField::ClassName() const {
-    return "TKEVNumericField";
+template <class T, class IRaw>
+bool TKEVRawField<T, IRaw>::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IRaw>(this, IID, Obj) || TKEVSingleField::QueryInterface(IID, Obj);
 }
 
-bool TKEVNumericField::QueryInterface(const TGUID& IID, void** Obj) {
-    if (IID == IRawNumericField::IID) {
-        *Obj = static_cast<IRawNumericField*>(this);
-        return true;
-    }
-    return TKEVSingleField::QueryInterface(IID, Obj);
-}
-
-void TKEVNumericField::Assign(const TPersistent* Source) {
-    const auto* source = dynamic_cast<const TKEVNumericField*>(Source);
+template <class T, class IRaw> void TKEVRawField<T, IRaw>::Assign(const TPersistent* Source) {
+    const auto* source = dynamic_cast<const TKEVRawField*>(Source);
     if (source == nullptr) {
         TKEVSingleField::Assign(Source);
         return;
@@ -81,47 +84,49 @@ void TKEVNumericField::Assign(const TPersistent* Source) {
     SetRatio(source->FRatio);
 }
 
-bool TKEVNumericField::SameRaw(const TKEVField* Field) const {
-    const auto* other = dynamic_cast<const TKEVNumericField*>(Field);
+template <class T, class IRaw> bool TKEVRawField<T, IRaw>::SameRaw(const TKEVField* Field) const {
+    const auto* other = dynamic_cast<const TKEVRawField*>(Field);
     return other != nullptr && other->FValue == FValue && other->FRatio == FRatio;
 }
 
-bool TKEVNumericField::EqualsDetails(const TKEVField* Field, TStringList* DiffList) const {
+template <class T, class IRaw>
+bool TKEVRawField<T, IRaw>::EqualsDetails(const TKEVField* Field, TStringList* DiffList) const {
     if (SameRaw(Field))
         return true;
     AddDifference(DiffList, Field);
     return false;
 }
 
-void TKEVNumericField::SetToMin() {
+template <class T, class IRaw> void TKEVRawField<T, IRaw>::SetToMin() {
     FValue = FMin;
 }
 
-void TKEVNumericField::SetToMax() {
+template <class T, class IRaw> void TKEVRawField<T, IRaw>::SetToMax() {
     FValue = FMax;
 }
 
-void TKEVNumericField::SetValue(Word Value) {
+template <class T, class IRaw> void TKEVRawField<T, IRaw>::SetValue(T Value) {
     SetRange(FMin, FMax, Value);
 }
 
-void TKEVNumericField::SetRatio(double Value) {
+template <class T, class IRaw> void TKEVRawField<T, IRaw>::SetRatio(double Value) {
     FRatio = Value;
 }
 
-void TKEVNumericField::SetRawMin(Int64 Value) {
-    SetRange(InWidth<Word>(Value), FMax, FValue);
+template <class T, class IRaw> void TKEVRawField<T, IRaw>::SetRawMin(Int64 Value) {
+    SetRange(InWidth<T>(Value), FMax, FValue);
 }
 
-void TKEVNumericField::SetRawMax(Int64 Value) {
-    SetRange(FMin, InWidth<Word>(Value), FValue);
+template <class T, class IRaw> void TKEVRawField<T, IRaw>::SetRawMax(Int64 Value) {
+    SetRange(FMin, InWidth<T>(Value), FValue);
 }
 
-void TKEVNumericField::SetRawValue(Int64 Value) {
-    SetRange(FMin, FMax, InWidth<Word>(Value));
+template <class T, class IRaw> void TKEVRawField<T, IRaw>::SetRawValue(Int64 Value) {
+    SetRange(FMin, FMax, InWidth<T>(Value));
 }
 
-void TKEVNumericField::SetRange(Word MinValue, Word MaxValue, Word Value) {
+template <class T, class IRaw>
+void TKEVRawField<T, IRaw>::SetRange(T MinValue, T MaxValue, T Value) {
     CheckRange(*this, FRatio, MinValue, MaxValue, Value);
     FMin = MinValue;
     FMax = MaxValue;
@@ -131,13 +136,118 @@ void TKEVNumericField::SetRange(Word MinValue, Word MaxValue, Word Value) {
     }
 }
 
-Word TKEVNumericField::RawOf(double Display) const {
-    return InWidth<Word>(RoundChecked(Display / FRatio));
+template <class T, class IRaw>
+void TKEVRawField<T, IRaw>::SetRawRange(Int64 MinValue, Int64 MaxValue, Int64 Value) {
+    const T rawMin = InWidth<T>(MinValue);
+    const T rawMax = InWidth<T>(MaxValue);
+    const T rawValue = InWidth<T>(Value);
+    SetRange(rawMin, rawMax, rawValue);
 }
 
-int TKEVNumericField::Scaled(Word Raw) const {
+template <class T, class IRaw> T TKEVRawField<T, IRaw>::RawOf(double Display) const {
+    return InWidth<T>(RoundChecked(Display / FRatio));
+}
+
+template <class T, class IRaw> int TKEVRawField<T, IRaw>::Scaled(T Raw) const {
     return InWidth<std::int32_t>(RoundChecked(Raw * FRatio));
 }
+
+template class TKEVRawField<Word, IRawNumericField>;
+template class TKEVRawField<std::int32_t, IRawSignedNumericField>;
+
+// TKEVNumericField
+
+TKEVNumericField::TKEVNumericField(const std::string& FieldID, TPersistent* Owner,
+                                   TInterfacedPersistent* Parent, double aRatio)
+    : TKEVRawField(FieldID, Owner, Parent, aRatio) {}
+
+std::string TKEVNumericField::ClassName() const {
+    return "TKEVNumericField";
+}
+
+// TKEVSignedNumericField
+
+TKEVSignedNumericField::TKEVSignedNumericField(const std::string& FieldID, TPersistent* Owner,
+                                               TInterfacedPersistent* Parent, double aRatio)
+    : TKEVRawField(FieldID, Owner, Parent, aRatio) {}
+
+std::string TKEVSignedNumericField::ClassName() const {
+    return "TKEVSignedNumericField";
+}
+
+// TKEVIntegerFieldOf
+
+template <class Base>
+TKEVIntegerFieldOf<Base>::TKEVIntegerFieldOf(const std::string& FieldID, TPersistent* Owner,
+                                             TInterfacedPersistent* Parent, double aRatio)
+    : Base(FieldID, Owner, Parent, aRatio) {}
+
+template <class Base> bool TKEVIntegerFieldOf<Base>::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IKEVIntegerField>(this, IID, Obj) || Base::QueryInterface(IID, Obj);
+}
+
+template <class Base> int TKEVIntegerFieldOf<Base>::GetAsInteger() const {
+    return this->Scaled(this->GetRawValue());
+}
+
+template <class Base> double TKEVIntegerFieldOf<Base>::GetAsFloat() const {
+    return GetAsInteger();
+}
+
+template <class Base> std::string TKEVIntegerFieldOf<Base>::GetAsString() const {
+    return IntToStr(GetAsInteger());
+}
+
+template <class Base> bool TKEVIntegerFieldOf<Base>::GetAsBoolean() const {
+    return GetAsInteger() == 1;
+}
+
+template <class Base> void TKEVIntegerFieldOf<Base>::SetAsInteger(int Value) {
+    this->SetValue(this->RawOf(Value));
+}
+
+template <class Base> void TKEVIntegerFieldOf<Base>::SetAsFloat(double Value) {
+    SetAsInteger(InWidth<std::int32_t>(RoundChecked(Value)));
+}
+
+template <class Base> void TKEVIntegerFieldOf<Base>::SetAsString(const std::string& Value) {
+    int number = 0;
+    if (IntegerText(*this, Value, number))
+        SetAsInteger(number);
+}
+
+template <class Base> void TKEVIntegerFieldOf<Base>::SetAsBoolean(bool Value) {
+    SetAsInteger(Value ? 1 : 0);
+}
+
+template <class Base> void TKEVIntegerFieldOf<Base>::SetRatio(double Value) {
+    Base::SetRatio(Value);
+}
+
+template <class Base> int TKEVIntegerFieldOf<Base>::GetMin() const {
+    if constexpr (std::is_unsigned_v<decltype(this->GetRawMin())>)
+        return this->Scaled(this->GetRawMin());
+    else
+        return this->GetRawMin();
+}
+
+template <class Base> int TKEVIntegerFieldOf<Base>::GetMax() const {
+    if constexpr (std::is_unsigned_v<decltype(this->GetRawMax())>)
+        return this->Scaled(this->GetRawMax());
+    else
+        return this->GetRawMax();
+}
+
+template <class Base> void TKEVIntegerFieldOf<Base>::SetMin(Int64 Value) {
+    this->SetRawMin(Value);
+}
+
+template <class Base> void TKEVIntegerFieldOf<Base>::SetMax(Int64 Value) {
+    this->SetRawMax(Value);
+}
+
+template class TKEVIntegerFieldOf<TKEVNumericField>;
+template class TKEVIntegerFieldOf<TKEVSignedNumericField>;
 
 // TKEVDoubleField
 
@@ -156,11 +266,7 @@ std::string TKEVDoubleField::ClassName() const {
 }
 
 bool TKEVDoubleField::QueryInterface(const TGUID& IID, void** Obj) {
-    if (IID == IKEVDoubleField::IID) {
-        *Obj = static_cast<IKEVDoubleField*>(this);
-        return true;
-    }
-    return TKEVNumericField::QueryInterface(IID, Obj);
+    return Offer<IKEVDoubleField>(this, IID, Obj) || TKEVNumericField::QueryInterface(IID, Obj);
 }
 
 int TKEVDoubleField::GetAsInteger() const {
@@ -226,83 +332,19 @@ void TKEVDoubleField::SetMax(double Value) {
 TKEVIntegerField::TKEVIntegerField(const std::string& FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, Int64 MinValue, Int64 MaxValue,
                                    Int64 DefaultValue, double aRatio)
-    : TKEVNumericField(FieldID, Owner, Parent, aRatio) {
-    const Word rawMin = InWidth<Word>(MinValue);
-    const Word rawMax = InWidth<Word>(MaxValue);
-    const Word rawDefault = InWidth<Word>(DefaultValue);
-    SetRange(rawMin, rawMax, rawDefault);
+    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {
+    // Checked here, so that a range error names this class.
+    SetRawRange(MinValue, MaxValue, DefaultValue);
 }
 
 std::string TKEVIntegerField::ClassName() const {
     return "TKEVIntegerField";
 }
 
-bool TKEVIntegerField::QueryInterface(const TGUID& IID, void** Obj) {
-    if (IID == IKEVIntegerField::IID) {
-        *Obj = static_cast<IKEVIntegerField*>(this);
-        return true;
-    }
-    return TKEVNumericField::QueryInterface(IID, Obj);
-}
-
-int TKEVIntegerField::GetAsInteger() const {
-    return Scaled(GetRawValue());
-}
-
-double TKEVIntegerField::GetAsFloat() const {
-    return GetAsInteger();
-}
-
-std::string TKEVIntegerField::GetAsString() const {
-    return IntToStr(GetAsInteger());
-}
-
-bool TKEVIntegerField::GetAsBoolean() const {
-    return GetAsInteger() == 1;
-}
-
-void TKEVIntegerField::SetAsInteger(int Value) {
-    SetValue(RawOf(Value));
-}
-
-void TKEVIntegerField::SetAsFloat(double Value) {
-    SetAsInteger(InWidth<std::int32_t>(RoundChecked(Value)));
-}
-
-void TKEVIntegerField::SetAsString(const std::string& Value) {
-    int number = 0;
-    if (IntegerText(*this, Value, number))
-        SetAsInteger(number);
-}
-
-void TKEVIntegerField::SetAsBoolean(bool Value) {
-    SetAsInteger(Value ? 1 : 0);
-}
-
 std::unique_ptr<TKEVField> TKEVIntegerField::Duplicate() const {
     auto copy = std::make_unique<TKEVIntegerField>(GetFieldID(), GetOwner(), nullptr, 0, 0, 0, 1.0);
     copy->Assign(this);
     return copy;
-}
-
-void TKEVIntegerField::SetRatio(double Value) {
-    TKEVNumericField::SetRatio(Value);
-}
-
-int TKEVIntegerField::GetMin() const {
-    return Scaled(GetRawMin());
-}
-
-int TKEVIntegerField::GetMax() const {
-    return Scaled(GetRawMax());
-}
-
-void TKEVIntegerField::SetMin(Int64 Value) {
-    SetRawMin(Value);
-}
-
-void TKEVIntegerField::SetMax(Int64 Value) {
-    SetRawMax(Value);
 }
 
 // TKEVEnumField
@@ -323,11 +365,7 @@ std::string TKEVEnumField::ClassName() const {
 }
 
 bool TKEVEnumField::QueryInterface(const TGUID& IID, void** Obj) {
-    if (IID == IKevEnumFieldAsRead::IID) {
-        *Obj = static_cast<IKevEnumFieldAsRead*>(this);
-        return true;
-    }
-    return TKEVIntegerField::QueryInterface(IID, Obj);
+    return Offer<IKevEnumFieldAsRead>(this, IID, Obj) || TKEVIntegerField::QueryInterface(IID, Obj);
 }
 
 std::string TKEVEnumField::GetAsString() const {
@@ -404,142 +442,18 @@ std::unique_ptr<TKEVField> TKEVBooleanField::Duplicate() const {
     return copy;
 }
 
-// TKEVSignedNumericField
-
-TKEVSignedNumericField::TKEVSignedNumericField(const std::string& FieldID, TPersistent* Owner,
-                                               TInterfacedPersistent* Parent, double aRatio)
-    : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {}
-
-std::string TKEVSignedNumericField::ClassName() const {
-    return "TKEVSignedNumericField";
-}
-
-bool TKEVSignedNumericField::QueryInterface(const TGUID& IID, void** Obj) {
-    if (IID == IRawSignedNumericField::IID) {
-        *Obj = static_cast<IRawSignedNumericField*>(this);
-        return true;
-    }
-    return TKEVSingleField::QueryInterface(IID, Obj);
-}
-
-void TKEVSignedNumericField::Assign(const TPersistent* Source) {
-    const auto* source = dynamic_cast<const TKEVSignedNumericField*>(Source);
-    if (source == nullptr) {
-        TKEVSingleField::Assign(Source);
-        return;
-    }
-    FMin = source->FMin;
-    FMax = source->FMax;
-    if (FValue != source->FValue) {
-        FValue = source->FValue;
-        Changed();
-    }
-    SetRatio(source->FRatio);
-}
-
-bool TKEVSignedNumericField::EqualsDetails(const TKEVField* Field, TStringList* DiffList) const {
-    const auto* other = dynamic_cast<const TKEVSignedNumericField*>(Field);
-    if (other != nullptr && other->FValue == FValue && other->FRatio == FRatio)
-        return true;
-    AddDifference(DiffList, Field);
-    return false;
-}
-
-void TKEVSignedNumericField::SetToMin() {
-    FValue = FMin;
-}
-
-void TKEVSignedNumericField::SetToMax() {
-    FValue = FMax;
-}
-
-void TKEVSignedNumericField::SetValue(std::int32_t Value) {
-    SetRange(FMin, FMax, Value);
-}
-
-void TKEVSignedNumericField::SetRatio(double Value) {
-    FRatio = Value;
-}
-
-void TKEVSignedNumericField::SetRawMin(Int64 Value) {
-    SetRange(InWidth<std::int32_t>(Value), FMax, FValue);
-}
-
-void TKEVSignedNumericField::SetRawMax(Int64 Value) {
-    SetRange(FMin, InWidth<std::int32_t>(Value), FValue);
-}
-
-void TKEVSignedNumericField::SetRawValue(Int64 Value) {
-    SetRange(FMin, FMax, InWidth<std::int32_t>(Value));
-}
-
-void TKEVSignedNumericField::SetRange(std::int32_t MinValue, std::int32_t MaxValue,
-                                      std::int32_t Value) {
-    CheckRange(*this, FRatio, MinValue, MaxValue, Value);
-    FMin = MinValue;
-    FMax = MaxValue;
-    if (Value != FValue) {
-        FValue = Value;
-        Changed();
-    }
-}
-
 // TKEVSignedIntegerField
 
 TKEVSignedIntegerField::TKEVSignedIntegerField(const std::string& FieldID, TPersistent* Owner,
                                                TInterfacedPersistent* Parent, Int64 MinValue,
                                                Int64 MaxValue, Int64 DefaultValue, double aRatio)
-    : TKEVSignedNumericField(FieldID, Owner, Parent, aRatio) {
-    const auto rawMin = InWidth<std::int32_t>(MinValue);
-    const auto rawMax = InWidth<std::int32_t>(MaxValue);
-    const auto rawDefault = InWidth<std::int32_t>(DefaultValue);
-    SetRange(rawMin, rawMax, rawDefault);
+    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {
+    // Checked here, so that a range error names this class.
+    SetRawRange(MinValue, MaxValue, DefaultValue);
 }
 
 std::string TKEVSignedIntegerField::ClassName() const {
     return "TKEVSignedIntegerField";
-}
-
-bool TKEVSignedIntegerField::QueryInterface(const TGUID& IID, void** Obj) {
-    if (IID == IKEVIntegerField::IID) {
-        *Obj = static_cast<IKEVIntegerField*>(this);
-        return true;
-    }
-    return TKEVSignedNumericField::QueryInterface(IID, Obj);
-}
-
-int TKEVSignedIntegerField::GetAsInteger() const {
-    return InWidth<std::int32_t>(RoundChecked(GetRawValue() * GetRatio()));
-}
-
-double TKEVSignedIntegerField::GetAsFloat() const {
-    return GetAsInteger();
-}
-
-std::string TKEVSignedIntegerField::GetAsString() const {
-    return IntToStr(GetAsInteger());
-}
-
-bool TKEVSignedIntegerField::GetAsBoolean() const {
-    return GetAsInteger() == 1;
-}
-
-void TKEVSignedIntegerField::SetAsInteger(int Value) {
-    SetValue(InWidth<std::int32_t>(RoundChecked(Value / GetRatio())));
-}
-
-void TKEVSignedIntegerField::SetAsFloat(double Value) {
-    SetAsInteger(InWidth<std::int32_t>(RoundChecked(Value)));
-}
-
-void TKEVSignedIntegerField::SetAsString(const std::string& Value) {
-    int number = 0;
-    if (IntegerText(*this, Value, number))
-        SetAsInteger(number);
-}
-
-void TKEVSignedIntegerField::SetAsBoolean(bool Value) {
-    SetAsInteger(Value ? 1 : 0);
 }
 
 std::unique_ptr<TKEVField> TKEVSignedIntegerField::Duplicate() const {
@@ -547,26 +461,6 @@ std::unique_ptr<TKEVField> TKEVSignedIntegerField::Duplicate() const {
         std::make_unique<TKEVSignedIntegerField>(GetFieldID(), GetOwner(), nullptr, 0, 0, 0, 1.0);
     copy->Assign(this);
     return copy;
-}
-
-void TKEVSignedIntegerField::SetRatio(double Value) {
-    TKEVSignedNumericField::SetRatio(Value);
-}
-
-int TKEVSignedIntegerField::GetMin() const {
-    return GetRawMin();
-}
-
-int TKEVSignedIntegerField::GetMax() const {
-    return GetRawMax();
-}
-
-void TKEVSignedIntegerField::SetMin(Int64 Value) {
-    SetRawMin(Value);
-}
-
-void TKEVSignedIntegerField::SetMax(Int64 Value) {
-    SetRawMax(Value);
 }
 
 } // namespace g20seq

@@ -178,7 +178,8 @@ std::unique_ptr<TKEVField> NewChamp(const TChampBase& Champ, TPersistent* Owner,
 
 TConfiguration::TConfiguration(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                                TInterfacedPersistent* aLogicalZone)
-    : TZoneCPS(AOwner, TypeZone, Numero, aLogicalZone), FstrListDefauts(true) {
+    : TZoneFamilleCPS(AOwner, TypeZone, Numero, aLogicalZone, PrcConfiguration),
+      FstrListDefauts(true) {
     try {
         CreateBaseFields();
         FstrListDefauts.SetSorted(true);
@@ -241,18 +242,6 @@ std::string TConfiguration::DetailValeurChamp(const std::string& IDChamp, int Va
         return TZoneCPS::DetailValeurChamp(IDChamp, Valeur, IDZone, IDValeur);
     IDZone = IDConfigurationSection;
     return DetailParPosition(IDConfigurationSection, champ->Valeurs, IDChamp, Valeur, IDValeur);
-}
-
-TZoneCPS* TConfiguration::GetZoneMaxi() const {
-    return Companion(PrcConfigurationMaxi);
-}
-
-TZoneCPS* TConfiguration::GetZoneMini() const {
-    return Companion(PrcConfigurationMini);
-}
-
-TZoneCPS* TConfiguration::GetZoneRAZ() const {
-    return Companion(PrcConfigurationRAZ);
 }
 
 TDefaut* TConfiguration::AddDefaut(const std::string& Numero, TInterfacedPersistent* Parent,
@@ -348,17 +337,6 @@ TConfiguration::TVariante TConfiguration::Variante() const {
     if (const auto* g20 = dynamic_cast<const TEpromDescriptionG20*>(description))
         variante.ProfilC1 = g20->ProfilC1();
     return variante;
-}
-
-TZoneCPS* TConfiguration::Companion(TTypeZones TypeZone) const {
-    TCustomEprom* eprom = GetEprom();
-    if (eprom == nullptr)
-        return nullptr;
-    TCustomZoneCPS* zone = eprom->GetPhysicalZone(TypeZone, 0, true);
-    auto* companion = dynamic_cast<TZoneCPS*>(zone);
-    if (companion == nullptr && zone != nullptr)
-        eprom->ReleasePhysicalZone(zone);
-    return companion;
 }
 
 void TConfiguration::LogCreationError(const std::string& Text) const {

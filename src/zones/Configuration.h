@@ -7,8 +7,8 @@
 #include "model/Defaut.h"
 #include "model/IDZone.h"
 #include "model/KEVTabSheet.h"
-#include "model/ZoneCPS.h"
 #include "support/StringList.h"
+#include "zones/ZoneFamilleCPS.h"
 
 #include <string>
 
@@ -96,7 +96,7 @@ protected:
 //
 // Creation never raises: an error while building the fields is logged ("Create",
 // category "ZRT Handling") and the zone keeps what was built.
-class TConfiguration : public TZoneCPS, public IConfiguration, public IDescriptionDefauts {
+class TConfiguration : public TZoneFamilleCPS, public IConfiguration, public IDescriptionDefauts {
 public:
     TConfiguration(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                    TInterfacedPersistent* aLogicalZone);
@@ -113,12 +113,6 @@ public:
     std::string NomChamp(const std::string& IDChamp) const override;
     std::string DetailValeurChamp(const std::string& IDChamp, int Valeur, std::string& IDZone,
                                   std::string& IDValeur) const override;
-    // The companions of the owner EPROM, each counted as one holder (give it back with the
-    // EPROM's ReleasePhysicalZone); nullptr without an owner EPROM.
-    TZoneCPS* GetZoneMaxi() const override;
-    TZoneCPS* GetZoneMini() const override;
-    TZoneCPS* GetZoneRAZ() const override;
-
     // Creates a fault definition with its classification field (identifier = Numero,
     // range MinValue..MaxValue, default DefaultValue, tab sheet Parent), registers the field
     // in the zone and the definition under "Numero=Text". The definition is managed and
@@ -259,8 +253,6 @@ protected:
     // The tab sheet of the logical zone, or nullptr (no logical zone, no such sheet, or an
     // identifier outside the enumeration, which stands for "no tab sheet").
     TInterfacedPersistent* TabSheet(TIDOnglet Onglet) const;
-    // The companion of type TypeZone from the owner EPROM (counted as one holder).
-    TZoneCPS* Companion(TTypeZones TypeZone) const;
     // Logs an error of a creation step and swallows it.
     void LogCreationError(const std::string& Text) const;
 

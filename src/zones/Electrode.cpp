@@ -101,7 +101,7 @@ std::unique_ptr<TKEVField> NouveauChamp(const TDefChampElectrode& Def, TPersiste
 
 TElectrode::TElectrode(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                        TInterfacedPersistent* aLogicalZone)
-    : TZoneCPS(AOwner, TypeZone, Numero, aLogicalZone) {
+    : TZoneFamilleCPS(AOwner, TypeZone, Numero, aLogicalZone, PrcElectrodes) {
     try {
         CreateBaseFields();
     } catch (const std::exception& e) {
@@ -156,29 +156,6 @@ std::string TElectrode::NomChamp(const std::string& IDChamp) const {
     if (DetailParCle(SectionElectrode, NomsElectrode, IDChamp, nom, cle))
         return nom;
     return TZoneCPS::NomChamp(IDChamp);
-}
-
-TZoneCPS* TElectrode::GetZoneMaxi() const {
-    return Companion(PrcElectrodeMaxi);
-}
-
-TZoneCPS* TElectrode::GetZoneMini() const {
-    return Companion(PrcElectrodeMini);
-}
-
-TZoneCPS* TElectrode::GetZoneRAZ() const {
-    return Companion(PrcElectrodesRAZ);
-}
-
-TZoneCPS* TElectrode::Companion(TTypeZones TypeZone) const {
-    TCustomEprom* eprom = GetEprom();
-    if (eprom == nullptr)
-        return nullptr;
-    TCustomZoneCPS* zone = eprom->GetPhysicalZone(TypeZone, 0, true);
-    auto* companion = dynamic_cast<TZoneCPS*>(zone);
-    if (companion == nullptr && zone != nullptr)
-        eprom->ReleasePhysicalZone(zone);
-    return companion;
 }
 
 int TElectrode::NombrePaliers() const {

@@ -9,8 +9,8 @@
 
 #include "entry/ProxyInterface.h"
 #include "model/IDZone.h"
-#include "model/ZoneCPS.h"
 #include "support/EnumSet.h"
+#include "zones/ZoneFamilleCPS.h"
 
 #include <cstdint>
 #include <span>
@@ -109,7 +109,7 @@ struct TVarianteElectrode {
 
 // Electrode zone: the ten wear steps and seven generation-independent fields. Abstract:
 // the generation decides the ampere mode and the controller payload.
-class TElectrode : public TZoneCPS, public IElectrode {
+class TElectrode : public TZoneFamilleCPS, public IElectrode {
 public:
     static constexpr int NbPaliers = 10;
 
@@ -130,13 +130,6 @@ public:
     int FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
     // Captions of the fields of this class (section "IDElectrode"); others go to the base.
     std::string NomChamp(const std::string& IDChamp) const override;
-    // The companions PrcElectrodeMaxi, PrcElectrodeMini and PrcElectrodesRAZ (number 0) of
-    // the owner EPROM, borrowed: give each back with the EPROM's ReleasePhysicalZone.
-    // nullptr without an EPROM owner.
-    TZoneCPS* GetZoneMaxi() const override;
-    TZoneCPS* GetZoneMini() const override;
-    TZoneCPS* GetZoneRAZ() const override;
-
     virtual int NombrePaliers() const;
     // Secure counters are not available in this module: both log and raise Exception.
     virtual TSecureCompteurs GetElectrodeSecure() const;
@@ -176,8 +169,6 @@ protected:
     bool DetailValeurTable(std::span<const TValeursChamp> Table, const std::string& Section,
                            const std::string& IDChamp, int Valeur, std::string& Detail,
                            std::string& IDValeur) const;
-    // The companion of type TypeZone, borrowed from the owner EPROM, or nullptr.
-    TZoneCPS* Companion(TTypeZones TypeZone) const;
 
 private:
     void CreateBaseFields();

@@ -1,6 +1,5 @@
 #include "zones/Fraise.h"
 
-#include "entry/CustomEprom.h"
 #include "model/DataProxy.h"
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
@@ -44,7 +43,7 @@ static_assert(LayoutPayload.Size() == TFraise::TaillePayload);
 
 TFraise::TFraise(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                  TInterfacedPersistent* aLogicalZone)
-    : TZoneCPS(AOwner, TypeZone, Numero, aLogicalZone) {
+    : TZoneFamilleCPS(AOwner, TypeZone, Numero, aLogicalZone, PrcFraise) {
     try {
         CreateFields();
     } catch (const std::exception& e) {
@@ -101,29 +100,6 @@ std::string TFraise::NomChamp(const std::string& IDChamp) const {
         if (IDChamp == champ.FieldID)
             return Translate(SectionFraise, IDChamp, champ.Libelle);
     return TZoneCPS::NomChamp(IDChamp);
-}
-
-TZoneCPS* TFraise::GetZoneMaxi() const {
-    return Companion(PrcFraiseMaxi);
-}
-
-TZoneCPS* TFraise::GetZoneMini() const {
-    return Companion(PrcFraiseMini);
-}
-
-TZoneCPS* TFraise::GetZoneRAZ() const {
-    return Companion(PrcFraiseRAZ);
-}
-
-TZoneCPS* TFraise::Companion(TTypeZones TypeZone) const {
-    TCustomEprom* eprom = GetEprom();
-    if (eprom == nullptr)
-        return nullptr;
-    TCustomZoneCPS* zone = eprom->GetPhysicalZone(TypeZone, 0, true);
-    auto* companion = dynamic_cast<TZoneCPS*>(zone);
-    if (companion == nullptr && zone != nullptr)
-        eprom->ReleasePhysicalZone(zone);
-    return companion;
 }
 
 int TFraise::GetFinDeVieFraiseRodeuse() const {

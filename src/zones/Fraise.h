@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/PayloadLayout.h"
-#include "model/ZoneCPS.h"
+#include "zones/ZoneFamilleCPS.h"
 
 #include <string>
 
@@ -20,7 +20,7 @@ inline constexpr const char* IDAlarmeFraiseRodeuse = "IDAlarmeFraiseRodeuse";
 // Cutter zone: end of life and alarm margin of the cutter, on the tab sheet "IDTabCU".
 // The companions PrcFraiseMini, PrcFraiseMaxi and PrcFraiseRAZ are zones of the same
 // class holding every field at its minimum, its maximum and its default.
-class TFraise : public TZoneCPS {
+class TFraise : public TZoneFamilleCPS {
 public:
     static constexpr int TaillePayload = 5;
 
@@ -42,12 +42,6 @@ public:
     int FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
     // Captions of the two fields (section "IDFraise"); other identifiers go to the base.
     std::string NomChamp(const std::string& IDChamp) const override;
-    // The companions PrcFraiseMaxi, PrcFraiseMini and PrcFraiseRAZ (number 0) of the owner
-    // EPROM, borrowed: give each back with the EPROM's ReleasePhysicalZone. nullptr
-    // without an EPROM owner.
-    TZoneCPS* GetZoneMaxi() const override;
-    TZoneCPS* GetZoneMini() const override;
-    TZoneCPS* GetZoneRAZ() const override;
 
     int GetFinDeVieFraiseRodeuse() const;
     void SetFinDeVieFraiseRodeuse(int Value);
@@ -58,7 +52,6 @@ public:
 
 private:
     void CreateFields();
-    TZoneCPS* Companion(TTypeZones TypeZone) const;
 };
 
 } // namespace g20seq
