@@ -2,6 +2,7 @@
 #include "eprom/KEVCustomFileStream.h"
 
 #include "support/FakeDataProxy.h"
+#include "support/HexVectors.h"
 #include "support/TypeZones.h"
 
 #include <gtest/gtest.h>
@@ -19,25 +20,12 @@ using namespace g20seq;
 
 namespace {
 
-using Bytes = std::vector<Byte>;
+using Bytes = testkit::TBytes;
+using testkit::ReadHexVector;
 constexpr Word fmShared = fmOpenRead | fmShareDenyNone; // the EPROM's mode, 0x40
 
-// Hexadecimal bytes separated by blanks; lines starting with '#' are comments.
-Bytes ReadHexVector(const std::string& Name) {
-    std::ifstream in(std::string(G20SEQ_TEST_DATA_DIR) + "/" + Name);
-    Bytes bytes;
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line.starts_with("#") ? "" : line);
-        for (std::string word; words >> word;)
-            bytes.push_back(static_cast<Byte>(std::stoul(word, nullptr, 16)));
-    }
-    return bytes;
-}
-
 TByteArray Payload(const Bytes& bytes) {
-    TByteArray buffer{};
-    std::copy(bytes.begin(), bytes.end(), buffer.begin());
-    return buffer;
+    return testkit::ToPayload(bytes);
 }
 
 // Message of the exception Action raises ("" when none).

@@ -11,15 +11,9 @@
 namespace g20seq {
 namespace {
 
+using testkit::FirstGap;
 using testkit::VtableSlot;
-
-// Every slot directly follows the previous one.
-void ExpectConsecutive(const std::vector<std::ptrdiff_t>& Slots) {
-    ASSERT_GE(Slots.front(), 0);
-    for (std::size_t i = 1; i < Slots.size(); ++i)
-        EXPECT_EQ(Slots[i] - Slots[i - 1], static_cast<std::ptrdiff_t>(sizeof(void*)))
-            << "operation " << i;
-}
+using testkit::VtableSlots;
 
 TEST(VtableSlots, ZoneOperationsFollowTheHostOrder) {
     using Z = TCustomZoneCPS;
@@ -27,39 +21,16 @@ TEST(VtableSlots, ZoneOperationsFollowTheHostOrder) {
     const auto nomZone = static_cast<S (Z::*)() const>(&Z::NomZone);
     const auto detailID =
         static_cast<S (TZoneCPS::*)(const S&, int, S&, S&) const>(&TZoneCPS::DetailIDChamp);
-    ExpectConsecutive({
-        VtableSlot(&TGereDonnees::GetDonneesModifiees),
-        VtableSlot(&Z::GetNumeroCPS),
-        VtableSlot(&Z::GetLoadToCPS),
-        VtableSlot(&Z::GetSaveFromCPS),
-        VtableSlot(&Z::GetLogicalZone),
-        VtableSlot(&Z::GetFieldByID),
-        VtableSlot(&Z::GetFields),
-        VtableSlot(&Z::GetFieldCount),
-        VtableSlot(&Z::SetLogicalZone),
-        VtableSlot(&Z::SetLoadToCPS),
-        VtableSlot(&Z::SetSaveFromCPS),
-        VtableSlot(&Z::Create),
-        VtableSlot(&Z::CreateSameZone),
-        VtableSlot(&Z::IsFileZone),
-        VtableSlot(&Z::Equals),
-        VtableSlot(&Z::EqualsDetails),
-        VtableSlot(&Z::SerialDecode),
-        VtableSlot(&Z::SerialEncode),
-        VtableSlot(&Z::FileDecode),
-        VtableSlot(&Z::FileEncode),
-        VtableSlot(&Z::SaisieZoneCPS),
-        VtableSlot(&Z::NomChamp),
-        VtableSlot(&Z::DetailChamp),
-        VtableSlot(&Z::DetailIDChamp),
-        VtableSlot(&Z::GetZoneMaxi),
-        VtableSlot(&Z::GetZoneMini),
-        VtableSlot(&Z::GetZoneRAZ),
-        VtableSlot(nomZone),
-        VtableSlot(&Z::IsZoneMultiple),
-        VtableSlot(&TZoneCPS::DetailValeurChamp),
-        VtableSlot(detailID),
-    });
+    EXPECT_EQ(
+        FirstGap(VtableSlots(
+            &TGereDonnees::GetDonneesModifiees, &Z::GetNumeroCPS, &Z::GetLoadToCPS,
+            &Z::GetSaveFromCPS, &Z::GetLogicalZone, &Z::GetFieldByID, &Z::GetFields,
+            &Z::GetFieldCount, &Z::SetLogicalZone, &Z::SetLoadToCPS, &Z::SetSaveFromCPS, &Z::Create,
+            &Z::CreateSameZone, &Z::IsFileZone, &Z::Equals, &Z::EqualsDetails, &Z::SerialDecode,
+            &Z::SerialEncode, &Z::FileDecode, &Z::FileEncode, &Z::SaisieZoneCPS, &Z::NomChamp,
+            &Z::DetailChamp, &Z::DetailIDChamp, &Z::GetZoneMaxi, &Z::GetZoneMini, &Z::GetZoneRAZ,
+            nomZone, &Z::IsZoneMultiple, &TZoneCPS::DetailValeurChamp, detailID)),
+        -1);
     // The companions of TZoneCPS answer in the slots of TCustomZoneCPS.
     EXPECT_EQ(VtableSlot(&TZoneCPS::GetZoneMaxi), VtableSlot(&Z::GetZoneMaxi));
     EXPECT_EQ(VtableSlot(&TZoneCPS::GetZoneRAZ), VtableSlot(&Z::GetZoneRAZ));
@@ -67,30 +38,16 @@ TEST(VtableSlots, ZoneOperationsFollowTheHostOrder) {
 
 TEST(VtableSlots, FieldOperationsFollowTheHostOrder) {
     using F = TKEVField;
-    ExpectConsecutive({
-        VtableSlot(&F::GetName),
-        VtableSlot(&F::GetOwner),
-        VtableSlot(&F::GetParent),
-        VtableSlot(&F::GetAsInteger),
-        VtableSlot(&F::GetAsFloat),
-        VtableSlot(&F::GetAsString),
-        VtableSlot(&F::GetAsBoolean),
-        VtableSlot(&F::GetChamp),
-        VtableSlot(&F::GetDetail),
-        VtableSlot(&F::SetAsInteger),
-        VtableSlot(&F::SetAsFloat),
-        VtableSlot(&F::SetAsString),
-        VtableSlot(&F::SetAsBoolean),
-        VtableSlot(&F::SetChamp),
-        VtableSlot(&F::Duplicate),
-        VtableSlot(&F::EqualsDetails),
-        VtableSlot(&F::SetToMin),
-        VtableSlot(&F::SetToMax),
-        VtableSlot(&TKEVNumericField::SetValue),
-        VtableSlot(&TKEVNumericField::SetRatio),
-    });
-    ExpectConsecutive({VtableSlot(&F::SetToMax), VtableSlot(&TKEVSignedNumericField::SetValue),
-                       VtableSlot(&TKEVSignedNumericField::SetRatio)});
+    EXPECT_EQ(FirstGap(VtableSlots(&F::GetName, &F::GetOwner, &F::GetParent, &F::GetAsInteger,
+                                   &F::GetAsFloat, &F::GetAsString, &F::GetAsBoolean, &F::GetChamp,
+                                   &F::GetDetail, &F::SetAsInteger, &F::SetAsFloat, &F::SetAsString,
+                                   &F::SetAsBoolean, &F::SetChamp, &F::Duplicate, &F::EqualsDetails,
+                                   &F::SetToMin, &F::SetToMax, &TKEVNumericField::SetValue,
+                                   &TKEVNumericField::SetRatio)),
+              -1);
+    EXPECT_EQ(FirstGap(VtableSlots(&F::SetToMax, &TKEVSignedNumericField::SetValue,
+                                   &TKEVSignedNumericField::SetRatio)),
+              -1);
     EXPECT_GT(VtableSlot(&TKEVEnumField::GetEnum), VtableSlot(&TKEVNumericField::SetRatio));
     // Overrides keep the slot of the operation they override.
     EXPECT_EQ(VtableSlot(&TKEVEnumField::SetRatio), VtableSlot(&TKEVNumericField::SetRatio));
@@ -99,16 +56,14 @@ TEST(VtableSlots, FieldOperationsFollowTheHostOrder) {
 
 TEST(VtableSlots, FieldInterfaceFollowsTheHostOrder) {
     using I = IKEVField;
-    ExpectConsecutive({
-        VtableSlot(&I::GetFieldID),   VtableSlot(&I::GetName),     VtableSlot(&I::GetOwner),
-        VtableSlot(&I::GetParent),    VtableSlot(&I::GetLinked),   VtableSlot(&I::GetCompared),
-        VtableSlot(&I::GetAsInteger), VtableSlot(&I::GetAsFloat),  VtableSlot(&I::GetAsString),
-        VtableSlot(&I::GetAsBoolean), VtableSlot(&I::GetOnChange), VtableSlot(&I::GetDetail),
-        VtableSlot(&I::SetLinked),    VtableSlot(&I::SetCompared), VtableSlot(&I::SetAsInteger),
-        VtableSlot(&I::SetAsFloat),   VtableSlot(&I::SetAsString), VtableSlot(&I::SetAsBoolean),
-        VtableSlot(&I::SetOnChange),  VtableSlot(&I::Unlink),      VtableSlot(&I::Link),
-        VtableSlot(&I::Duplicate),    VtableSlot(&I::SameAs),      VtableSlot(&I::EqualsDetails),
-    });
+    EXPECT_EQ(
+        FirstGap(VtableSlots(&I::GetFieldID, &I::GetName, &I::GetOwner, &I::GetParent,
+                             &I::GetLinked, &I::GetCompared, &I::GetAsInteger, &I::GetAsFloat,
+                             &I::GetAsString, &I::GetAsBoolean, &I::GetOnChange, &I::GetDetail,
+                             &I::SetLinked, &I::SetCompared, &I::SetAsInteger, &I::SetAsFloat,
+                             &I::SetAsString, &I::SetAsBoolean, &I::SetOnChange, &I::Unlink,
+                             &I::Link, &I::Duplicate, &I::SameAs, &I::EqualsDetails)),
+        -1);
     // Query-interface, add-reference and release come first.
     EXPECT_EQ(VtableSlot(&I::GetFieldID), VtableSlot(&IInterface::Release) + 8);
 }

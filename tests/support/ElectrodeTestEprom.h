@@ -1,66 +1,20 @@
 // A test bench for the electrode zones: a fake host (data proxy and protocol model) and an
-// EPROM whose electrode zones and companions are TElectrodeG20, with the controller
-// variant (current type, I/O type) chosen by the test.
+// EPROM whose electrode zones and companions are TElectrodeG20, with the controller variant
+// (current type, I/O type) chosen by the test; electrodes 0..15. As on a G20, the electrode
+// logical zones of a medium-frequency controller get the IDTabTransfo sheet before
+// IDTabElecAdvParam.
 #pragma once
 
-#include "eprom/Eprom.h"
-#include "eprom/EpromDescription.h"
+#include "support/BenchEprom.h"
 #include "support/FakeDataProxy.h"
 #include "support/FakeProtocol.h"
 #include "zones/ElectrodeG20.h"
 
 #include <memory>
-#include <string>
 
 namespace g20seq::testkit {
 
-// A description whose current type and I/O type are given; electrodes 0..15.
-class TElectrodeTestDescription : public TEpromDescription {
-public:
-    TElectrodeTestDescription(TPersistent* aOwner, const std::string& aNomEprom,
-                              TTypeCourant Courant, TTypeIO IO);
-    std::string ClassName() const override { return "TElectrodeTestDescription"; }
-};
-
-// Creators of PrcElectrodeMini, PrcElectrodeMaxi, PrcElectrodesRAZ and PrcElectrodes (the
-// last with its logical zone). As on a G20, the electrode logical zones of a
-// medium-frequency controller get the IDTabTransfo sheet before IDTabElecAdvParam. The zone
-// file is simulated: every read succeeds and changes nothing.
-class TElectrodeTestEprom : public TEprom {
-public:
-    TElectrodeTestEprom(TCreateKey Key, const std::string& NomEprom,
-                        TInterfacedPersistent* aProtocole, TTypeCourant Courant, TTypeIO IO);
-
-    std::string ClassName() const override { return "TElectrodeTestEprom"; }
-
-protected:
-    void InitTypeZones() override;
-    void AddTabSheets(TKEVLogicalZone* aLogicalZone) override;
-    bool ReadZoneCPSFromCustomFile(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) override;
-
-private:
-    TTypeCourant FCourant;
-    TTypeIO FIO;
-};
-
-// A zone borrowed from an EPROM for the holder's lifetime.
-class TZoneEmpruntee {
-public:
-    TZoneEmpruntee(TCustomEprom& Eprom, TTypeZones TypeZone, int Numero);
-    // Takes over a zone already borrowed (GetZoneMini and the like).
-    TZoneEmpruntee(TCustomEprom& Eprom, TCustomZoneCPS* Zone);
-    ~TZoneEmpruntee();
-    TZoneEmpruntee(const TZoneEmpruntee&) = delete;
-    TZoneEmpruntee& operator=(const TZoneEmpruntee&) = delete;
-
-    TElectrodeG20* operator->() const { return Electrode(); }
-    TElectrodeG20* Electrode() const { return dynamic_cast<TElectrodeG20*>(FZone); }
-    TCustomZoneCPS* Zone() const { return FZone; }
-
-private:
-    TCustomEprom& FEprom;
-    TCustomZoneCPS* FZone;
-};
+using TZoneEmpruntee = TZoneTenue<TElectrodeG20>;
 
 // The host doubles and the EPROM, in creation order. The mains frequency is read when a
 // zone is built: set Proxy.Frequence before taking the zone.
@@ -76,7 +30,7 @@ struct TBancElectrode {
 
     FakeDataProxy Proxy;
     FakeProtocol Protocol;
-    std::unique_ptr<TElectrodeTestEprom> Eprom;
+    std::unique_ptr<TBenchEprom> Eprom;
 };
 
 } // namespace g20seq::testkit

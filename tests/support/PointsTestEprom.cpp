@@ -1,33 +1,22 @@
 #include "support/PointsTestEprom.h"
 
-#include "eprom/EpromDescription.h"
-#include "eprom/ZoneCreator.h"
 #include "zones/ConfigurationG20.h"
 
 namespace g20seq::testkit {
 
-TPointsTestEprom::TPointsTestEprom(TCreateKey Key, const std::string& NomEprom,
-                                   TInterfacedPersistent* aProtocole)
-    : TEprom(Key, NomEprom, aProtocole) {
-    RegisterZoneCreator(
-        std::make_unique<TZoneCreator>(ZoneClassOf<TConfigurationG20>, PrcConfiguration));
-    RegisterZoneCreator(
-        std::make_unique<TZoneCreator>(ZoneClassOf<TAssignationPoints>, PrcAssignationPoint));
+namespace {
+
+TBenchSetup Points() {
+    return {{{ZoneClassOf<TConfigurationG20>, PrcConfiguration},
+             {ZoneClassOf<TAssignationPoints>, PrcAssignationPoint}},
+            DescriptionG20({"H35"}),
+            {PrcAssignationPoint},
+            {PrcAssignationPoint, PrcConfiguration}};
 }
 
-void TPointsTestEprom::InitTypeZones() {
-    FDescription = std::make_unique<TEpromDescriptionG20>(this, GetNomEprom(), GetNomProtocole());
-    TEprom::InitTypeZones();
-    FSetOfTypesZones.Include(PrcAssignationPoint);
-    FSetOfVolatileTypesZones.Include(PrcAssignationPoint);
-    FSetOfVolatileTypesZones.Include(PrcConfiguration);
-}
+} // namespace
 
-bool TPointsTestEprom::ReadZoneCPSFromCustomFile(TCustomZoneCPS* aZone, TKevCustomFileStream*) {
-    return aZone != nullptr;
-}
-
-TBancPoints::TBancPoints() : Eprom(TEprom::Create<TPointsTestEprom>("GA_Points", &Protocol)) {}
+TBancPoints::TBancPoints() : Eprom(TEprom::Create<TBenchEprom>("GA_Points", &Protocol, Points())) {}
 
 void TBancPoints::SetMode(int Mode) {
     TZoneHolder configuration(Eprom.get(), PrcConfiguration, 0);

@@ -5,7 +5,7 @@
 // access; the zone file is simulated (every read succeeds and changes nothing).
 #pragma once
 
-#include "eprom/Eprom.h"
+#include "support/BenchEprom.h"
 #include "support/FakeDataProxy.h"
 #include "support/FakeProtocol.h"
 #include "zones/AssignationPoints.h"
@@ -14,18 +14,6 @@
 #include <string>
 
 namespace g20seq::testkit {
-
-class TPointsTestEprom : public TEprom {
-public:
-    TPointsTestEprom(TCreateKey Key, const std::string& NomEprom,
-                     TInterfacedPersistent* aProtocole);
-
-    std::string ClassName() const override { return "TPointsTestEprom"; }
-
-protected:
-    void InitTypeZones() override;
-    bool ReadZoneCPSFromCustomFile(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) override;
-};
 
 // The host doubles and the EPROM, in creation order.
 struct TBancPoints {
@@ -42,7 +30,7 @@ struct TBancPoints {
 
     FakeDataProxy Proxy;
     FakeProtocol Protocol;
-    std::unique_ptr<TPointsTestEprom> Eprom;
+    std::unique_ptr<TBenchEprom> Eprom;
 };
 
 } // namespace g20seq::testkit

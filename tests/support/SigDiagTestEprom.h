@@ -4,38 +4,17 @@
 // medium-frequency controller) and its PrcDiagnostic zone is TDiagnosticG20.
 #pragma once
 
-#include "eprom/Eprom.h"
-#include "eprom/EpromDescription.h"
+#include "support/BenchEprom.h"
 #include "support/FakeDataProxy.h"
 #include "support/FakeProtocol.h"
 
 #include <memory>
 #include <span>
-#include <string>
 
 namespace g20seq::testkit {
 
-class TSigDiagTestDescription : public TEpromDescription {
-public:
-    TSigDiagTestDescription(TPersistent* aOwner, const std::string& aNomEprom, TTypeCourant Courant,
-                            TTypeIO IO);
-    std::string ClassName() const override { return "TSigDiagTestDescription"; }
-};
-
-class TSigDiagTestEprom : public TEprom {
-public:
-    TSigDiagTestEprom(TCreateKey Key, const std::string& NomEprom,
-                      TInterfacedPersistent* aProtocole, TTypeCourant Courant, TTypeIO IO);
-
-    std::string ClassName() const override { return "TSigDiagTestEprom"; }
-
-protected:
-    void InitTypeZones() override;
-
-private:
-    TTypeCourant FCourant;
-    TTypeIO FIO;
-};
+// The bench's EPROM set-up for a controller variant.
+TBenchSetup SigDiag(TTypeCourant Courant, TTypeIO IO);
 
 // The host doubles and the EPROM, in creation order.
 struct TBancSigDiag {
@@ -44,12 +23,12 @@ struct TBancSigDiag {
     // A new zone of the EPROM's class for that type, outside the EPROM (owned by the
     // caller).
     std::unique_ptr<TCustomZoneCPS> NouvelleZone(TTypeZones TypeZone) const;
-    // Decodes Bytes into Zone.
+    // Decodes Bytes (from index 0 of a payload buffer) into Zone.
     static TErreurSerie Decoder(TCustomZoneCPS& Zone, std::span<const Byte> Bytes);
 
     FakeDataProxy Proxy;
     FakeProtocol Protocol;
-    std::unique_ptr<TSigDiagTestEprom> Eprom;
+    std::unique_ptr<TBenchEprom> Eprom;
 };
 
 } // namespace g20seq::testkit

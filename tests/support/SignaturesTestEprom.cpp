@@ -25,7 +25,7 @@ TSignatureComptee::Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
 
 TEpromSignatures::TEpromSignatures(TCreateKey Key, const std::string& NomEprom,
                                    TInterfacedPersistent* aProtocole)
-    : TSigDiagTestEprom(Key, NomEprom, aProtocole, tcAC, tiINTERBUS_S) {}
+    : TBenchEprom(Key, NomEprom, aProtocole, SigDiag(tcAC, tiINTERBUS_S)) {}
 
 void TEpromSignatures::NouvelleSignature(TCustomZoneCPS* Signature) {
     const int prog = dynamic_cast<ISignature&>(*Signature).GetNumeroProgramme();

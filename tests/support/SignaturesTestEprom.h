@@ -26,11 +26,10 @@ public:
     static inline std::atomic<int> Vivantes{0};
 };
 
-class TEpromSignatures : public TSigDiagTestEprom {
+class TEpromSignatures : public TBenchEprom {
 public:
     TEpromSignatures(TCreateKey Key, const std::string& NomEprom,
                      TInterfacedPersistent* aProtocole);
-    using TEprom::GetNumProg;
 
     // What the hook saw, per signature: whether it was already the stored one of its
     // program, and the size of the real-time list.

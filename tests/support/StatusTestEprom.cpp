@@ -1,7 +1,5 @@
 #include "support/StatusTestEprom.h"
 
-#include "eprom/EpromDescription.h"
-#include "eprom/ZoneCreator.h"
 #include "zones/Acquittements.h"
 #include "zones/Apprentissage.h"
 #include "zones/Horodateur.h"
@@ -20,50 +18,34 @@ namespace g20seq::testkit {
 
 namespace {
 
-struct TCreateurStatut {
-    TZoneClass Classe;
-    TTypeZones Type;
-};
-
-const TCreateurStatut CreateursStatut[] = {
-    {ZoneClassOf<TIdentificationG20>, PrcIdentification},
-    {ZoneClassOf<TThermiqueG20>, PrcThermique},
-    {ZoneClassOf<TAcquittementsG20>, PrcAcquittements},
-    {ZoneClassOf<TSignalisationModificationG20>, PrcSignalisationModification},
-    {ZoneClassOf<TSignaturesPerduesG20>, PrcSignaturesPerdues},
-    {ZoneClassOf<TMouchardG20>, PrcMouchard},
-    {ZoneClassOf<TTypeLogicielsAdditionnelsG20>, PrcTypeLogicielsAdditionnels},
-    {ZoneClassOf<TLanguesEffectivesG20>, PrcLanguesEffectives},
-    {ZoneClassOf<THorodateur>, PrcHorodateur},
-    {ZoneClassOf<TMesureG20>, PrcMesures},
-    {ZoneClassOf<TApprentissage>, PrcApprentissage},
-    {ZoneClassOf<TPeriodesG20>, PrcPeriodes},
-    {ZoneClassOf<TSoudageG20>, PrcSoudage},
-};
+TBenchSetup Statut() {
+    TBenchSetup setup{
+        {
+            {ZoneClassOf<TIdentificationG20>, PrcIdentification},
+            {ZoneClassOf<TThermiqueG20>, PrcThermique},
+            {ZoneClassOf<TAcquittementsG20>, PrcAcquittements},
+            {ZoneClassOf<TSignalisationModificationG20>, PrcSignalisationModification},
+            {ZoneClassOf<TSignaturesPerduesG20>, PrcSignaturesPerdues},
+            {ZoneClassOf<TMouchardG20>, PrcMouchard},
+            {ZoneClassOf<TTypeLogicielsAdditionnelsG20>, PrcTypeLogicielsAdditionnels},
+            {ZoneClassOf<TLanguesEffectivesG20>, PrcLanguesEffectives},
+            {ZoneClassOf<THorodateur>, PrcHorodateur},
+            {ZoneClassOf<TMesureG20>, PrcMesures},
+            {ZoneClassOf<TApprentissage>, PrcApprentissage},
+            {ZoneClassOf<TPeriodesG20>, PrcPeriodes},
+            {ZoneClassOf<TSoudageG20>, PrcSoudage},
+        },
+        DescriptionG20()};
+    for (const TBenchCreator& creator : setup.Creators)
+        setup.Types.push_back(creator.Type);
+    return setup;
+}
 
 } // namespace
 
-TStatusTestEprom::TStatusTestEprom(TCreateKey Key, const std::string& NomEprom,
-                                   TInterfacedPersistent* aProtocole)
-    : TEprom(Key, NomEprom, aProtocole) {
-    for (const TCreateurStatut& createur : CreateursStatut)
-        RegisterZoneCreator(std::make_unique<TZoneCreator>(createur.Classe, createur.Type));
-}
-
-void TStatusTestEprom::InitTypeZones() {
-    FDescription = std::make_unique<TEpromDescriptionG20>(this, GetNomEprom());
-    TEprom::InitTypeZones();
-    for (const TCreateurStatut& createur : CreateursStatut)
-        FSetOfTypesZones.Include(createur.Type);
-}
-
-bool TStatusTestEprom::ReadZoneCPSFromCustomFile(TCustomZoneCPS* aZone, TKevCustomFileStream*) {
-    return aZone != nullptr;
-}
-
 TBancStatut::TBancStatut(bool MoyenneFrequence)
-    : Eprom(TEprom::Create<TStatusTestEprom>(MoyenneFrequence ? "GM_Statut" : "GA_Statut",
-                                             &Protocol)) {}
+    : Eprom(TEprom::Create<TBenchEprom>(MoyenneFrequence ? "GM_Statut" : "GA_Statut", &Protocol,
+                                        Statut())) {}
 
 std::unique_ptr<TCustomZoneCPS> TBancStatut::NouvelleZone(TTypeZones TypeZone, int Numero) const {
     TZoneHolder zone(Eprom.get(), TypeZone, Numero);

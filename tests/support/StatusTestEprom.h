@@ -4,7 +4,7 @@
 // changes nothing.
 #pragma once
 
-#include "eprom/Eprom.h"
+#include "support/BenchEprom.h"
 #include "support/FakeDataProxy.h"
 #include "support/FakeProtocol.h"
 #include "support/HexVectors.h"
@@ -14,18 +14,6 @@
 #include <string>
 
 namespace g20seq::testkit {
-
-class TStatusTestEprom : public TEprom {
-public:
-    TStatusTestEprom(TCreateKey Key, const std::string& NomEprom,
-                     TInterfacedPersistent* aProtocole);
-
-    std::string ClassName() const override { return "TStatusTestEprom"; }
-
-protected:
-    void InitTypeZones() override;
-    bool ReadZoneCPSFromCustomFile(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) override;
-};
 
 // The host doubles and the EPROM, in creation order.
 struct TBancStatut {
@@ -48,7 +36,7 @@ struct TBancStatut {
 
     FakeDataProxy Proxy;
     FakeProtocol Protocol;
-    std::unique_ptr<TStatusTestEprom> Eprom;
+    std::unique_ptr<TBenchEprom> Eprom;
 };
 
 } // namespace g20seq::testkit

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <vector>
 
 namespace g20seq::testkit {
 
@@ -21,6 +22,19 @@ template <class C, class F> std::ptrdiff_t VtableSlot(F C::*pmf) {
     if ((words[0] & 1) == 0)
         return -1;
     return words[0] - 1;
+}
+
+// The slots of several operations, in the order given.
+template <class... P> std::vector<std::ptrdiff_t> VtableSlots(P... pmfs) {
+    return {VtableSlot(pmfs)...};
+}
+
+// Index of the first slot that does not directly follow its predecessor, or -1.
+inline int FirstGap(const std::vector<std::ptrdiff_t>& Slots) {
+    for (std::size_t i = 1; i < Slots.size(); ++i)
+        if (Slots[i] != Slots[i - 1] + static_cast<std::ptrdiff_t>(sizeof(void*)))
+            return static_cast<int>(i);
+    return -1;
 }
 
 } // namespace g20seq::testkit

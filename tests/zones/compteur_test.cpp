@@ -233,7 +233,7 @@ TEST(Compteur, MissingZonesGiveNeutralValuesAndOneLogLine) {
     EXPECT_EQ(logs[0].Text2, "GA_Compteurs");
     EXPECT_EQ(logs[0].Level, 2);
     EXPECT_EQ(logs[0].Category, "Eprom");
-    EXPECT_EQ(logs[0].SenderClass, "TCompteurTestEprom");
+    EXPECT_EQ(logs[0].SenderClass, "TBenchEprom");
 }
 
 TEST(Compteur, DerivedValuesGiveBackEveryZone) {

@@ -68,7 +68,7 @@ constexpr TChampAttendu ChampsAttendus[] = {
 TEST(Electrode, FieldsHaveTheirRangesDefaultsAndRatios) {
     TBancElectrode banc;
     TZoneEmpruntee electrode(*banc.Eprom, PrcElectrodes, 3);
-    ASSERT_NE(electrode.Electrode(), nullptr);
+    ASSERT_NE(electrode.Get(), nullptr);
     EXPECT_EQ(electrode->GetFieldCount(), 47);
     EXPECT_EQ(electrode->GetTailleSendZone(), 79);
     EXPECT_EQ(electrode->GetTailleReceiveZone(), 79);
@@ -79,7 +79,7 @@ TEST(Electrode, FieldsHaveTheirRangesDefaultsAndRatios) {
         EXPECT_EQ(electrode->GetRawMax(champ.FieldID), champ.Max);
         EXPECT_EQ(electrode->GetRawValue(champ.FieldID), champ.Defaut);
         if (dynamic_cast<TKEVNumericField*>(electrode->GetFieldByID(champ.FieldID)) != nullptr) {
-            EXPECT_DOUBLE_EQ(Ratio(*electrode.Electrode(), champ.FieldID), champ.Ratio);
+            EXPECT_DOUBLE_EQ(Ratio(*electrode.Get(), champ.FieldID), champ.Ratio);
         }
     }
     EXPECT_DOUBLE_EQ(electrode->GetCoefficientEtalonnage(), 1.0);
@@ -167,11 +167,11 @@ TEST(Electrode, AmpereModeFollowsGainOverMeasureRatio) {
     EXPECT_FALSE(electrode->IsModeAmperes());
     electrode->SetAsInteger("IDGainBobineIntensite", 1000);
     EXPECT_TRUE(electrode->IsModeAmperes());
-    EXPECT_DOUBLE_EQ(Ratio(*electrode.Electrode(), "IDIntensiteThermique"), 1.0);
+    EXPECT_DOUBLE_EQ(Ratio(*electrode.Get(), "IDIntensiteThermique"), 1.0);
     EXPECT_EQ(electrode->GetIntensiteThermique(), 150);
     electrode->SetAsInteger("IDGainBobineIntensite", 999);
     EXPECT_FALSE(electrode->IsModeAmperes());
-    EXPECT_DOUBLE_EQ(Ratio(*electrode.Electrode(), "IDIntensiteThermique"), 10.0);
+    EXPECT_DOUBLE_EQ(Ratio(*electrode.Get(), "IDIntensiteThermique"), 10.0);
     electrode->SetAsFloat("IDRapportMesure", 0.99);
     EXPECT_TRUE(electrode->IsModeAmperes());
     // A duplicate keeps the mode of the values it was given.
@@ -191,9 +191,9 @@ TEST(Electrode, CompanionsCarryLimitsAndDefaults) {
     TZoneEmpruntee mini(*banc.Eprom, electrode->GetZoneMini());
     TZoneEmpruntee maxi(*banc.Eprom, electrode->GetZoneMaxi());
     TZoneEmpruntee raz(*banc.Eprom, electrode->GetZoneRAZ());
-    ASSERT_NE(mini.Electrode(), nullptr);
-    ASSERT_NE(maxi.Electrode(), nullptr);
-    ASSERT_NE(raz.Electrode(), nullptr);
+    ASSERT_NE(mini.Get(), nullptr);
+    ASSERT_NE(maxi.Get(), nullptr);
+    ASSERT_NE(raz.Get(), nullptr);
     EXPECT_EQ(mini->GetTypeZone(), PrcElectrodeMini);
     EXPECT_EQ(maxi->GetTypeZone(), PrcElectrodeMaxi);
     EXPECT_EQ(raz->GetTypeZone(), PrcElectrodesRAZ);
@@ -214,7 +214,7 @@ TEST(Electrode, CompanionsCarryLimitsAndDefaults) {
     // Companions do not follow the ampere mode of their values.
     maxi->SetAsInteger("IDGainBobineIntensite", 1000);
     maxi->SetAsFloat("IDRapportMesure", 0.5);
-    EXPECT_DOUBLE_EQ(Ratio(*maxi.Electrode(), "IDIntensiteThermique"), 10.0);
+    EXPECT_DOUBLE_EQ(Ratio(*maxi.Get(), "IDIntensiteThermique"), 10.0);
     TElectrodeG20 orpheline(nullptr, PrcElectrodes, 0, nullptr);
     EXPECT_EQ(orpheline.GetZoneMini(), nullptr);
 }

@@ -54,7 +54,7 @@ TEST(ElectrodePayload, VectorsAreEncodedByteForByteAndDecodeBack) {
         const TBytes attendu = ReadHexVector(vecteur.Fichier);
         ASSERT_EQ(attendu.size(), static_cast<std::size_t>(Taille));
         TZoneEmpruntee zone(*banc.Eprom, vecteur.Zone, 0);
-        auto electrode = banc.CopieEnElectrode(*zone.Electrode());
+        auto electrode = banc.CopieEnElectrode(*zone.Get());
         EXPECT_EQ(ToHex(Encode(*electrode)), ToHex(attendu));
 
         auto relue = banc.NouvelleElectrode();

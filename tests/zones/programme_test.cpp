@@ -417,16 +417,12 @@ TEST_F(ProgrammeTest, AssignAcceptsOnlyPrograms) {
 }
 
 TEST(ProgrammeInterfaces, HostInterfacesKeepTheirOperationOrder) {
-    const std::ptrdiff_t programme[] = {VtableSlot(&IProgramme::GetAvecIntensite),
-                                        VtableSlot(&IProgramme::GetConsignePression),
-                                        VtableSlot(&IProgramme::GetControleFacteurMarche),
-                                        VtableSlot(&IProgramme::GetNumeroElectrode),
-                                        VtableSlot(&IProgramme::GetPaliersAmpere),
-                                        VtableSlot(&IProgramme::GetTempsUpslope),
-                                        VtableSlot(&IProgramme::GetTypeModeRegulation),
-                                        VtableSlot(&IProgramme::GetTempsFroid),
-                                        VtableSlot(&IProgramme::SetTypeModeRegulation),
-                                        VtableSlot(&IProgramme::IsModeAmperes)};
+    const std::vector<std::ptrdiff_t> programme =
+        VtableSlots(&IProgramme::GetAvecIntensite, &IProgramme::GetConsignePression,
+                    &IProgramme::GetControleFacteurMarche, &IProgramme::GetNumeroElectrode,
+                    &IProgramme::GetPaliersAmpere, &IProgramme::GetTempsUpslope,
+                    &IProgramme::GetTypeModeRegulation, &IProgramme::GetTempsFroid,
+                    &IProgramme::SetTypeModeRegulation, &IProgramme::IsModeAmperes);
     const int rangs[] = {0, 1, 2, 14, 15, 46, 47, 48, 49, 50};
     for (std::size_t i = 0; i < std::size(rangs); ++i)
         EXPECT_EQ(programme[i] - programme[0], rangs[i] * std::ptrdiff_t{sizeof(void*)}) << i;
@@ -438,16 +434,12 @@ TEST(ProgrammeInterfaces, HostInterfacesKeepTheirOperationOrder) {
     using TDetail =
         std::string (TZoneCPS::*)(const std::string&, int, std::string&, std::string&) const;
     const std::ptrdiff_t base = VtableSlot(static_cast<TDetail>(&TZoneCPS::DetailIDChamp));
-    const std::ptrdiff_t propres[] = {VtableSlot(&TProgramme::GetEtatIndicateur1),
-                                      VtableSlot(&TProgramme::GetEtatHorodatage),
-                                      VtableSlot(&TProgramme::GetPaliersPourcentCount),
-                                      VtableSlot(&TProgramme::GetPaliersTensionCount),
-                                      VtableSlot(&TProgramme::GetPaliersAmpereCalcule),
-                                      VtableSlot(&TProgramme::GetRecuitAmpereCalcule),
-                                      VtableSlot(&TProgramme::GetTypeModeRegulation),
-                                      VtableSlot(&TProgramme::SetTypeModeRegulation),
-                                      VtableSlot(&TProgramme::IsModeAmperes),
-                                      VtableSlot(&TProgramme::ChangeCoeffModeAmpere)};
+    const std::vector<std::ptrdiff_t> propres =
+        VtableSlots(&TProgramme::GetEtatIndicateur1, &TProgramme::GetEtatHorodatage,
+                    &TProgramme::GetPaliersPourcentCount, &TProgramme::GetPaliersTensionCount,
+                    &TProgramme::GetPaliersAmpereCalcule, &TProgramme::GetRecuitAmpereCalcule,
+                    &TProgramme::GetTypeModeRegulation, &TProgramme::SetTypeModeRegulation,
+                    &TProgramme::IsModeAmperes, &TProgramme::ChangeCoeffModeAmpere);
     const int apres[] = {1, 7, 8, 10, 11, 13, 14, 15, 16, 17};
     for (std::size_t i = 0; i < std::size(apres); ++i)
         EXPECT_EQ(propres[i] - base, apres[i] * std::ptrdiff_t{sizeof(void*)}) << i;

@@ -344,53 +344,33 @@ TEST(SignatureG20, HostInterfacesAndTheirOrder) {
     TSignature base(banc.Eprom.get(), PrcSignatures, 0, nullptr);
     EXPECT_FALSE(base.QueryInterface(ISignatureEx::IID, &obj));
 
-    using testkit::VtableSlot;
-    const std::vector<std::ptrdiff_t> signature = {
-        VtableSlot(&ISignature::GetDefauts),
-        VtableSlot(&ISignature::GetDateHeure),
-        VtableSlot(&ISignature::GetTypeSignature),
-        VtableSlot(&ISignature::SetTypeSignature),
-        VtableSlot(&ISignature::GetTypeSignatureBrut),
-        VtableSlot(&ISignature::GetProgrammeCombine),
-        VtableSlot(&ISignature::GetCompteurChainage),
-        VtableSlot(&ISignature::GetOrigineAcquittement),
-        VtableSlot(&ISignature::GetNumeroProgramme),
-        VtableSlot(&ISignature::GetNumeroPalier),
-        VtableSlot(&ISignature::GetIntensiteMesuree),
-        VtableSlot(&ISignature::GetPourcentEquivalent),
-        VtableSlot(&ISignature::GetPourcentTension),
-        VtableSlot(&ISignature::GetIntensiteTotaleMesuree),
-        VtableSlot(&ISignature::GetNumeroElectrode),
-        VtableSlot(&ISignature::GetDemandeRodageNeuve),
-        VtableSlot(&ISignature::GetDemandeRodageIP),
-        VtableSlot(&ISignature::GetDemandeRodageFinCU),
-        VtableSlot(&ISignature::GetAlarmeChangementElectrode),
-        VtableSlot(&ISignature::GetFinDeVie),
-        VtableSlot(&ISignature::GetCompteurPointsAbsolu),
-        VtableSlot(&ISignature::GetCompteurPoints),
-        VtableSlot(&ISignature::GetCompteurRodage),
-        VtableSlot(&ISignature::GetCompteurPointsIP),
-        VtableSlot(&ISignature::GetEffortMesure),
-        VtableSlot(&ISignature::UpdateCpt)};
-    const std::vector<std::ptrdiff_t> compl1 = {VtableSlot(&ISignatureCompl1::GetNumeroDefaut),
-                                                VtableSlot(&ISignatureCompl1::GetNomTypeSignature),
-                                                VtableSlot(&ISignatureCompl1::GetDate),
-                                                VtableSlot(&ISignatureCompl1::GetHeure)};
-    const std::vector<std::ptrdiff_t> assignation = {
-        VtableSlot(&ISignatureAssignation::GetNumeroPoint),
-        VtableSlot(&ISignatureAssignation::IsNumeroPoint)};
-    const std::vector<std::ptrdiff_t> ex = {VtableSlot(&ISignatureEx::GetCoefficientDerive),
-                                            VtableSlot(&ISignatureEx::GetDureeTempsAccostage),
-                                            VtableSlot(&ISignatureEx::GetModeSoudageDegrade),
-                                            VtableSlot(&ISignatureEx::GetIntensiteSansMontee),
-                                            VtableSlot(&ISignatureEx::GetIntensiteParametree),
-                                            VtableSlot(&ISignatureEx::GetIntensitePrimaire),
-                                            VtableSlot(&ISignatureEx::GetPourcentCyclique),
-                                            VtableSlot(&ISignatureEx::GetTensionBusAuRepos)};
+    using testkit::VtableSlots;
+    const std::vector<std::ptrdiff_t> signature = VtableSlots(
+        &ISignature::GetDefauts, &ISignature::GetDateHeure, &ISignature::GetTypeSignature,
+        &ISignature::SetTypeSignature, &ISignature::GetTypeSignatureBrut,
+        &ISignature::GetProgrammeCombine, &ISignature::GetCompteurChainage,
+        &ISignature::GetOrigineAcquittement, &ISignature::GetNumeroProgramme,
+        &ISignature::GetNumeroPalier, &ISignature::GetIntensiteMesuree,
+        &ISignature::GetPourcentEquivalent, &ISignature::GetPourcentTension,
+        &ISignature::GetIntensiteTotaleMesuree, &ISignature::GetNumeroElectrode,
+        &ISignature::GetDemandeRodageNeuve, &ISignature::GetDemandeRodageIP,
+        &ISignature::GetDemandeRodageFinCU, &ISignature::GetAlarmeChangementElectrode,
+        &ISignature::GetFinDeVie, &ISignature::GetCompteurPointsAbsolu,
+        &ISignature::GetCompteurPoints, &ISignature::GetCompteurRodage,
+        &ISignature::GetCompteurPointsIP, &ISignature::GetEffortMesure, &ISignature::UpdateCpt);
+    const std::vector<std::ptrdiff_t> compl1 =
+        VtableSlots(&ISignatureCompl1::GetNumeroDefaut, &ISignatureCompl1::GetNomTypeSignature,
+                    &ISignatureCompl1::GetDate, &ISignatureCompl1::GetHeure);
+    const std::vector<std::ptrdiff_t> assignation =
+        VtableSlots(&ISignatureAssignation::GetNumeroPoint, &ISignatureAssignation::IsNumeroPoint);
+    const std::vector<std::ptrdiff_t> ex =
+        VtableSlots(&ISignatureEx::GetCoefficientDerive, &ISignatureEx::GetDureeTempsAccostage,
+                    &ISignatureEx::GetModeSoudageDegrade, &ISignatureEx::GetIntensiteSansMontee,
+                    &ISignatureEx::GetIntensiteParametree, &ISignatureEx::GetIntensitePrimaire,
+                    &ISignatureEx::GetPourcentCyclique, &ISignatureEx::GetTensionBusAuRepos);
     EXPECT_EQ(signature.size(), 26u);
     for (const auto* slots : {&signature, &compl1, &assignation, &ex})
-        for (std::size_t i = 1; i < slots->size(); ++i)
-            EXPECT_EQ((*slots)[i] - (*slots)[i - 1], static_cast<std::ptrdiff_t>(sizeof(void*)));
+        EXPECT_EQ(testkit::FirstGap(*slots), -1);
 }
 
 TEST(SignatureTypes, CodeTableBothWays) {
