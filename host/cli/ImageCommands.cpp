@@ -2,6 +2,7 @@
 
 #include "SafeSave.h"
 #include "cli/CliErrors.h"
+#include "entry/ZonesEnFichier.h"
 #include "model/CustomZoneCPS.h"
 #include "model/KEVField.h"
 #include "protocol/ProtocoleG20.h"
@@ -89,7 +90,7 @@ int CommandDump(const TCommandContext& Context, const TArgs& Args) {
         }
         return ExitOk;
     }
-    const TFileZones zones(station->Eprom());
+    const TZonesEnFichier zones(station->Eprom());
     for (int index = 0; index < zones.Count(); ++index)
         Context.PrintLines({zones[index]->GetTypeZone(), zones[index]->GetNumeroZone()},
                            FieldLines(*zones[index]));

@@ -2,6 +2,7 @@
 
 #include "SafeSave.h"
 #include "cli/CliErrors.h"
+#include "entry/ZonesEnFichier.h"
 #include "model/CustomZoneCPS.h"
 #include "support/StringList.h"
 
@@ -15,7 +16,7 @@ namespace {
 // Prints, for every zone stored in files, the differences between the image and the
 // reference file ("ZONE FIELD=image,reference"); answers their number.
 int PrintReferenceDifferences(const TCommandContext& Context, TStation& Station) {
-    const TFileZones zones(Station.Eprom());
+    const TZonesEnFichier zones(Station.Eprom());
     int count = 0;
     for (int index = 0; index < zones.Count(); ++index) {
         TCustomZoneCPS* zone = zones[index];

@@ -91,17 +91,4 @@ void TStation::CloseFiles() {
     FEprom->CloseFile();
 }
 
-TFileZones::TFileZones(TCustomEprom& Eprom) : FEprom(Eprom) {
-    FEprom.GetMultiplePhysicalZone(&FZones);
-}
-
-TFileZones::~TFileZones() {
-    FEprom.ReleaseMultiplePhysicalZone(&FZones);
-}
-
-TCustomZoneCPS* TFileZones::operator[](int Index) const {
-    // The list holds zones only: its objects are the zones themselves.
-    return static_cast<TCustomZoneCPS*>(FZones.Objects(Index));
-}
-
 } // namespace g20seq::host

@@ -62,21 +62,4 @@ private:
     TCustomEprom* FEprom = nullptr;
 };
 
-// The zones of an EPROM that are stored in zone files, in the EPROM's order, held for one
-// scope (GetMultiplePhysicalZone, then ReleaseMultiplePhysicalZone).
-class TFileZones {
-public:
-    explicit TFileZones(TCustomEprom& Eprom);
-    ~TFileZones();
-    TFileZones(const TFileZones&) = delete;
-    TFileZones& operator=(const TFileZones&) = delete;
-
-    int Count() const { return FZones.Count(); }
-    TCustomZoneCPS* operator[](int Index) const;
-
-private:
-    TCustomEprom& FEprom;
-    TStringList FZones;
-};
-
 } // namespace g20seq::host

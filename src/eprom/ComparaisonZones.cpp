@@ -1,5 +1,6 @@
 #include "eprom/ComparaisonZones.h"
 
+#include "entry/ZonesEnFichier.h"
 #include "model/CustomZoneCPS.h"
 #include "model/DataProxy.h"
 #include "model/KEVField.h"
@@ -13,26 +14,6 @@
 namespace g20seq {
 
 namespace {
-
-// The in-file zones of an EPROM, held for one operation and given back at its end.
-class TZonesTenues {
-public:
-    explicit TZonesTenues(TCustomEprom& Eprom) : FEprom(Eprom) {
-        FEprom.GetMultiplePhysicalZone(&FZones);
-    }
-    ~TZonesTenues() { FEprom.ReleaseMultiplePhysicalZone(&FZones); }
-    TZonesTenues(const TZonesTenues&) = delete;
-    TZonesTenues& operator=(const TZonesTenues&) = delete;
-
-    int Count() const { return FZones.Count(); }
-    TCustomZoneCPS* operator[](int Index) const {
-        return dynamic_cast<TCustomZoneCPS*>(FZones.Objects(Index));
-    }
-
-private:
-    TCustomEprom& FEprom;
-    TStringList FZones;
-};
 
 // The value of the line Name of a name=value list, when there is one and it is a number.
 bool ValeurEntiere(const TStringList* Liste, const std::string& Name, int& Value) {
@@ -56,7 +37,7 @@ std::string TypeLogique(const TKEVField& Field) {
 // Comparison
 
 bool TComparaisonZones::EqualsZones(TCustomEprom* Source, TStringList* ListeDifferences) {
-    const TZonesTenues zones(FEprom);
+    const TZonesEnFichier zones(FEprom);
     bool result = true;
     for (int index = 0; index < zones.Count(); ++index)
         if (const TCustomZoneCPS* zone = zones[index])

@@ -1,5 +1,6 @@
 #include "eprom/ConversionASCII.h"
 
+#include "entry/ZonesEnFichier.h"
 #include "model/DataProxy.h"
 #include "model/IDTypeZones.h"
 #include "model/KEVField.h"
@@ -65,22 +66,6 @@ bool ACiter(const std::string& Cellule) {
             return true;
     return false;
 }
-
-// The in-file zones of the EPROM, held while the sections are written: a field is in its
-// tab sheet only while its zone exists.
-class TZonesTenues {
-public:
-    explicit TZonesTenues(TCustomEprom& Eprom) : FEprom(Eprom) {
-        FEprom.GetMultiplePhysicalZone(&FZones);
-    }
-    ~TZonesTenues() { FEprom.ReleaseMultiplePhysicalZone(&FZones); }
-    TZonesTenues(const TZonesTenues&) = delete;
-    TZonesTenues& operator=(const TZonesTenues&) = delete;
-
-private:
-    TCustomEprom& FEprom;
-    TStringList FZones;
-};
 
 // The zone numbers of a section: the zones written and the number cells of the header.
 struct TNumerotation {
@@ -181,7 +166,9 @@ void TConversionASCII::Ecrire(TExportTypes Sections, const std::string& Filename
     Progression(0);
     FLignes.Add(FormatDate(FHorloge()) + "," + std::filesystem::path(Filename).filename().string());
     FLignes.Add(FEprom.GetDescriptionCPS());
-    const TZonesTenues zones(FEprom);
+    // Held while the sections are written: a field is in its tab sheet only while its zone
+    // exists.
+    const TZonesEnFichier zones(FEprom);
     for (int rang = 0; rang < static_cast<int>(sections.size()); ++rang) {
         const TSectionExport& section = *sections[rang];
         const TStringList* liste = section.Liste == TListe::Programmes   ? ProgList

@@ -1,6 +1,7 @@
 #include "eprom/Eprom.h"
 
 #include "entry/ProtocolInterface.h"
+#include "entry/ZonesEnFichier.h"
 #include "eprom/ComparaisonZones.h"
 #include "eprom/ConversionASCII.h"
 #include "eprom/RequetesFichiersKEV.h"
@@ -60,27 +61,6 @@ const TSetOfTypesZones ExecZoneTypes{PrcCompteurs, PrcApprentissage, PrcCompteur
 constexpr Word ModeLecturePartagee = fmOpenRead | fmShareDenyNone;
 // Chunk size of the copy of a working file into a reference file.
 constexpr int TailleCopie = 32767;
-
-// The in-file zones of an EPROM, held for one operation in registration order (zone types
-// in the order they were registered, zone numbers ascending) and given back at its end.
-class TZonesEnFichier {
-public:
-    explicit TZonesEnFichier(TCustomEprom& Eprom) : FEprom(Eprom) {
-        FEprom.GetMultiplePhysicalZone(&FZones);
-    }
-    ~TZonesEnFichier() { FEprom.ReleaseMultiplePhysicalZone(&FZones); }
-    TZonesEnFichier(const TZonesEnFichier&) = delete;
-    TZonesEnFichier& operator=(const TZonesEnFichier&) = delete;
-
-    int Count() const { return FZones.Count(); }
-    TCustomZoneCPS* operator[](int Index) const {
-        return static_cast<TCustomZoneCPS*>(FZones.Objects(Index));
-    }
-
-private:
-    TCustomEprom& FEprom;
-    TStringList FZones;
-};
 
 } // namespace
 
