@@ -56,43 +56,6 @@ void SetRawOf(TKEVField& Field, int Width, Int64 Value) {
     NotANumber(Field);
 }
 
-// The bits of Value within Width bytes; a value that does not fit raises the range error.
-// Signed values are written in two's complement.
-LongWord FitBytes(Int64 Value, int Width, bool Signed) {
-    const int bits = 8 * Width;
-    const Int64 low = Signed ? -(Int64{1} << (bits - 1)) : 0;
-    const Int64 high = Signed ? (Int64{1} << (bits - 1)) - 1 : (Int64{1} << bits) - 1;
-    if (Value < low || Value > high)
-        throw ERangeError();
-    return static_cast<LongWord>(Value);
-}
-
-void PutNumber(TByteArray& Trame, int Index, int Width, LongWord Value) {
-    switch (Width) {
-    case 1:
-        return PutByte(Trame, Index, static_cast<Byte>(Value));
-    case 2:
-        return PutWord(Trame, Index, static_cast<Word>(Value));
-    case 4:
-        return PutLong(Trame, Index, Value);
-    default:
-        throw ERangeError();
-    }
-}
-
-LongWord GetNumber(const TByteArray& Trame, int Index, int Width) {
-    switch (Width) {
-    case 1:
-        return GetByte(Trame, Index);
-    case 2:
-        return GetWord(Trame, Index);
-    case 4:
-        return GetLong(Trame, Index);
-    default:
-        throw ERangeError();
-    }
-}
-
 // Sign extension of a two's complement value of Width bytes.
 Int64 Signed(LongWord Value, int Width) {
     const int bits = 8 * Width;
@@ -143,8 +106,7 @@ void EncodeItem(const TZoneCPS& Zone, TByteArray& Trame, int Start,
         for (int k = 0; k < item.Count; ++k) {
             Position = Start + item.Offset + k * item.Width;
             const TKEVField& field = ItemField(Zone, item, ElementIndex(item, k));
-            PutNumber(Trame, Position, item.Width,
-                      FitBytes(RawOf(field, item.Width), item.Width, IsSigned(field)));
+            PutNumber(Trame, Position, item.Width, RawOf(field, item.Width), IsSigned(field));
         }
         return;
     case TPayloadKind::Bits: {

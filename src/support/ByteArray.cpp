@@ -56,4 +56,34 @@ std::string HexDump(const TByteArray& buffer, int offset, int count) {
     return text;
 }
 
+LongWord GetNumber(const TByteArray& buffer, int offset, int width) {
+    switch (width) {
+    case 1:
+        return GetByte(buffer, offset);
+    case 2:
+        return GetWord(buffer, offset);
+    case 4:
+        return GetLong(buffer, offset);
+    default:
+        throw ERangeError();
+    }
+}
+
+void PutNumber(TByteArray& buffer, int offset, int width, Int64 value, bool isSigned) {
+    if (width != 1 && width != 2 && width != 4)
+        throw ERangeError();
+    const int bits = 8 * width;
+    const Int64 low = isSigned ? -(Int64{1} << (bits - 1)) : 0;
+    const Int64 high = isSigned ? (Int64{1} << (bits - 1)) - 1 : (Int64{1} << bits) - 1;
+    if (value < low || value > high)
+        throw ERangeError();
+    const auto bytes = static_cast<LongWord>(value);
+    if (width == 1)
+        PutByte(buffer, offset, static_cast<Byte>(bytes));
+    else if (width == 2)
+        PutWord(buffer, offset, static_cast<Word>(bytes));
+    else
+        PutLong(buffer, offset, bytes);
+}
+
 } // namespace g20seq

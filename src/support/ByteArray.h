@@ -19,6 +19,11 @@ void PutLong(TByteArray& buffer, int offset, LongWord value);
 Byte GetByte(const TByteArray& buffer, int offset);
 Word GetWord(const TByteArray& buffer, int offset);
 LongWord GetLong(const TByteArray& buffer, int offset);
+// A number of width 1, 2 or 4 bytes (any other width raises ERangeError). PutNumber raises
+// ERangeError for a value that does not fit its bytes; signed values are written in two's
+// complement.
+LongWord GetNumber(const TByteArray& buffer, int offset, int width);
+void PutNumber(TByteArray& buffer, int offset, int width, Int64 value, bool isSigned = false);
 
 constexpr Word MakeWord(Byte hi, Byte lo) {
     return static_cast<Word>((hi << 8) | lo);

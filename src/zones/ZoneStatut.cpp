@@ -9,34 +9,6 @@
 
 namespace g20seq {
 
-LongWord LireNombreStatut(const TByteArray& Trame, int Index, int Width) {
-    switch (Width) {
-    case 1:
-        return GetByte(Trame, Index);
-    case 2:
-        return GetWord(Trame, Index);
-    case 4:
-        return GetLong(Trame, Index);
-    default:
-        throw ERangeError();
-    }
-}
-
-void EcrireNombreStatut(TByteArray& Trame, int Index, int Width, Int64 Valeur) {
-    if (Width != 1 && Width != 2 && Width != 4)
-        throw ERangeError();
-    if (Valeur < 0 || Valeur >= (Int64{1} << (8 * Width)))
-        throw ERangeError();
-    switch (Width) {
-    case 1:
-        return PutByte(Trame, Index, static_cast<Byte>(Valeur));
-    case 2:
-        return PutWord(Trame, Index, static_cast<Word>(Valeur));
-    default:
-        return PutLong(Trame, Index, static_cast<LongWord>(Valeur));
-    }
-}
-
 std::string LireTexteStatut(const TByteArray& Trame, int Index, int Width, bool SansBlancs) {
     std::string octets;
     for (int i = 0; i < Width; ++i)

@@ -146,10 +146,8 @@ template <class TZone> constexpr TItemStatut<TZone> Ignore(int Offset, int Width
 
 } // namespace statut
 
-// Byte-level pieces of the items (ERangeError for a width other than 1, 2 or 4, a value
-// that does not fit its bytes or an access outside the buffer).
-LongWord LireNombreStatut(const TByteArray& Trame, int Index, int Width);
-void EcrireNombreStatut(TByteArray& Trame, int Index, int Width, Int64 Valeur);
+// Text and date pieces of the items (numbers are read and written by GetNumber and
+// PutNumber; ERangeError for a text that does not fit or an access outside the buffer).
 std::string LireTexteStatut(const TByteArray& Trame, int Index, int Width, bool SansBlancs);
 void EcrireTexteStatut(TByteArray& Trame, int Index, int Width, const std::string& Texte);
 // EConvertError for an impossible date or time.
@@ -180,18 +178,17 @@ int LireStatut(TZone& Zone, std::span<const TItemStatut<TZone>> Items, const TBy
         Offset = Start + item.Offset;
         switch (item.Genre) {
         case TGenreStatut::Entier:
-            Zone.*item.Entier = static_cast<int>(LireNombreStatut(Trame, Offset, item.Width));
+            Zone.*item.Entier = static_cast<int>(GetNumber(Trame, Offset, item.Width));
             break;
         case TGenreStatut::PlageEntier:
             (Zone.*item.PlageEntier)
-                .SetValue(static_cast<int>(LireNombreStatut(Trame, Offset, item.Width)));
+                .SetValue(static_cast<int>(GetNumber(Trame, Offset, item.Width)));
             break;
         case TGenreStatut::Reel:
-            Zone.*item.Reel = LireNombreStatut(Trame, Offset, item.Width) / item.Diviseur;
+            Zone.*item.Reel = GetNumber(Trame, Offset, item.Width) / item.Diviseur;
             break;
         case TGenreStatut::PlageReel:
-            (Zone.*item.PlageReel)
-                .SetValue(LireNombreStatut(Trame, Offset, item.Width) / item.Diviseur);
+            (Zone.*item.PlageReel).SetValue(GetNumber(Trame, Offset, item.Width) / item.Diviseur);
             break;
         case TGenreStatut::Texte:
             Zone.*item.Texte = LireTexteStatut(Trame, Offset, item.Width, item.SansBlancs);
@@ -203,7 +200,7 @@ int LireStatut(TZone& Zone, std::span<const TItemStatut<TZone>> Items, const TBy
             Zone.*item.DateHeure = LireDateHeureStatut(Trame, Offset);
             break;
         case TGenreStatut::Calcule:
-            item.Stocker(Zone, LireNombreStatut(Trame, Offset, item.Width));
+            item.Stocker(Zone, GetNumber(Trame, Offset, item.Width));
             break;
         case TGenreStatut::Ignore:
             break;
@@ -221,18 +218,17 @@ int EcrireStatut(const TZone& Zone, std::span<const TItemStatut<TZone>> Items, T
         const int index = Start + item.Offset;
         switch (item.Genre) {
         case TGenreStatut::Entier:
-            EcrireNombreStatut(Trame, index, item.Width, Zone.*item.Entier);
+            PutNumber(Trame, index, item.Width, Zone.*item.Entier);
             break;
         case TGenreStatut::PlageEntier:
-            EcrireNombreStatut(Trame, index, item.Width, (Zone.*item.PlageEntier).GetValue());
+            PutNumber(Trame, index, item.Width, (Zone.*item.PlageEntier).GetValue());
             break;
         case TGenreStatut::Reel:
-            EcrireNombreStatut(Trame, index, item.Width,
-                               RoundToEven(Zone.*item.Reel * item.Diviseur));
+            PutNumber(Trame, index, item.Width, RoundToEven(Zone.*item.Reel * item.Diviseur));
             break;
         case TGenreStatut::PlageReel:
-            EcrireNombreStatut(Trame, index, item.Width,
-                               RoundToEven((Zone.*item.PlageReel).GetValue() * item.Diviseur));
+            PutNumber(Trame, index, item.Width,
+                      RoundToEven((Zone.*item.PlageReel).GetValue() * item.Diviseur));
             break;
         case TGenreStatut::Texte:
             EcrireTexteStatut(Trame, index, item.Width, Zone.*item.Texte);
@@ -249,7 +245,7 @@ int EcrireStatut(const TZone& Zone, std::span<const TItemStatut<TZone>> Items, T
             EcrireDateHeureStatut(Trame, index, Zone.*item.DateHeure);
             break;
         case TGenreStatut::Calcule:
-            EcrireNombreStatut(Trame, index, item.Width, item.Extraire(Zone));
+            PutNumber(Trame, index, item.Width, item.Extraire(Zone));
             break;
         case TGenreStatut::Ignore:
             break;
