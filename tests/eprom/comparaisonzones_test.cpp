@@ -1,19 +1,15 @@
-// Comparison of images (with another EPROM, with the reference file), copies of field values
+// Comparison of images with another EPROM, copies of field values
 // into duplicates for the host's copy functions, and the counter zones collected for a
 // transfer.
 #include "eprom/ComparaisonZones.h"
 #include "eprom/EpromG20.h"
 
 #include "model/KEVNumericFields.h"
-#include "support/FakeDataProxy.h"
-#include "support/FakeProtocol.h"
+#include "support/EpromTestKit.h"
 #include "support/Format.h"
 #include "support/TestEprom.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
 
 using namespace g20seq;
 using namespace g20seq::testkit;
@@ -24,24 +20,14 @@ TZoneCPS& Zone(const TZoneHolder& Holder) {
     return *Holder.As<TZoneCPS>();
 }
 
-int CountLogs(const FakeDataProxy& Proxy, const std::string& Text1, const std::string& Text2) {
-    int count = 0;
-    for (const LogEntry& entry : Proxy.Logs())
-        count += entry.Source == "FieldsAssign" && entry.Text1 == Text1 && entry.Text2 == Text2 &&
-                 entry.Level == 2 && entry.Category == "Eprom";
-    return count;
-}
-
 // The zone stored under Key in a list of duplicates.
 TZoneCPS* Copie(const TStringList& Liste, const std::string& Key) {
     const int index = Liste.IndexOf(Key);
     return index >= 0 ? dynamic_cast<TZoneCPS*>(Liste.Objects(index)) : nullptr;
 }
 
-class ComparaisonG20Test : public ::testing::Test {
+class ComparaisonG20Test : public EpromFixture {
 protected:
-    FakeDataProxy Proxy;
-    FakeProtocol Protocol;
     std::unique_ptr<TEpromG20> A = TEpromG20::New("GA_Ligne1", &Protocol);
     std::unique_ptr<TEpromG20> B = TEpromG20::New("GA_Ligne2", &Protocol);
 };
@@ -66,39 +52,6 @@ TEST_F(ComparaisonG20Test, EqualsZonesListsEachDifferenceOfTheOtherImage) {
     EXPECT_FALSE(B->EqualsZones(A.get(), &inverse));
     EXPECT_EQ(inverse.Text(), "IDAlarme=\"250\",\"0\"\r\nIDTempsSoudage=\"0\",\"12\"\r\n");
     EXPECT_FALSE(B->EqualsZones(A.get(), nullptr));
-}
-
-TEST_F(ComparaisonG20Test, EqualsZonesWithoutSourceComparesWithTheReferenceFile) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sigops-XXXXXX").string();
-    const std::filesystem::path dir = mkdtemp(pattern.data());
-    const auto stream = [&](const char* Name, Word Mode) {
-        return new TKevCustomFileStream((dir / Name).string(), Mode, true);
-    };
-    ASSERT_TRUE(A->SaveToNewFile(stream("image.kev", fmCreate)));
-    A->CloseFile();
-    ASSERT_TRUE(A->ReadFromFile(stream("image.kev", fmOpenReadWrite | fmShareDenyNone)));
-    ASSERT_TRUE(A->SaveToNewRefFile(stream("ref.kev", fmCreate)));
-    // Opened again, the reference file knows its blocks.
-    A->FreeRefFile();
-    ASSERT_TRUE(A->ReadFromRefFile(stream("ref.kev", fmOpenReadWrite | fmShareDenyNone)));
-
-    TStringList differences;
-    EXPECT_TRUE(A->EqualsZones(nullptr, &differences));
-    EXPECT_EQ(differences.Count(), 0);
-    {
-        const TZoneHolder programme(A.get(), PrcProgrammes, 3);
-        Zone(programme).SetAsInteger("IDTempsSoudage", 7);
-        EXPECT_FALSE(A->EqualsZones(nullptr, &differences));
-        EXPECT_EQ(differences.Text(), "IDTempsSoudage=\"7\",\"0\"\r\n");
-        ASSERT_TRUE(A->SaveZoneRef(programme.Get()));
-    }
-    // Given back, the program is read again from the working file, which still holds 0.
-    differences.Clear();
-    EXPECT_FALSE(A->EqualsZones(nullptr, &differences));
-    EXPECT_EQ(differences.Text(), "IDTempsSoudage=\"0\",\"7\"\r\n");
-    A->CloseFile();
-    A->FreeRefFile();
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(ComparaisonG20Test, FieldsAssignCopiesIntoDuplicatesOfTheDestinationNumbers) {
@@ -143,7 +96,7 @@ TEST_F(ComparaisonG20Test, FieldsAssignCopiesIntoDuplicatesOfTheDestinationNumbe
     // A field owned by program 3 that is not one of its fields.
     TKEVIntegerField etranger("IDInconnu", programme.Get(), nullptr, 0, 10, 1, 1.0);
     A->FieldsAssign({&etranger}, &memes, nullptr);
-    EXPECT_EQ(CountLogs(Proxy, "aField=nil", "IDInconnu"), 1);
+    EXPECT_EQ(CountLogLines(Proxy, "FieldsAssign|aField=nil|IDInconnu|2|Eprom"), 1);
     EXPECT_EQ(memes.Count(), 1);
     // Nothing happens without a list of zones.
     A->FieldsAssign({Zone(programme).GetFieldByID("IDTempsSoudage")}, nullptr, &destinations);
@@ -184,8 +137,9 @@ TEST(ComparaisonPhie, VirtualSourcesGoToPhieZoneZeroAndAreGivenBack) {
     EXPECT_EQ(eprom->FindZoneReference(PrcPhieVirtual, 2)->GetReferenceCount(), 0);
     ASSERT_EQ(zones.Count(), 1);
     EXPECT_EQ(zones[0], "PrcPhie=0");
-    EXPECT_EQ(CountLogs(proxy, "aDestPhie=nil", "2:IDValeur"), 1);
-    EXPECT_EQ(CountLogs(proxy, "aField=nil", "IDValeur"), 1);
+    EXPECT_EQ(LogLines(proxy),
+              (std::vector<std::string>{"FieldsAssign|aDestPhie=nil|2:IDValeur|2|Eprom",
+                                        "FieldsAssign|aField=nil|IDValeur|2|Eprom"}));
 }
 
 TEST_F(ComparaisonG20Test, ZonesCompteursOfAG20) {

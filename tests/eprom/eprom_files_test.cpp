@@ -1,16 +1,10 @@
 #include "eprom/EpromG20.h"
 
-#include "support/FakeDataProxy.h"
-#include "support/FakeProtocol.h"
-#include "support/HexVectors.h"
+#include "support/EpromTestKit.h"
 #include "zones/LienProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 
@@ -47,30 +41,17 @@ constexpr TInFile InFileZones[] = {
     {PrcCompteurFraise, 4, Tous, "cuttercounters/fresh.hex", "cuttercounters/fresh.hex"},
 };
 
-class EpromFilesTest : public ::testing::Test {
+class EpromFilesTest : public EpromFixture {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "eprom-XXXXXX").string();
-        Dir = mkdtemp(pattern.data());
-    }
-    void TearDown() override { std::filesystem::remove_all(Dir); }
-
     std::unique_ptr<TEpromG20> New(const std::string& Name = "GA_Image") {
         return TEpromG20::New(Name, &Protocol);
     }
-    std::string Path(const std::string& Name = "image.kev") const { return Dir + "/" + Name; }
+    std::string Path(const std::string& Name = "image.kev") const { return Scratch.Path(Name); }
     // A stream the host hands over to an EPROM.
     TKevCustomFileStream* Stream(const std::string& Name, Word Mode = fmWorking) const {
         return new TKevCustomFileStream(Path(Name), Mode, true);
     }
-    TBytes Contents(const std::string& Name = "image.kev") const {
-        std::ifstream in(Path(Name), std::ios::binary);
-        return TBytes(std::istreambuf_iterator<char>(in), {});
-    }
-    void Write(const std::string& Name, const TBytes& Bytes) const {
-        std::ofstream(Path(Name), std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(Bytes.data()), std::ssize(Bytes));
-    }
+    TBytes Contents(const std::string& Name = "image.kev") const { return ReadBytes(Path(Name)); }
     // Saves the image of Eprom into a new file, then works on that file.
     void SaveImage(TEprom& Eprom, const std::string& Name = "image.kev") const {
         ASSERT_TRUE(Eprom.SaveToNewFile(Stream(Name, fmCreate)));
@@ -90,32 +71,32 @@ protected:
         TZoneHolder lien(&Eprom, PrcLienProcessAvance, Numero);
         return lien.As<TLienProcess>()->GetCommentaire();
     }
-    // Log entries whose first text is Text.
-    int Logged(const std::string& Text) const {
-        int count = 0;
-        for (const LogEntry& entry : Proxy.Logs())
-            count += entry.Text1 == Text;
-        return count;
-    }
-
-    FakeDataProxy Proxy;
-    FakeProtocol Protocol;
-    std::string Dir;
+    TScratchDir Scratch;
 };
 
 } // namespace
 
-TEST_F(EpromFilesTest, NewFileHoldsOneBlockPerInFileZoneAndReadsBackIdentical) {
+TEST_F(EpromFilesTest, NewFileHoldsTheFreshBlockOfEveryInFileZoneAndReadsBackIdentical) {
     for (const std::string name : {"GA_Line3_Robot2", "GM_Line3_Robot2"}) {
         const auto eprom = New(name);
         SaveImage(*eprom);
-        const TKevCustomFileStream reopened(Path(), fmShared, false);
+        TKevCustomFileStream reopened(Path(), fmShared, false);
         EXPECT_EQ(reopened.GetIdentification(), name.substr(0, 8));
         const int variante = name[1] == 'M' ? MF : AC;
         std::map<int, int> expected;
-        for (const TInFile& zones : InFileZones)
-            if ((zones.Variantes & variante) != 0)
-                expected[zones.TypeZone] = zones.Count;
+        for (const TInFile& zones : InFileZones) {
+            if ((zones.Variantes & variante) == 0)
+                continue;
+            expected[zones.TypeZone] = zones.Count;
+            const TBytes vector = ReadHexVector(variante == MF ? zones.FreshMF : zones.FreshAC);
+            const int size = static_cast<int>(vector.size());
+            for (int numero = 0; numero < zones.Count; ++numero) {
+                TByteArray buffer{};
+                ASSERT_TRUE(reopened.ReadZone(zones.TypeZone, numero, buffer, size));
+                ASSERT_EQ(ToHex(FromPayload(buffer, 0, size)), ToHex(vector))
+                    << name << " " << TypeZoneName(zones.TypeZone) << "=" << numero;
+            }
+        }
         std::map<int, int> blocks;
         int total = 0;
         for (const auto& [type, numbers] : reopened.GetHeaderMap()) {
@@ -136,28 +117,6 @@ TEST_F(EpromFilesTest, NewFileHoldsOneBlockPerInFileZoneAndReadsBackIdentical) {
     }
 }
 
-TEST_F(EpromFilesTest, FreshBlocksMatchTheVectors) {
-    for (const std::string name : {"GA_Fresh", "GM_Fresh"}) {
-        const int variante = name[1] == 'M' ? MF : AC;
-        const auto eprom = New(name);
-        SaveImage(*eprom);
-        TKevCustomFileStream reopened(Path(), fmShared, false);
-        for (const TInFile& zones : InFileZones) {
-            if ((zones.Variantes & variante) == 0)
-                continue;
-            const TBytes vector = ReadHexVector(variante == MF ? zones.FreshMF : zones.FreshAC);
-            for (int numero = 0; numero < zones.Count; ++numero) {
-                TByteArray buffer{};
-                ASSERT_TRUE(reopened.ReadZone(zones.TypeZone, numero, buffer,
-                                              static_cast<int>(vector.size())));
-                ASSERT_EQ(ToHex(FromPayload(buffer, 0, static_cast<int>(vector.size()))),
-                          ToHex(vector))
-                    << name << " " << TypeZoneName(zones.TypeZone) << "=" << numero;
-            }
-        }
-    }
-}
-
 TEST_F(EpromFilesTest, SavedEditorCopyReachesTheFileAndEveryHolder) {
     const auto eprom = New();
     SaveImage(*eprom);
@@ -173,7 +132,7 @@ TEST_F(EpromFilesTest, SavedEditorCopyReachesTheFileAndEveryHolder) {
     ASSERT_TRUE(other->ReadFromFile(Stream("image.kev", fmShared)));
     EXPECT_EQ(Temps(*other, 7), 33);
     EXPECT_FALSE(eprom->SaveZoneToFile(nullptr));
-    EXPECT_EQ(Logged("aZone=nil"), 1);
+    EXPECT_EQ(CountText1(Proxy, "aZone=nil"), 1);
 }
 
 TEST_F(EpromFilesTest, ReferenceFileCopiesAndRestoresTheImage) {
@@ -203,8 +162,31 @@ TEST_F(EpromFilesTest, ReferenceFileCopiesAndRestoresTheImage) {
     EXPECT_EQ(Contents("ref.kev"), Contents());
 }
 
+TEST_F(EpromFilesTest, EqualsZonesWithoutSourceComparesWithTheReferenceFile) {
+    const auto eprom = New();
+    SaveImage(*eprom);
+    ASSERT_TRUE(eprom->SaveToNewRefFile(Stream("ref.kev", fmCreate)));
+    // Opened again, the reference file knows its blocks.
+    eprom->FreeRefFile();
+    ASSERT_TRUE(eprom->ReadFromRefFile(Stream("ref.kev")));
+    TStringList differences;
+    EXPECT_TRUE(eprom->EqualsZones(nullptr, &differences));
+    EXPECT_EQ(differences.Count(), 0);
+    {
+        const TZoneHolder programme(eprom.get(), PrcProgrammes, 3);
+        SetTemps(programme, 7);
+        EXPECT_FALSE(eprom->EqualsZones(nullptr, &differences));
+        EXPECT_EQ(differences.Text(), "IDTempsSoudage=\"7\",\"0\"\r\n");
+        ASSERT_TRUE(eprom->SaveZoneRef(programme.Get()));
+    }
+    // Given back, the program is read again from the working file, which still holds 0.
+    differences.Clear();
+    EXPECT_FALSE(eprom->EqualsZones(nullptr, &differences));
+    EXPECT_EQ(differences.Text(), "IDTempsSoudage=\"0\",\"7\"\r\n");
+}
+
 TEST_F(EpromFilesTest, MissingOrMisfitBlocksFailWithoutTouchingTheFile) {
-    Write("image.kev", ReadHexVector(SmallImage)); // program 5, not programs 6 and 9
+    WriteBytes(Path(), ReadHexVector(SmallImage)); // program 5, not programs 6 and 9
     {
         TKevCustomFileStream stream(Path(), fmWorking, true);
         stream.WriteZone(PrcProgrammes, 6, TByteArray{}, 100); // a block of the wrong size
@@ -214,12 +196,12 @@ TEST_F(EpromFilesTest, MissingOrMisfitBlocksFailWithoutTouchingTheFile) {
     const TBytes before = Contents();
 
     TZoneHolder programme(eprom.get(), PrcProgrammes, 6);
-    EXPECT_EQ(Logged(SFileBlocFormatIncorrect), 1);
+    EXPECT_EQ(CountText1(Proxy, SFileBlocFormatIncorrect), 1);
     EXPECT_FALSE(eprom->SaveZoneToFile(programme.Get()));
-    EXPECT_EQ(Logged(SFileReecriture), 1);
+    EXPECT_EQ(CountText1(Proxy, SFileReecriture), 1);
     TZoneHolder absent(eprom.get(), PrcProgrammes, 9);
     EXPECT_FALSE(eprom->SaveZoneToFile(absent.Get()));
-    EXPECT_EQ(Logged("SearchBlocHeader"), 1);
+    EXPECT_EQ(CountText1(Proxy, "SearchBlocHeader"), 1);
     EXPECT_EQ(Contents(), before);
 }
 
@@ -271,7 +253,7 @@ TEST_F(EpromFilesTest, SmallAcImageByteForByte) {
         start += length;
     }
 
-    Write("small.kev", vector);
+    WriteBytes(Path("small.kev"), vector);
     const auto reader = New();
     ASSERT_TRUE(reader->ReadFromFile(Stream("small.kev", fmShared)));
     EXPECT_EQ(Temps(*reader, 5), 25);

@@ -2,9 +2,8 @@
 
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
+#include "support/EpromTestKit.h"
 #include "support/Exceptions.h"
-#include "support/FakeDataProxy.h"
-#include "support/FakeProtocol.h"
 #include "support/StringList.h"
 #include "support/TestEprom.h"
 
@@ -17,7 +16,7 @@ using namespace g20seq::testkit;
 
 namespace {
 
-class EpromTest : public ::testing::Test {
+class EpromTest : public EpromFixture {
 protected:
     TZoneReference* Reference(TTypeZones TypeZone, int Numero) {
         return Eprom->FindZoneReference(TypeZone, Numero);
@@ -25,9 +24,6 @@ protected:
     int Count(TTypeZones TypeZone, int Numero) {
         return Reference(TypeZone, Numero)->GetReferenceCount();
     }
-
-    FakeDataProxy Proxy;
-    FakeProtocol Protocol;
     std::unique_ptr<TTestEprom> Eprom = TTestEprom::New("GA_Test", &Protocol);
 };
 
@@ -38,12 +34,11 @@ TEST_F(EpromTest, CreationRegistersTheZoneTypesOfTheProtocolModel) {
     Protocol.SetNom("H31");
     EXPECT_EQ(Eprom->GetNomProtocole(), "H31");
     // Numbered types take the description's bounds, others the single number 0.
-    EXPECT_NE(Reference(PrcProgrammes, 127), nullptr);
-    EXPECT_EQ(Reference(PrcProgrammes, 128), nullptr);
-    EXPECT_NE(Reference(PrcCompteurs, 15), nullptr);
-    EXPECT_EQ(Reference(PrcCompteurs, 16), nullptr);
-    EXPECT_NE(Reference(PrcConfiguration, 0), nullptr);
-    EXPECT_EQ(Reference(PrcConfiguration, 1), nullptr);
+    for (const auto& [type, last] :
+         {std::pair{PrcProgrammes, 127}, {PrcCompteurs, 15}, {PrcConfiguration, 0}}) {
+        EXPECT_NE(Reference(type, last), nullptr) << TypeZoneName(type);
+        EXPECT_EQ(Reference(type, last + 1), nullptr) << TypeZoneName(type);
+    }
     // In the protocol model but not a zone type of the EPROM.
     EXPECT_EQ(Reference(PrcPeriodes, 0), nullptr);
     EXPECT_TRUE(Reference(PrcProgrammes, 3)->GetDansFichier());
@@ -51,8 +46,6 @@ TEST_F(EpromTest, CreationRegistersTheZoneTypesOfTheProtocolModel) {
     EXPECT_EQ(Eprom->GetExecZoneTypes(), TSetOfTypesZones({PrcCompteurs}));
     EXPECT_EQ(Eprom->GetEtat(), Etat_Invalide);
     EXPECT_FALSE(Eprom->GetValide());
-    EXPECT_TRUE(Eprom->GetIsSavePointsActif());
-    EXPECT_EQ(Eprom->GetEtatCOMCPS(), eCOM_NOK);
     Eprom.reset();
     EXPECT_EQ(Protocol.NombreEproms(), 0);
 }
@@ -110,12 +103,9 @@ TEST_F(EpromTest, KeptInMemoryZonesSurviveTheirLastReleaseAndExtraReleasesAreLog
     zone = saved;
     Eprom->ReleasePhysicalZone(zone);
     EXPECT_EQ(Count(PrcCompteurs, 2), 0);
-    ASSERT_EQ(Proxy.CountLogs("A priori trop de ReleaseZone"), 1);
-    const LogEntry entry = Proxy.Logs().back();
-    EXPECT_EQ(entry.Source, "ReleaseReference");
-    EXPECT_EQ(entry.Text1, "Nom Zone : PrcCompteurs=2, ReferenceCount : -1");
-    EXPECT_EQ(entry.Level, 2);
-    EXPECT_EQ(entry.Category, "Eprom");
+    EXPECT_EQ(LogLines(Proxy),
+              std::vector<std::string>{"ReleaseReference|Nom Zone : PrcCompteurs=2, "
+                                       "ReferenceCount : -1|A priori trop de ReleaseZone|2|Eprom"});
 }
 
 TEST_F(EpromTest, MoreThanTenHoldersIsLoggedButNotLimited) {
@@ -123,9 +113,9 @@ TEST_F(EpromTest, MoreThanTenHoldersIsLoggedButNotLimited) {
     for (int i = 0; i < 11; ++i)
         held.push_back(Eprom->GetPhysicalZone(PrcElectrodes, 1, false));
     EXPECT_EQ(Count(PrcElectrodes, 1), 11);
-    ASSERT_EQ(Proxy.CountLogs("A priori Trop de référence"), 1);
-    EXPECT_EQ(Proxy.Logs().back().Text1,
-              "Nom Eprom : GA_Test, Nom Zone : PrcElectrodes=1, ReferenceCount : 11");
+    EXPECT_EQ(LogLines(Proxy), std::vector<std::string>{
+                                   "AddReference|Nom Eprom : GA_Test, Nom Zone : PrcElectrodes=1, "
+                                   "ReferenceCount : 11|A priori Trop de référence|2|Eprom"});
     for (TCustomZoneCPS* zone : held)
         Eprom->ReleasePhysicalZone(zone);
     EXPECT_EQ(Count(PrcElectrodes, 1), 0);
@@ -139,9 +129,9 @@ TEST_F(EpromTest, ReleasingACopyLogsAndStillReleasesTheOriginal) {
     Eprom->ReleasePhysicalZone(passed);
     EXPECT_EQ(passed, copy.get());
     EXPECT_EQ(Count(PrcProgrammes, 7), 1);
-    ASSERT_EQ(Proxy.CountLogs("On nous a passé une Copie"), 1);
-    EXPECT_EQ(Proxy.Logs().back().Text1, "PrcProgrammes=7");
-    EXPECT_EQ(Proxy.Logs().back().Source, "ReleasePhysicalZone");
+    EXPECT_EQ(LogLines(Proxy),
+              std::vector<std::string>{
+                  "ReleasePhysicalZone|PrcProgrammes=7|On nous a passé une Copie|2|Eprom"});
     Eprom->ReleasePhysicalZone(zone);
     EXPECT_EQ(Reference(PrcProgrammes, 7)->GetZone(), nullptr);
 }
@@ -149,9 +139,9 @@ TEST_F(EpromTest, ReleasingACopyLogsAndStillReleasesTheOriginal) {
 TEST_F(EpromTest, ZonesWithoutReferenceOrCreator) {
     // Tip dressers are numbered from 1: number 0 is below the minimum and never found.
     EXPECT_EQ(Eprom->GetPhysicalZone(PrcFraise, 0, true), nullptr);
-    ASSERT_EQ(Proxy.CountLogs("Zone non référencée"), 1);
-    EXPECT_EQ(Proxy.Logs().back().Text1, "Zone PrcFraise n° 0");
-    EXPECT_EQ(Proxy.Logs().back().Source, "CreatePhysicalZone");
+    EXPECT_EQ(LogLines(Proxy),
+              std::vector<std::string>{
+                  "CreatePhysicalZone|Zone PrcFraise n° 0|Zone non référencée|2|Eprom"});
     TCustomZoneCPS* fraise = Eprom->GetPhysicalZone(PrcFraise, 1, true);
     ASSERT_NE(fraise, nullptr);
     EXPECT_EQ(fraise->GetNumeroZone(), 1);
@@ -203,10 +193,7 @@ TEST_F(EpromTest, CreatorsAreAskedFromTheLastRegistered) {
 TEST_F(EpromTest, LogicalZonesGroupTheirPhysicalZoneTypes) {
     TStringList types;
     Eprom->GetTypeLogicalZones(&types);
-    ASSERT_EQ(types.Count(), 3);
-    EXPECT_EQ(types[0], "PrcConfiguration");
-    EXPECT_EQ(types[1], "PrcProgrammes");
-    EXPECT_EQ(types[2], "PrcElectrodes");
+    EXPECT_EQ(types.CommaText(), "PrcConfiguration,PrcProgrammes,PrcElectrodes");
 
     auto* program = dynamic_cast<TKEVLogicalZone*>(Eprom->GetLogicalZone(PrcProgrammes, 127));
     ASSERT_NE(program, nullptr);
@@ -225,9 +212,7 @@ TEST_F(EpromTest, LogicalZonesGroupTheirPhysicalZoneTypes) {
     zones.Add("PrcProgrammes=5");
     Eprom->LoadPhysicalZoneFromLogicalZone(PrcProgrammes, 5, &zones);
     EXPECT_TRUE(zones.Sorted());
-    ASSERT_EQ(zones.Count(), 2);
-    EXPECT_EQ(zones[0], "PrcLienProcessAvance=5");
-    EXPECT_EQ(zones[1], "PrcProgrammes=5");
+    EXPECT_EQ(zones.CommaText(), "PrcLienProcessAvance=5,PrcProgrammes=5");
     // The program zone was already listed: its extra hold was given back.
     EXPECT_EQ(Count(PrcProgrammes, 5), 0);
     EXPECT_EQ(Count(PrcLienProcessAvance, 5), 1);
@@ -248,8 +233,9 @@ TEST_F(EpromTest, FieldsAreFoundThroughTheLogicalZoneOfALiveZone) {
     EXPECT_EQ(Eprom->GetFieldByID(PrcProgrammes, 4, "IDValeur"), again->GetFieldByID("IDValeur"));
 
     EXPECT_EQ(Eprom->GetFieldByID(PrcPeriodes, 2, "IDValeur"), nullptr);
-    ASSERT_EQ(Proxy.CountLogs("Erreur type zone PrcPeriodes=2"), 1);
-    EXPECT_EQ(Proxy.Logs().back().Text1, "aLogicalZone=nil");
+    EXPECT_EQ(LogLines(Proxy),
+              std::vector<std::string>{
+                  "GetFieldByID|aLogicalZone=nil|Erreur type zone PrcPeriodes=2|2|Eprom"});
 }
 
 TEST_F(EpromTest, MissingCallbacksAreLoggedAndInstalledOnesCalled) {
@@ -261,15 +247,13 @@ TEST_F(EpromTest, MissingCallbacksAreLoggedAndInstalledOnesCalled) {
     Eprom->ChargeZoneCPS(ancienne.Get(), nouvelle.get());
     EXPECT_FALSE(Eprom->ChargeMultipleZoneCPS(&queue));
     Eprom->NextProgressStep(1, 2);
-    EXPECT_EQ(Proxy.CountLogs("Fonction non définie"), 4);
     // Without the callback the new values are copied into the old zone.
     EXPECT_EQ(ancienne.As<TZoneCPS>()->GetAsInteger("IDValeur"), 77);
-    std::vector<std::string> sources;
-    for (const LogEntry& entry : Proxy.Logs())
-        if (entry.Text1 == "Fonction non définie")
-            sources.push_back(entry.Source);
-    EXPECT_EQ(sources, (std::vector<std::string>{"IsAutorised", "ChargeZoneCPS",
-                                                 "ChargeMultipleZoneCPS", "NextProgressStep"}));
+    const std::vector<std::string> missing = {"IsAutorised|Fonction non définie||2|Eprom",
+                                              "ChargeZoneCPS|Fonction non définie||2|Eprom",
+                                              "ChargeMultipleZoneCPS|Fonction non définie||2|Eprom",
+                                              "NextProgressStep|Fonction non définie||2|Eprom"};
+    EXPECT_EQ(LogLines(Proxy), missing);
 
     std::vector<std::string> calls;
     Eprom->SetIsAutorised([&](TTypeZones type) { return type == PrcProgrammes; });
@@ -289,7 +273,7 @@ TEST_F(EpromTest, MissingCallbacksAreLoggedAndInstalledOnesCalled) {
     EXPECT_TRUE(Eprom->ChargeMultipleZoneCPS(&queue));
     Eprom->NextProgressStep(3, 9);
     EXPECT_EQ(calls, (std::vector<std::string>{"GA_Test PrcProgrammes=1", "queue 0", "3/9"}));
-    EXPECT_EQ(Proxy.CountLogs("Fonction non définie"), 4);
+    EXPECT_EQ(LogLines(Proxy), missing);
 }
 
 TEST_F(EpromTest, TransferQueuesHoldDuplicatesOfTheInFileZones) {
@@ -324,13 +308,16 @@ TEST_F(EpromTest, ValidityDrivesTheImageState) {
 }
 
 TEST_F(EpromTest, DiagnosticStationLocksElectrodesAndPrograms) {
-    TTypeZones electrodes = PrcElectrodes;
-    TTypeZones programs = PrcProgrammes;
-    TTypeZones configuration = PrcConfiguration;
-    int numero = 0;
+    // Both look-ups take their arguments by reference.
+    const auto locked = [&](TTypeZones Type, int Numero) {
+        return Eprom->IsLockZone(Type, Numero);
+    };
+    const auto first = [&](TTypeZones Type, int Numero) {
+        return Eprom->GetFirstZone(Type, Numero);
+    };
     EXPECT_FALSE(Eprom->IsValidSD());
     EXPECT_EQ(Eprom->GetDataSD(), nullptr);
-    EXPECT_EQ(Eprom->GetFirstZone(electrodes, numero), 0);
+    EXPECT_EQ(first(PrcElectrodes, 0), 0);
 
     auto stationProtocol = MakeStationProtocol();
     auto station = TTestEprom::New("GA_Station", stationProtocol.get());
@@ -342,17 +329,14 @@ TEST_F(EpromTest, DiagnosticStationLocksElectrodesAndPrograms) {
     Eprom->SetLink(station.get());
     EXPECT_TRUE(Eprom->IsValidSD());
 
-    numero = 1;
-    EXPECT_TRUE(Eprom->IsLockZone(electrodes, numero));
-    EXPECT_EQ(Eprom->GetFirstZone(electrodes, numero), 2);
-    numero = 5;
-    EXPECT_FALSE(Eprom->IsLockZone(electrodes, numero));
-    EXPECT_TRUE(Eprom->IsLockZone(programs, numero));
-    EXPECT_EQ(Eprom->GetFirstZone(programs, numero), 0);
-    numero = 0;
-    EXPECT_FALSE(Eprom->IsLockZone(configuration, numero));
+    EXPECT_TRUE(locked(PrcElectrodes, 1));
+    EXPECT_EQ(first(PrcElectrodes, 1), 2);
+    EXPECT_FALSE(locked(PrcElectrodes, 5));
+    EXPECT_TRUE(locked(PrcProgrammes, 5));
+    EXPECT_EQ(first(PrcProgrammes, 5), 0);
+    EXPECT_FALSE(locked(PrcConfiguration, 0));
     locks->Electrodes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-    EXPECT_EQ(Eprom->GetFirstZone(electrodes, numero), -1);
+    EXPECT_EQ(first(PrcElectrodes, 0), -1);
     // Every look-up gave the station zone back.
     EXPECT_EQ(station->FindZoneReference(PrcStationDiagnostic, 0)->GetReferenceCount(), 1);
 }

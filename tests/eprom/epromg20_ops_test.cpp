@@ -1,8 +1,7 @@
 #include "eprom/EpromG20.h"
 
 #include "model/Defaut.h"
-#include "support/FakeDataProxy.h"
-#include "support/FakeProtocol.h"
+#include "support/EpromTestKit.h"
 #include "support/HexVectors.h"
 #include "zones/Acquittements.h"
 #include "zones/CompteurFraise.h"
@@ -21,7 +20,7 @@ using namespace g20seq::testkit;
 
 namespace {
 
-class EpromG20OpsTest : public ::testing::Test {
+class EpromG20OpsTest : public EpromFixture {
 protected:
     // A signature of electrode 7 (counters 30000, 500, 10, 100; flags new-electrode
     // dressing, end of compensation, end of life, degraded mode) with fault number 5 and
@@ -45,9 +44,6 @@ protected:
         const int fin = dynamic_cast<TCustomZoneCPS&>(*Zone).SerialEncode(trame, 0, 2);
         return ToHex(FromPayload(trame, 0, fin));
     }
-
-    FakeDataProxy Proxy;
-    FakeProtocol Protocol;
     std::unique_ptr<TEpromG20> Eprom = TEpromG20::New("GA_Ops", &Protocol);
 };
 
@@ -116,11 +112,9 @@ TEST_F(EpromG20OpsTest, SignaturesUpdatePresentFaultsAndCounters) {
     TZoneHolder programme(Eprom.get(), PrcProgrammes, 0);
     Proxy.ClearLogs();
     Eprom->AnalyseSignature(programme.Get());
-    ASSERT_EQ(Proxy.Logs().size(), 1u);
-    const LogEntry entry = Proxy.Logs()[0];
-    EXPECT_EQ(entry.Source + "|" + entry.Text1 + "|" + entry.Text2 + "|" + entry.Category,
-              "AnalyseSignature|Erreur type zone 29 (PrcProgrammes)|GA_Ops|Eprom");
-    EXPECT_EQ(entry.Level, 2);
+    EXPECT_EQ(LogLines(Proxy),
+              std::vector<std::string>{
+                  "AnalyseSignature|Erreur type zone 29 (PrcProgrammes)|GA_Ops|2|Eprom"});
 }
 
 TEST_F(EpromG20OpsTest, ReinitCUListsTheZonesToSend) {
@@ -135,10 +129,9 @@ TEST_F(EpromG20OpsTest, ReinitCUListsTheZonesToSend) {
     EXPECT_EQ(compteurs->GetCompteurPoints(), 77);
     EXPECT_EQ(compteurs->GetCompteurRodages(), 5);
     EXPECT_EQ(TZoneHolder(Eprom.get(), PrcCompteurs, 3).As<TCompteurG20>()->GetCompteurPoints(), 0);
-    const LogEntry entry = Proxy.Logs().back();
-    EXPECT_EQ(entry.Text1, "ReinitFraise & ReinitCompteur non compatibles dans la même requête");
-    EXPECT_EQ(entry.Source + "/" + std::to_string(entry.Level) + "/" + entry.Category,
-              "ReinitCU/3/Kevnet");
+    EXPECT_EQ(LogLine(Proxy.Logs().back()),
+              "ReinitCU|ReinitFraise & ReinitCompteur non compatibles "
+              "dans la même requête||3|Kevnet");
 
     zones.Clear();
     Eprom->ReinitCU({ReinitFraise, Changement, ChangementFraise}, 3, 77, 5, &zones);
@@ -156,10 +149,7 @@ TEST_F(EpromG20OpsTest, ReinitCUListsTheZonesToSend) {
     EXPECT_EQ(Payload(zones.Objects(0)), "02 03");
 }
 
-TEST_F(EpromG20OpsTest, StationCapabilitiesAndDegradedMode) {
-    EXPECT_FALSE(Eprom->GetAvecGestionPieceParCPS());
-    EXPECT_EQ(Eprom->GetTypeWeldingSupport(), TTypeWeldingSupports{SW});
-    EXPECT_EQ(Eprom->GetMaxSelectedCurves(), 0);
+TEST_F(EpromG20OpsTest, DegradedModeFollowsTheCounters) {
     EXPECT_FALSE(Eprom->GetModeDegradeEprom());
     {
         const TZoneHolder compteurs(Eprom.get(), PrcCompteurs, 15);

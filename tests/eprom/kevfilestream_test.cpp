@@ -1,89 +1,55 @@
 #include "eprom/CalculCRC16.h"
 #include "eprom/KEVCustomFileStream.h"
 
-#include "support/FakeDataProxy.h"
-#include "support/HexVectors.h"
+#include "support/EpromTestKit.h"
 #include "support/TypeZones.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <sstream>
 #include <string>
-#include <vector>
 
 using namespace g20seq;
+using namespace g20seq::testkit;
 
 namespace {
 
-using Bytes = testkit::TBytes;
-using testkit::ReadHexVector;
 constexpr Word fmShared = fmOpenRead | fmShareDenyNone; // the EPROM's mode, 0x40
-
-TByteArray Payload(const Bytes& bytes) {
-    return testkit::ToPayload(bytes);
-}
-
-// Message of the exception Action raises ("" when none).
-std::string ErrorOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return "";
-}
 
 class KEVFileStreamTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kevfs-XXXXXX").string();
-        Dir = mkdtemp(pattern.data());
-        Path = Dir + "/image.kev";
-        Vector = ReadHexVector("zonefile_two_blocks.hex");
-    }
-    void TearDown() override { std::filesystem::remove_all(Dir); }
-
-    void Write(const Bytes& bytes) const {
-        std::ofstream(Path, std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
-    }
-    Bytes Contents() const {
-        std::ifstream in(Path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
+    void Write(const TBytes& bytes) const { WriteBytes(Path, bytes); }
+    TBytes Contents() const { return ReadBytes(Path); }
     std::string OpenError(Word Mode = fmShared, bool TestIdentification = false) const {
         return ErrorOf([&] { TKevCustomFileStream(Path, Mode, TestIdentification); });
     }
     // Vector with the header changed by Change and its checksum recomputed.
-    Bytes WithHeader(const std::function<void(TFileHeader&)>& Change) const {
+    TBytes WithHeader(const std::function<void(TFileHeader&)>& Change) const {
         TFileHeader::TImage image;
         std::copy_n(Vector.begin(), TFileHeader::Size, image.begin());
         TFileHeader header = TFileHeader::Decode(image);
         Change(header);
         header.HeaderCRC16 = header.ComputeCRC();
         image = header.Encode();
-        Bytes bytes = Vector;
+        TBytes bytes = Vector;
         std::copy(image.begin(), image.end(), bytes.begin());
         return bytes;
     }
 
-    std::string Dir, Path;
-    Bytes Vector;
+    TScratchDir Scratch;
+    const std::string Dir = Scratch.Dir().string();
+    const std::string Path = Scratch.Path("image.kev");
+    const TBytes Vector = ReadHexVector("zonefile_two_blocks.hex");
 };
 
 } // namespace
 
 TEST(CalculCRC16, IsTheModbusChecksum) {
     const std::string check = "123456789";
-    const Bytes digits(check.begin(), check.end());
+    const TBytes digits(check.begin(), check.end());
     EXPECT_EQ(CalculCRC16(digits), 0x4B37);
     EXPECT_EQ(CalculCRC16({}), 0xFFFF);
-    EXPECT_EQ(CalculCRC16(Bytes{0x00}), 0x40BF);
+    EXPECT_EQ(CalculCRC16(TBytes{0x00}), 0x40BF);
     EXPECT_EQ(CalculCRC16(std::span(digits).subspan(4), CalculCRC16(std::span(digits).first(4))),
               0x4B37);
 }
@@ -93,8 +59,9 @@ TEST_F(KEVFileStreamTest, NewStreamWritesTheVectorByteForByteAndReadsItBack) {
         TKevCustomFileStream stream(Path, fmCreate, true);
         EXPECT_FALSE(stream.GetHeaderWrited());
         stream.SetIdentification("GA_Line3_Robot2");
-        stream.WriteZone(PrcConfiguration, 0, Payload({0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F}), 6);
-        stream.WriteZone(PrcProgrammes, 12, Payload({0xFF, 0x00, 0x80}), 3);
+        stream.WriteZone(PrcConfiguration, 0, ToPayload(TBytes{0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F}),
+                         6);
+        stream.WriteZone(PrcProgrammes, 12, ToPayload(TBytes{0xFF, 0x00, 0x80}), 3);
         EXPECT_EQ(stream.GetLastBlocHeader().DataPosition, 322);
     }
     EXPECT_EQ(Contents(), Vector);
@@ -106,7 +73,7 @@ TEST_F(KEVFileStreamTest, NewStreamWritesTheVectorByteForByteAndReadsItBack) {
     EXPECT_FALSE(stream.IsOpen(Dir + "/IMAGE.kev"));
     TByteArray buffer{};
     EXPECT_TRUE(stream.ReadZone(PrcProgrammes, 12, buffer, 3));
-    EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + 3), (Bytes{0xFF, 0x00, 0x80}));
+    EXPECT_EQ(TBytes(buffer.begin(), buffer.begin() + 3), (TBytes{0xFF, 0x00, 0x80}));
     EXPECT_TRUE(stream.ReadZone(PrcConfiguration, 0, buffer, 6));
     EXPECT_EQ(buffer[5], 0x0F);
     EXPECT_FALSE(stream.ReadZone(PrcProgrammes, 11, buffer, 3));
@@ -115,7 +82,7 @@ TEST_F(KEVFileStreamTest, NewStreamWritesTheVectorByteForByteAndReadsItBack) {
 
 TEST_F(KEVFileStreamTest, EveryHeaderByteIsCheckedInOrder) {
     for (int offset = 0; offset < TFileHeader::Size; ++offset) {
-        Bytes bytes = Vector;
+        TBytes bytes = Vector;
         bytes[offset] ^= 0x5A;
         Write(bytes);
         const char* expected = offset >= 4 && offset < 8
@@ -146,18 +113,18 @@ TEST_F(KEVFileStreamTest, ConsistentHeadersAreStillCheckedForVersionSizesAndClas
 TEST_F(KEVFileStreamTest, FirstOfTwoBlocksIsReadAndRewritten) {
     {
         TKevCustomFileStream stream(Path, fmCreate, true);
-        stream.WriteZone(PrcProgrammes, 1, Payload({0x11, 0x11}), 2);
-        stream.WriteZone(PrcProgrammes, 1, Payload({0x22, 0x22}), 2);
+        stream.WriteZone(PrcProgrammes, 1, ToPayload(TBytes{0x11, 0x11}), 2);
+        stream.WriteZone(PrcProgrammes, 1, ToPayload(TBytes{0x22, 0x22}), 2);
     }
     TKevCustomFileStream stream(Path, fmOpenReadWrite | fmShareDenyWrite, true);
     TByteArray buffer{};
     ASSERT_TRUE(stream.ReadZone(PrcProgrammes, 1, buffer, 2));
     EXPECT_EQ(buffer[0], 0x11);
-    EXPECT_TRUE(stream.ReplaceZone(PrcProgrammes, 1, Payload({0x33, 0x44}), 2));
-    const Bytes bytes = Contents();
+    EXPECT_TRUE(stream.ReplaceZone(PrcProgrammes, 1, ToPayload(TBytes{0x33, 0x44}), 2));
+    const TBytes bytes = Contents();
     ASSERT_EQ(bytes.size(), 284u + 2 * 18);
-    EXPECT_EQ(Bytes(bytes.begin() + 300, bytes.begin() + 302), (Bytes{0x33, 0x44}));
-    EXPECT_EQ(Bytes(bytes.begin() + 318, bytes.end()), (Bytes{0x22, 0x22}));
+    EXPECT_EQ(TBytes(bytes.begin() + 300, bytes.begin() + 302), (TBytes{0x33, 0x44}));
+    EXPECT_EQ(TBytes(bytes.begin() + 318, bytes.end()), (TBytes{0x22, 0x22}));
 
     EXPECT_EQ(ErrorOf([&] { stream.ReadZone(PrcProgrammes, 1, buffer, 3); }),
               "#TKEVFileStream#ReadBloc1#Format incorrect");
@@ -168,32 +135,28 @@ TEST_F(KEVFileStreamTest, FirstOfTwoBlocksIsReadAndRewritten) {
 }
 
 TEST_F(KEVFileStreamTest, HeaderOnlyFileHasNoBlocksAndReplaceLogsTheMiss) {
-    testkit::FakeDataProxy proxy;
-    Write(Bytes(Vector.begin(), Vector.begin() + TFileHeader::Size));
+    FakeDataProxy proxy;
+    Write(TBytes(Vector.begin(), Vector.begin() + TFileHeader::Size));
     TKevCustomFileStream stream(Path, fmOpenReadWrite | fmShareExclusive, true);
     EXPECT_TRUE(stream.GetHeaderMap().empty());
     TByteArray buffer{};
     EXPECT_FALSE(stream.ReadZone(PrcProgrammes, 12, buffer, 3));
     EXPECT_FALSE(stream.ReplaceZone(PrcProgrammes, 12, buffer, 3));
-    ASSERT_EQ(proxy.Logs().size(), 1u);
-    const testkit::LogEntry log = proxy.Logs()[0];
-    EXPECT_EQ(log.Source, "ReplaceZone");
-    EXPECT_EQ(log.Text1, "SearchBlocHeader");
-    EXPECT_EQ(log.Text2, "Pas trouver Zone = PrcProgrammes, Numero = 12, BufferSize = 3");
-    EXPECT_EQ(log.Level, 2);
-    EXPECT_EQ(log.Category, "Eprom");
+    EXPECT_EQ(LogLines(proxy),
+              std::vector<std::string>{"ReplaceZone|SearchBlocHeader|Pas trouver Zone = "
+                                       "PrcProgrammes, Numero = 12, BufferSize = 3|2|Eprom"});
     EXPECT_EQ(Contents().size(), 284u);
 }
 
 TEST_F(KEVFileStreamTest, TruncatedTailsAndAppendedBlocks) {
     TByteArray buffer{};
-    Write(Bytes(Vector.begin(), Vector.end() - 1)); // last block's data cut short
+    Write(TBytes(Vector.begin(), Vector.end() - 1)); // last block's data cut short
     {
         TKevCustomFileStream stream(Path, fmShared, true);
         EXPECT_TRUE(stream.ReadZone(PrcConfiguration, 0, buffer, 6));
         EXPECT_THROW(stream.ReadZone(PrcProgrammes, 12, buffer, 3), EReadError);
     }
-    Write(Bytes(Vector.begin(), Vector.begin() + 306 + 10)); // last block header cut short
+    Write(TBytes(Vector.begin(), Vector.begin() + 306 + 10)); // last block header cut short
     {
         TKevCustomFileStream stream(Path, fmShared, true);
         EXPECT_FALSE(stream.ReadZone(PrcProgrammes, 12, buffer, 3));
@@ -202,7 +165,7 @@ TEST_F(KEVFileStreamTest, TruncatedTailsAndAppendedBlocks) {
     Write(Vector);
     {
         TKevCustomFileStream stream(Path, fmOpenReadWrite, true);
-        stream.WriteZone(PrcCompteurs, 3, Payload({0x99}), 1);
+        stream.WriteZone(PrcCompteurs, 3, ToPayload(TBytes{0x99}), 1);
         EXPECT_FALSE(stream.ReadZone(PrcCompteurs, 3, buffer, 1));
     }
     TKevCustomFileStream stream(Path, fmShared, true);

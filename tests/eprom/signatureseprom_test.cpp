@@ -1,5 +1,6 @@
 // Signatures kept by an EPROM: the last one per program, the real-time list of the last
 // fifty, ownership of what is handed over, refusals, the program number and the type codes.
+#include "support/EpromTestKit.h"
 #include "support/SignaturesTestEprom.h"
 
 #include <gtest/gtest.h>
@@ -11,16 +12,7 @@ using namespace g20seq::testkit;
 
 namespace {
 
-class SignaturesEpromTest : public ::testing::Test, protected TBancSignatures {
-protected:
-    int CountLogs(const std::string& Source, const std::string& Text1, int Level) const {
-        const auto logs = Proxy.Logs();
-        return static_cast<int>(std::count_if(logs.begin(), logs.end(), [&](const LogEntry& e) {
-            return e.Source == Source && e.Text1 == Text1 && e.Level == Level &&
-                   e.Category == "Eprom";
-        }));
-    }
-};
+class SignaturesEpromTest : public ::testing::Test, protected TBancSignatures {};
 
 TEST_F(SignaturesEpromTest, KeepsTheLastPerProgramAndTheLastFiftyInRealTime) {
     for (int i = 0; i < 51; ++i)
@@ -55,16 +47,16 @@ TEST_F(SignaturesEpromTest, KeepsTheLastPerProgramAndTheLastFiftyInRealTime) {
 TEST_F(SignaturesEpromTest, RefusesWhatIsNotAWeldAndFreesIt) {
     // Type byte 0x80 is raw type 1: a fault.
     Eprom->SetSignature(Signature(4, 1, 0x80));
-    EXPECT_EQ(CountLogs("SetSignature", "SigDefaut", 0), 1);
+    EXPECT_EQ(CountLogLines(Proxy, "SetSignature|SigDefaut||0|Eprom"), 1);
     // A zone that is not a signature has no program number.
     {
         const TZoneHolder diagnostic(Eprom.get(), PrcDiagnostic, 0);
         ASSERT_TRUE(diagnostic);
         Eprom->SetSignature(diagnostic->Duplicate());
     }
-    EXPECT_EQ(CountLogs("GetNumProg (GA_Signatures)", "Le paramètre n'est pas une signature", 2),
+    EXPECT_EQ(CountLogLines(Proxy, "GetNumProg (GA_Signatures)|Le paramètre n'est pas une "
+                                   "signature|Erreur type zone 1 (PrcDiagnostic)|2|Eprom"),
               1);
-    EXPECT_EQ(Proxy.CountLogs("Erreur type zone 1 (PrcDiagnostic)"), 1);
     Eprom->SetSignature(nullptr);
 
     EXPECT_EQ(TSignatureComptee::Vivantes, 0);
@@ -73,7 +65,7 @@ TEST_F(SignaturesEpromTest, RefusesWhatIsNotAWeldAndFreesIt) {
     EXPECT_TRUE(Eprom->Annonces.empty());
 
     EXPECT_EQ(Eprom->GetNumProg(nullptr), -1);
-    EXPECT_EQ(CountLogs("GetNumProg (GA_Signatures)", "Signature non trouvée", 2), 1);
+    EXPECT_EQ(CountLogLines(Proxy, "GetNumProg (GA_Signatures)|Signature non trouvée||2|Eprom"), 1);
     EXPECT_EQ(Eprom->GetNumProg(Signature(127, 0).get()), 127);
 }
 

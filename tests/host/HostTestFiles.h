@@ -3,14 +3,14 @@
 // exit code captured).
 #pragma once
 
+#include "support/EpromTestKit.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,16 +27,8 @@ namespace g20seq::hosttest {
 // The user id an unprivileged run takes when the tests run as root.
 constexpr uid_t NobodyId = 65534;
 
-inline std::string ReadBytes(const std::filesystem::path& Path) {
-    std::ifstream file(Path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-inline void WriteBytes(const std::filesystem::path& Path, const std::string& Bytes) {
-    std::ofstream(Path, std::ios::binary) << Bytes;
-}
+using testkit::ReadText;
+using testkit::WriteText;
 
 // Names of the entries of a directory.
 inline std::vector<std::string> Entries(const std::filesystem::path& Directory) {
@@ -45,14 +37,6 @@ inline std::vector<std::string> Entries(const std::filesystem::path& Directory) 
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// Drops root rights in a child process so that directory permissions apply to it.
-inline void BecomeUnprivileged() {
-    if (::geteuid() != 0)
-        return;
-    if (::setgroups(0, nullptr) != 0 || ::setgid(NobodyId) != 0 || ::setuid(NobodyId) != 0)
-        std::_Exit(126);
 }
 
 struct TToolRun {
@@ -67,23 +51,13 @@ struct TToolRun {
 class HostFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "g20seq-host-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        Root = pattern;
-        Dir = Root / "work";
         std::filesystem::create_directory(Dir);
-        for (const auto& directory : {Root, Dir})
-            std::filesystem::permissions(directory, std::filesystem::perms::owner_all |
-                                                        std::filesystem::perms::group_read |
-                                                        std::filesystem::perms::group_exec |
-                                                        std::filesystem::perms::others_read |
-                                                        std::filesystem::perms::others_exec);
+        for (const auto& directory : {Root, Dir}) // rwxr-xr-x
+            std::filesystem::permissions(directory, static_cast<std::filesystem::perms>(0755));
     }
     void TearDown() override {
         std::filesystem::permissions(Dir, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add);
-        std::filesystem::remove_all(Root);
     }
 
     std::string File(const std::string& Name) const { return (Dir / Name).string(); }
@@ -109,19 +83,22 @@ protected:
             const int errHandle = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             ::dup2(outHandle, 1);
             ::dup2(errHandle, 2);
-            if (Unprivileged)
-                BecomeUnprivileged();
+            // Without root rights, directory permissions apply to the tool.
+            if (Unprivileged && ::geteuid() == 0 &&
+                (::setgroups(0, nullptr) != 0 || ::setgid(NobodyId) != 0 ||
+                 ::setuid(NobodyId) != 0))
+                std::_Exit(126);
             ::execve(argv[0], argv.data(), envp.data());
             std::_Exit(127);
         }
         int status = 0;
         ::waitpid(child, &status, 0);
-        TToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
-        return run;
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
     }
 
-    std::filesystem::path Root;
-    std::filesystem::path Dir;
+    const testkit::TScratchDir Scratch;
+    const std::filesystem::path Root = Scratch.Dir();
+    const std::filesystem::path Dir = Root / "work";
 };
 
 } // namespace g20seq::hosttest

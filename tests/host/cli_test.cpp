@@ -9,8 +9,9 @@
 using namespace g20seq::host;
 using g20seq::hosttest::Entries;
 using g20seq::hosttest::HostFilesTest;
-using g20seq::hosttest::ReadBytes;
-using g20seq::hosttest::WriteBytes;
+using g20seq::hosttest::ReadText;
+using g20seq::hosttest::TToolRun;
+using g20seq::hosttest::WriteText;
 
 namespace {
 
@@ -32,28 +33,28 @@ protected:
 } // namespace
 
 TEST(Cli, HelpUsageAndUnknownCommands) {
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCli({"--help"}, out, err), ExitOk);
-    EXPECT_TRUE(Has(out.str(), "usage: g20seq"));
-    EXPECT_TRUE(err.str().empty());
-
-    std::ostringstream out2, err2;
-    EXPECT_EQ(RunCli({}, out2, err2), ExitUsage);
-    EXPECT_TRUE(out2.str().empty());
-
-    std::ostringstream out3, err3;
-    EXPECT_EQ(RunCli({"frobnicate"}, out3, err3), ExitUsage);
-    EXPECT_TRUE(Has(err3.str(), "unknown command 'frobnicate'"));
-
+    const auto cli = [](const std::vector<std::string>& Args) { // in this process
+        std::ostringstream out, err;
+        const int code = RunCli(Args, out, err);
+        return TToolRun{code, out.str(), err.str()};
+    };
+    const TToolRun help = cli({"--help"});
+    EXPECT_EQ(help.ExitCode, ExitOk);
+    EXPECT_TRUE(Has(help.Out, "usage: g20seq"));
+    EXPECT_TRUE(help.Err.empty());
+    EXPECT_EQ(cli({}).ExitCode, ExitUsage);
+    EXPECT_TRUE(cli({}).Out.empty());
+    const TToolRun unknown = cli({"frobnicate"});
+    EXPECT_EQ(unknown.ExitCode, ExitUsage);
+    EXPECT_TRUE(Has(unknown.Err, "unknown command 'frobnicate'"));
     for (const char* command : {"new", "info", "dump", "get", "set", "diff", "export", "encode",
                                 "decode", "ref", "demo"}) {
-        std::ostringstream help, none;
-        EXPECT_EQ(RunCli({command, "--help"}, help, none), ExitOk) << command;
-        EXPECT_TRUE(Has(help.str(), std::string("usage: g20seq ") + command)) << command;
+        EXPECT_EQ(cli({command, "--help"}).ExitCode, ExitOk) << command;
+        EXPECT_TRUE(Has(cli({command, "--help"}).Out, std::string("usage: g20seq ") + command));
     }
-    std::ostringstream out4, err4;
-    EXPECT_EQ(RunCli({"get", "only-a-file"}, out4, err4), ExitUsage);
-    EXPECT_TRUE(Has(err4.str(), "wrong number of arguments"));
+    const TToolRun count = cli({"get", "only-a-file"});
+    EXPECT_EQ(count.ExitCode, ExitUsage);
+    EXPECT_TRUE(Has(count.Err, "wrong number of arguments"));
 }
 
 TEST_F(CliTool, NewImageReopensInASecondProcessWithIdenticalDumps) {
@@ -89,18 +90,18 @@ TEST_F(CliTool, SetGetAndRefusedValues) {
     EXPECT_EQ(Run({"get", image, "PrcProgrammes=5", "IDTempsSoudage"}).Out, "12\n");
     EXPECT_EQ(Run({"get", image, "PrcProgrammes=5", "IDPaliersAmpere[2]"}).Out, "600\n");
 
-    const std::string before = ReadBytes(image);
+    const std::string before = ReadText(image);
     const auto refused =
         Run({"set", image, "PrcProgrammes=5", "IDTempsSoudage=13", "IDTempsSoudage=5000"});
     EXPECT_EQ(refused.ExitCode, ExitDifferent);
     EXPECT_TRUE(Has(refused.Err, "5000 n'est pas une valeur correcte pour le champ"))
         << refused.Err;
-    EXPECT_EQ(ReadBytes(image), before);
+    EXPECT_EQ(ReadText(image), before);
     EXPECT_EQ(Entries(Dir), std::vector<std::string>{"a.g20"});
 
     EXPECT_EQ(Run({"set", image, "PrcProgrammes=5", "IDNoSuchField=1"}).ExitCode, ExitUsage);
     EXPECT_EQ(Run({"get", image, "PrcNoSuchZone=1", "IDTempsSoudage"}).ExitCode, ExitUsage);
-    EXPECT_EQ(ReadBytes(image), before);
+    EXPECT_EQ(ReadText(image), before);
 }
 
 TEST_F(CliTool, DiffAndPayloadRoundTrip) {
@@ -125,12 +126,12 @@ TEST_F(CliTool, DiffAndPayloadRoundTrip) {
               Run({"dump", other, "PrcProgrammes=5"}).Out);
 
     // A payload one byte short is refused and, even with --write, changes nothing.
-    const std::string before = ReadBytes(image);
+    const std::string before = ReadText(image);
     const auto refused =
         Run({"decode", image, "PrcProgrammes=6", hex.substr(0, hex.size() - 2), "--write"});
     EXPECT_EQ(refused.ExitCode, ExitDifferent);
     EXPECT_TRUE(Has(refused.Out, "SerErr")) << refused.Out;
-    EXPECT_EQ(ReadBytes(image), before);
+    EXPECT_EQ(ReadText(image), before);
     EXPECT_EQ(Run({"decode", image, "PrcProgrammes=6", "0G"}).ExitCode, ExitUsage);
     EXPECT_EQ(Entries(Dir), (std::vector<std::string>{"a.g20", "b.g20"}));
 }
@@ -140,7 +141,7 @@ TEST_F(CliTool, ReferenceSaveDiffAndRestore) {
     const std::string ref = File("a.ref");
     Run({"set", image, "PrcElectrodes=1", "IDNombreIP=500"});
     EXPECT_EQ(Run({"ref", "save", image, ref}).ExitCode, ExitOk);
-    EXPECT_EQ(ReadBytes(ref), ReadBytes(image));
+    EXPECT_EQ(ReadText(ref), ReadText(image));
     EXPECT_EQ(Run({"ref", "diff", image, ref}).ExitCode, ExitOk);
 
     Run({"set", image, "PrcElectrodes=1", "IDNombreIP=400"});
@@ -156,9 +157,9 @@ TEST_F(CliTool, ReferenceSaveDiffAndRestore) {
 
 TEST_F(CliTool, CorruptedHeaderExitsTwoWithTheModuleMessage) {
     const std::string image = NewImage();
-    std::string bytes = ReadBytes(image);
+    std::string bytes = ReadText(image);
     bytes[100] = static_cast<char>(bytes[100] ^ 0x55);
-    WriteBytes(image, bytes);
+    WriteText(image, bytes);
     for (const char* command : {"dump", "info"}) {
         const auto run = Run({command, image});
         EXPECT_EQ(run.ExitCode, ExitUsage);
@@ -170,7 +171,7 @@ TEST_F(CliTool, CorruptedHeaderExitsTwoWithTheModuleMessage) {
 
 TEST_F(CliTool, SaveIntoAnUnwritableDirectoryKeepsTheOriginal) {
     const std::string image = NewImage();
-    const std::string before = ReadBytes(image);
+    const std::string before = ReadText(image);
     std::filesystem::permissions(Dir,
                                  std::filesystem::perms::owner_write |
                                      std::filesystem::perms::group_write |
@@ -179,7 +180,7 @@ TEST_F(CliTool, SaveIntoAnUnwritableDirectoryKeepsTheOriginal) {
     const auto run = Run({"set", image, "PrcProgrammes=5", "IDTempsSoudage=12"}, true);
     EXPECT_EQ(run.ExitCode, ExitUsage);
     EXPECT_TRUE(Has(run.Err, "cannot create a working file")) << run.Err;
-    EXPECT_EQ(ReadBytes(image), before);
+    EXPECT_EQ(ReadText(image), before);
     EXPECT_EQ(Entries(Dir), std::vector<std::string>{"a.g20"});
 }
 
@@ -190,7 +191,7 @@ TEST_F(CliTool, DemoTakesTheGuidedTour) {
     EXPECT_TRUE(Has(run.Out, "PrcProgrammes=5 IDTempsSoudage=\"14\",\"12\"\n"));
     EXPECT_TRUE(Has(run.Out, "PrcElectrodes=1 IDNombreIP=\"400\",\"500\"\n"));
     EXPECT_TRUE(Has(run.Out, "$ g20seq export ")) << run.Out;
-    EXPECT_TRUE(Has(ReadBytes(File("demo/GA_Demo.csv")), "\r\nProgrammes;5\r\n"));
+    EXPECT_TRUE(Has(ReadText(File("demo/GA_Demo.csv")), "\r\nProgrammes;5\r\n"));
     EXPECT_EQ(Entries(File("demo")),
               (std::vector<std::string>{"GA_Demo.csv", "GA_Demo.g20", "GA_Demo.ref"}));
 }
@@ -204,7 +205,7 @@ TEST_F(CliTool, ExportWritesTheStationAsRowsOfCells) {
     EXPECT_EQ(run.ExitCode, ExitOk) << run.Err;
     EXPECT_EQ(run.Out, "exported " + image + " to " + out + "\n");
     EXPECT_EQ(run.Err, "");
-    const std::string text = ReadBytes(out);
+    const std::string text = ReadText(out);
     EXPECT_TRUE(
         std::regex_search(text, std::regex("^[0-3][0-9]/[01][0-9]/20[0-9]{2},line3\\.csv\r\n"
                                            "G20 Ethernet INTERBUS-S 128P 50-60 HZ\r\n"

@@ -10,8 +10,8 @@
 using namespace g20seq;
 using namespace g20seq::host;
 using g20seq::hosttest::HostFilesTest;
-using g20seq::hosttest::ReadBytes;
-using g20seq::hosttest::WriteBytes;
+using g20seq::hosttest::ReadText;
+using g20seq::hosttest::WriteText;
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST_F(ServicesTest, TranslationsFromCataloguesOrTheFrenchDefaults) {
     TDataProxy proxy;
     ITranslationProxy& translations = proxy.Translations();
     EXPECT_EQ(translations.Translate("IDOnglet", "IDTabTemps", "Temps"), "Temps");
-    WriteBytes(File("en.ini"), "[IDOnglet]\nIDTabTemps=Times\n[Messages]\nMessQuitter=Quit?\n");
+    WriteText(File("en.ini"), "[IDOnglet]\nIDTabTemps=Times\n[Messages]\nMessQuitter=Quit?\n");
     EXPECT_TRUE(proxy.Translations().LoadCatalogue(File("en.ini")));
     EXPECT_FALSE(proxy.Translations().LoadCatalogue(File("missing.ini")));
     EXPECT_EQ(translations.Translate("IDOnglet", "IDTabTemps", "Temps"), "Times");
@@ -111,8 +111,8 @@ TEST_F(ServicesTest, SettingsFrequencyContextFileAndPanelFlags) {
     EXPECT_EQ(settings.GetContextFileName(), File("g20seq.ihm"));
     EXPECT_FALSE(settings.MasquerDernierResultat());
 
-    WriteBytes(File("settings.ini"), "[General]\nFrequenceSecteur=60\nFichierContexte=/x/a.ihm\n"
-                                     "[Editeurs]\nMasquerDernierResultat=oui\n");
+    WriteText(File("settings.ini"), "[General]\nFrequenceSecteur=60\nFichierContexte=/x/a.ihm\n"
+                                    "[Editeurs]\nMasquerDernierResultat=oui\n");
     settings.Load(File("settings.ini"));
     EXPECT_EQ(settings.GetFrequenceSecteur(), 60);
     EXPECT_EQ(settings.GetContextFileName(), "/x/a.ihm");
@@ -139,7 +139,7 @@ TEST_F(ServicesTest, EventLogKeepsLevelsWritesFileAndVerboseAndRotates) {
                              "Zone non référencée\n";
     EXPECT_NE(verbose.str().find(line), std::string::npos) << verbose.str();
     log.Flush();
-    EXPECT_NE(ReadBytes(File("logs/g20seq.log")).find(line), std::string::npos);
+    EXPECT_NE(ReadText(File("logs/g20seq.log")).find(line), std::string::npos);
 
     log.SetLogLevel(1);
     log.AddLog(nullptr, "ReadFromFile", "Debut", "", 0, "GA_1");

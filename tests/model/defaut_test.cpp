@@ -3,10 +3,11 @@
 #include "model/TypeDefaut.h"
 #include "model/ZoneCPS.h"
 #include "support/FakeDataProxy.h"
+#include "support/ModelTestKit.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <vector>
 
 namespace g20seq {
 namespace {
@@ -100,15 +101,20 @@ TEST(Defaut, FieldCopiesCarryTheDefinition) {
     EXPECT_EQ(field->GetParent(), nullptr);
 }
 
+// The fault numbers a decoded list holds, in order.
+std::vector<int> Items(const TDefautListH35& List) {
+    std::vector<int> items;
+    for (int i = 0; i < List.Count(); ++i)
+        items.push_back(List.GetItems(i));
+    return items;
+}
+
 TEST(DefautListH35, DecodesTheBitMapOfPresentFaults) {
     TDefautListH35 list;
     TByteArray trame{};
     trame[5] = 0x07;
     EXPECT_FALSE(list.Decode(trame, 6));
-    ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.GetItems(0), 90);
-    EXPECT_EQ(list.GetItems(1), 80);
-    EXPECT_EQ(list.GetItems(2), 65);
+    EXPECT_EQ(Items(list), (std::vector<int>{90, 80, 65}));
     EXPECT_EQ(list.GetItems(3), 0);
 
     TDefautListH35 again;
@@ -122,37 +128,39 @@ TEST(DefautListH35, DecodesTheBitMapOfPresentFaults) {
     trame[1] = 0x80;
     trame[3] = 0x84;
     EXPECT_TRUE(list.Decode(trame, 5)); // wrong length, decoded all the same
-    ASSERT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.GetItems(0), 15);
+    EXPECT_EQ(Items(list), std::vector<int>{15});
     EXPECT_FALSE(list.Equals(&again));
     TStringList other;
-    EXPECT_THROW(
-        {
-            try {
-                list.Equals(&other);
-            } catch (const Exception& e) {
-                EXPECT_STREQ(e.what(), "Invalid comparison between TDefautListH35 and TStringList");
-                throw;
-            }
-        },
-        Exception);
+    EXPECT_EQ(testkit::MessageOf([&] { list.Equals(&other); }),
+              "Invalid comparison between TDefautListH35 and TStringList");
 }
 
-// Itanium ABI: a pointer to a virtual member function holds 1 + the slot's byte offset.
-template <typename F> std::ptrdiff_t Slot(F member) {
-    std::ptrdiff_t raw;
-    std::memcpy(&raw, &member, sizeof(raw));
-    return (raw - 1) / static_cast<std::ptrdiff_t>(sizeof(void*));
-}
+TEST(TypeDefaut, GlobalTableIsCreatedInOrderAndFreed) {
+    testkit::FakeDataProxy proxy;
+    CreateGlobalFaultTypes();
+    const TTypeDefaut* first = GlobalFaultType(0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetDescription(), "0 - Non bloquant");
+    EXPECT_FALSE(first->GetBloquant());
+    for (int i = 1; i < NombreTypesDefaut; ++i)
+        EXPECT_TRUE(GlobalFaultType(i)->GetBloquant()) << i;
+    EXPECT_EQ(GlobalFaultType(4)->GetDescription(), "4 - Répétition point ?");
+    EXPECT_EQ(LibelleTypeDefaut(2), "2 - Fin de cycle");
+    proxy.AddTranslation("IDTypeDefaut", "IDTypeDefaut_3", "3 - Spot repeat");
+    EXPECT_EQ(LibelleTypeDefaut(3), "3 - Spot repeat");
+    EXPECT_EQ(GlobalFaultType(3)->GetLibelle(), "3 - Spot repeat");
+    EXPECT_THROW(LibelleTypeDefaut(5), ERangeError);
+    CreateGlobalFaultTypes(); // a second load keeps the same objects
+    EXPECT_EQ(GlobalFaultType(0), first);
+    EXPECT_THROW(GlobalFaultType(5), ERangeError);
+    EXPECT_THROW(GlobalFaultType(-1), ERangeError);
 
-TEST(Defaut, HostInterfaceOrderIsPinned) {
-    EXPECT_EQ(Slot(&IKEVDefaut::GetNumeroDefaut), 3);
-    EXPECT_EQ(Slot(&IKEVDefaut::GetTypeDefaut), 7);
-    EXPECT_EQ(Slot(&IKEVDefaut::GetTypeDefautField), 13);
-    EXPECT_EQ(Slot(&IKEVDefaut::SetParam), 14);
-    EXPECT_EQ(Slot(&IKEVDefaut::SetDefautConfigurable), 19);
-    EXPECT_EQ(Slot(&IKEVDefautEx::GetOwner), 3);
-    EXPECT_EQ(Slot(&IKEVDefautEx::GetLibelleTypeDefaut), 4);
+    FreeGlobalFaultTypes();
+    EXPECT_EQ(GlobalFaultType(0), nullptr);
+    // Captions and blocking flags do not depend on the table being loaded.
+    EXPECT_EQ(DescriptionTypeDefaut(3), "3 - Répétition point");
+    EXPECT_TRUE(TypeDefautBloquant(1));
+    EXPECT_THROW(TTypeDefaut("x", 256, false), ERangeError);
 }
 
 } // namespace

@@ -1,15 +1,18 @@
 #include "model/KEVField.h"
+#include "model/KEVLogicalZone.h"
 #include "model/KEVNumericFields.h"
 #include "model/KEVStringFields.h"
 #include "model/KEVTabSheet.h"
+#include "model/TypeRange.h"
 #include "model/ZoneCPS.h"
 #include "support/Exceptions.h"
 #include "support/FakeDataProxy.h"
+#include "support/ModelTestKit.h"
 #include "support/StringList.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <vector>
 
 namespace g20seq {
 namespace {
@@ -29,15 +32,7 @@ public:
     }
 };
 
-// The message of the exception E raised by Action, or "" when none is raised.
-template <class E> std::string MessageOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const E& error) {
-        return error.what();
-    }
-    return "";
-}
+using testkit::MessageOf;
 
 TEST(KEVIntegerField, ConvertsWithRatioAndRefusesValuesOutsideItsLimits) {
     testkit::FakeDataProxy proxy;
@@ -53,9 +48,8 @@ TEST(KEVIntegerField, ConvertsWithRatioAndRefusesValuesOutsideItsLimits) {
         EXPECT_STREQ(error.what(), "11 n'est pas une valeur correcte pour le champ 'Champ "
                                    "IDTemps:TKEVIntegerField'. Les valeurs doivent être "
                                    "comprises entre 0 et 10");
-        EXPECT_EQ(error.FValue, 11.0);
-        EXPECT_EQ(error.FMin, 0.0);
-        EXPECT_EQ(error.FMax, 10.0);
+        EXPECT_EQ((std::vector<double>{error.FValue, error.FMin, error.FMax}),
+                  (std::vector<double>{11, 0, 10}));
     }
     EXPECT_EQ(field.GetRawValue(), 70);
     field.SetAsString("");
@@ -76,9 +70,8 @@ TEST(KEVNumericFields, StorageWidthOverflowRaisesRangeErrorBeforeAnyChange) {
     EXPECT_THROW(field.SetRawValue(-1), ERangeError);
     EXPECT_THROW(field.SetRawMin(70000), ERangeError);
     EXPECT_THROW(field.SetAsFloat(1e12), ERangeError);
-    EXPECT_EQ(field.GetRawValue(), 5);
-    EXPECT_EQ(field.GetRawMin(), 0);
-    EXPECT_EQ(changes, 0);
+    EXPECT_EQ((std::vector<Int64>{field.GetRawValue(), field.GetRawMin(), changes}),
+              (std::vector<Int64>{5, 0, 0}));
     EXPECT_THROW(TKEVIntegerField("IDI", nullptr, nullptr, 0, 65536, 0, 1.0), ERangeError);
     TKEVDoubleField real("IDD", nullptr, nullptr, 1.0, 0, 10, 0);
     EXPECT_THROW(real.SetAsFloat(-1), ERangeError);
@@ -114,9 +107,7 @@ TEST(KEVEnumField, AcceptsOffsetValuesAndAsksTheZoneForCaptions) {
     EXPECT_EQ(field.GetAsString(), "Mode C");
     TStringList list;
     field.FillList(&list);
-    ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(list[0], "Mode A");
-    EXPECT_EQ(list[2], "Mode C");
+    EXPECT_EQ(list.Text(), "Mode A\r\nMode B\r\nMode C\r\n");
     field.SetRatio(0.5);
     EXPECT_EQ(field.GetRatio(), 1.0);
     EXPECT_EQ(MessageOf<EFieldError>([&] { field.GetAsBoolean(); }),
@@ -141,7 +132,6 @@ TEST(KEVField, ChangeCallbackFiresOncePerRealValueChange) {
     field.SetToMin();
     field.SetRawMax(90);
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(field.GetRawMax(), 90);
 }
 
 TEST(KEVStringField, CountsCharactersAndKeepsTextsOfOneByte) {
@@ -244,15 +234,13 @@ TEST(KEVField, DuplicateCopiesValueAndLimitsButNoTabSheet) {
     std::unique_ptr<TKEVField> copy = field.Duplicate();
     auto* integer = dynamic_cast<TKEVIntegerField*>(copy.get());
     ASSERT_NE(integer, nullptr);
-    EXPECT_EQ(integer->GetFieldID(), "IDI");
-    EXPECT_EQ(integer->GetOwner(), &zone);
+    EXPECT_TRUE(field.SameAs(copy.get())); // same identifier, same owner
     EXPECT_EQ(integer->GetParent(), nullptr);
     EXPECT_FALSE(integer->GetLinked());
-    EXPECT_EQ(integer->GetRawMin(), 2);
-    EXPECT_EQ(integer->GetRawMax(), 90);
-    EXPECT_EQ(integer->GetRawValue(), 40);
+    EXPECT_EQ(
+        (std::vector<Int64>{integer->GetRawMin(), integer->GetRawMax(), integer->GetRawValue()}),
+        (std::vector<Int64>{2, 90, 40}));
     EXPECT_EQ(integer->GetRatio(), 0.1);
-    EXPECT_TRUE(field.SameAs(copy.get()));
     const TKEVBooleanField flag("IDB", nullptr, nullptr, true);
     EXPECT_EQ(flag.Duplicate()->GetAsInteger(), 1);
     TKEVStringField text("IDS", nullptr, nullptr, "x", 3);
@@ -276,6 +264,137 @@ TEST(KEVField, LinkedAndComparedRequireAParentSheet) {
     shown.Unlink();
     EXPECT_FALSE(shown.GetLinked());
     EXPECT_EQ(sheet.GetFieldCount(), 0);
+
+    // A field of an unlinked sheet enters it but is not linked.
+    sheet.SetLinked(false);
+    shown.Link("", false);
+    EXPECT_EQ(sheet.GetFieldCount(), 1);
+    EXPECT_FALSE(shown.GetLinked());
+}
+
+std::unique_ptr<TKEVIntegerField> Field(const std::string& FieldID) {
+    return std::make_unique<TKEVIntegerField>(FieldID, nullptr, nullptr, 0, 10, 0, 1.0);
+}
+
+std::string FieldOrder(const TKEVTabSheet& Sheet) {
+    std::string order;
+    for (int i = 0; i < Sheet.GetFieldCount(); ++i)
+        order += Sheet.GetField(i)->GetFieldID() + " ";
+    return order;
+}
+
+TEST(KEVTabSheet, KeepsInsertionOrderAndRefusesDuplicatesAndMissingReferences) {
+    TKEVTabSheet sheet(IDTabSeuils, nullptr);
+    auto c = Field("IDC"), a = Field("IDA"), b = Field("IDB"), d = Field("IDD"), a2 = Field("IDA");
+    sheet.AddField(c.get());
+    sheet.AddField(a.get());
+    sheet.InsertField("IDA", b.get(), false);
+    EXPECT_EQ(FieldOrder(sheet), "IDC IDB IDA ");
+    EXPECT_EQ(MessageOf([&] { sheet.InsertField("IDZ", d.get(), false); }),
+              "Unable to insert IDD, ref: IDZ");
+    EXPECT_EQ(MessageOf([&] { sheet.AddField(a2.get()); }), "Duplicate Field: IDA");
+    EXPECT_THROW(sheet.InsertField("IDC", a2.get(), true), Exception);
+    sheet.InsertField("IDZ", d.get(), true);
+    EXPECT_EQ(FieldOrder(sheet), "IDC IDB IDA IDD ");
+    EXPECT_EQ(sheet.GetFieldByID("IDB"), b.get());
+    EXPECT_EQ(sheet.GetFieldByID("idb"), nullptr);
+    sheet.DeleteField(b.get());
+    EXPECT_EQ(FieldOrder(sheet), "IDC IDA IDD ");
+}
+
+TEST(KEVTabSheet, KeysCaptionsAndExportHeading) {
+    testkit::FakeDataProxy proxy;
+    const TKEVTabSheet points(IDTabAssignationPoints, nullptr);
+    EXPECT_EQ(points.GetTabSheetID(), "IDAssignationPoints");
+    EXPECT_EQ(points.GetCaption(), "N° de points");
+    EXPECT_EQ(TKEVTabSheet(IDTabConsignesEffort, nullptr).GetCaption(), "Paliers d'effort");
+    proxy.AddTranslation("IDOnglet", "IDTabTemps", "Times");
+    TKEVTabSheet temps(IDTabTemps, nullptr);
+    EXPECT_EQ(temps.GetCaption(), "Times");
+    EXPECT_THROW(TKEVTabSheet(static_cast<TIDOnglet>(IDOngletTable.size()), nullptr), ERangeError);
+}
+
+TEST(KEVLogicalZone, HoldsOrderedSheetsAndFindsFieldsInThem) {
+    testkit::FakeDataProxy proxy;
+    TKEVLogicalZone zone(nullptr, PrcProgrammes, 3);
+    EXPECT_EQ(zone.GetCaption(), "Programmes");
+    zone.AddTabSheet(std::make_unique<TKEVTabSheet>(IDTabTemps, &zone));
+    zone.AddTabSheet(std::make_unique<TKEVTabSheet>(IDTabEV, &zone));
+    zone.InsertTabSheet("IDTabEV", std::make_unique<TKEVTabSheet>(IDTabSeuils, &zone));
+    EXPECT_EQ(zone.GetTabSheet(1)->GetTabSheetID(), "IDTabSeuils");
+    EXPECT_EQ(
+        MessageOf([&] { zone.AddTabSheet(std::make_unique<TKEVTabSheet>(IDTabTemps, &zone)); }),
+        "Duplicate TabSheet: IDTabTemps");
+    EXPECT_EQ(MessageOf([&] {
+                  zone.InsertTabSheet("IDTabCU",
+                                      std::make_unique<TKEVTabSheet>(IDTabRodage, &zone));
+              }),
+              "Unable to insert IDTabRodage, ref: IDTabCU");
+    auto first = Field("IDA"), second = Field("IDA"), third = Field("IDB");
+    EXPECT_EQ(MessageOf([&] { zone.AddField("IDTabCU", first.get()); }),
+              "Unable to insert IDA, ref: IDTabCU");
+    EXPECT_EQ(zone.GetTabSheetCount(), 3);
+    zone.AddField("IDTabSeuils", first.get());
+    zone.AddField("IDTabEV", second.get());
+    zone.InsertField("IDTabEV", "IDZ", third.get(), true);
+    EXPECT_EQ(zone.GetFieldByID("IDA"), first.get());
+    EXPECT_EQ(zone.GetFieldByID("IDB"), third.get());
+    EXPECT_EQ(zone.GetFieldByID("IDX"), nullptr);
+    zone.DeleteTabSheet("IDTabSeuils");
+    EXPECT_EQ(zone.GetFieldByID("IDA"), second.get());
+    EXPECT_EQ(zone.GetTabByID("IDTabSeuils"), nullptr);
+}
+
+TEST(TypeRange, IntegerRangeKeepsItsInvariant) {
+    TIntegerRange range(0, 10, 5);
+    EXPECT_EQ(range.GetValue(), 5);
+
+    EXPECT_EQ(MessageOf<ERangeError>([&] { range.SetRange(0, 10, 11); }),
+              "Range Error : Min {0} <= Value {5} <= Max {10}");
+    EXPECT_EQ((std::vector<int>{range.GetMin(), range.GetMax(), range.GetDefault()}),
+              (std::vector<int>{0, 10, 5}));
+
+    range.SetValue(10); // bounds are inclusive
+    EXPECT_EQ(range.GetValue(), 10);
+    EXPECT_EQ(MessageOf<ERangeError>([&] { range.SetValue(11); }),
+              "Range Error : Min {0} <= Default {5} <= Max {10}");
+    EXPECT_EQ(range.GetValue(), 10);
+    // A refused SetRange shows the value held before the call.
+    EXPECT_EQ(MessageOf<ERangeError>([&] { range.SetRange(3, 2, 2); }),
+              "Range Error : Min {3} <= Value {10} <= Max {2}");
+
+    range.SetRange(-4, 4, -1);
+    EXPECT_EQ(range.GetValue(), -1);
+    EXPECT_TRUE(range.IsRange(-4));
+    EXPECT_FALSE(range.IsRange(5));
+}
+
+TEST(TypeRange, DoubleRangeMessagesShowFixedDecimals) {
+    TDoubleRange range(0.5, 2.5, 1.0);
+    EXPECT_EQ(MessageOf<ERangeError>([&] { range.SetRange(1.0, 2.0, 3.0); }),
+              "Range Error : Min {1.00} <= Default {3.00} <= Max {2.00}");
+    EXPECT_EQ(MessageOf<ERangeError>([&] { range.SetValue(2.75); }),
+              "Range Error : Min {0.50} <= Default {1.00} <= Max {2.50}");
+    range.SetValue(2.5);
+    EXPECT_DOUBLE_EQ(range.GetValue(), 2.5);
+    EXPECT_THROW(TDoubleRange(1.0, 0.0, 0.5), ERangeError);
+}
+
+TEST(TypeRange, AssignAndEqualsRequireTheSameClass) {
+    TIntegerRange a(0, 10, 5), b(1, 20, 2);
+    TDoubleRange d(0.0, 10.0, 5.0);
+    b.SetValue(7);
+    EXPECT_FALSE(a.Equals(&b));
+    a.Assign(&b);
+    EXPECT_TRUE(a.Equals(&b));
+    EXPECT_EQ(a.GetValue(), 7);
+    EXPECT_EQ(a.GetMin(), 1);
+
+    EXPECT_FALSE(a.Equals(&d));
+    EXPECT_FALSE(d.Equals(&a));
+    EXPECT_THROW(a.Assign(&d), EConvertError);
+    EXPECT_THROW(d.Assign(&a), EConvertError);
+    EXPECT_EQ(a.GetValue(), 7);
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 // The host calls zones and fields by the place of their operations in the virtual table:
 // these tests pin the declaration order.
+#include "model/Defaut.h"
 #include "model/KEVNumericFields.h"
+#include "model/Protocole.h"
 #include "model/ZoneCPS.h"
+#include "support/ModelTestKit.h"
 #include "support/VtableSlot.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +15,7 @@ namespace g20seq {
 namespace {
 
 using testkit::FirstGap;
+using testkit::SlotIndexes;
 using testkit::VtableSlot;
 using testkit::VtableSlots;
 
@@ -66,6 +70,18 @@ TEST(VtableSlots, FieldInterfaceFollowsTheHostOrder) {
         -1);
     // Query-interface, add-reference and release come first.
     EXPECT_EQ(VtableSlot(&I::GetFieldID), VtableSlot(&IInterface::Release) + 8);
+}
+
+TEST(VtableSlots, FaultAndProtocolInterfacesFollowTheHostOrder) {
+    using P = IProtocoleCommunication;
+    EXPECT_EQ(SlotIndexes(VtableSlots(&P::Connecter, &P::Deconnecter, &P::IsConnecte,
+                                      &P::EcrireZone, &P::LireZone, &P::GetAdresseZone)),
+              (std::vector<std::ptrdiff_t>{3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(SlotIndexes(VtableSlots(&IKEVDefaut::GetNumeroDefaut, &IKEVDefaut::GetTypeDefaut,
+                                      &IKEVDefaut::GetTypeDefautField, &IKEVDefaut::SetParam,
+                                      &IKEVDefaut::SetDefautConfigurable, &IKEVDefautEx::GetOwner,
+                                      &IKEVDefautEx::GetLibelleTypeDefaut)),
+              (std::vector<std::ptrdiff_t>{3, 7, 13, 14, 19, 3, 4}));
 }
 
 } // namespace

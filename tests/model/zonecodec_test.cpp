@@ -4,11 +4,13 @@
 #include "model/ZoneCPS.h"
 #include "model/ZoneCodec.h"
 #include "support/FakeDataProxy.h"
+#include "support/ModelTestKit.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace g20seq {
 namespace {
@@ -96,12 +98,11 @@ TEST(PayloadLayout, RoundTripsEveryItemKind) {
     trame->fill(0xEE);
     EXPECT_EQ(FullLayout.Size(), 34);
     ASSERT_EQ(FullLayout.Encode(zone, *trame, 0), 34);
-    const std::array<int, 34> expected = {0x12, 0x34, 0x00, 0x00, 0x03, 0xE8, 0xC8, 0x88, 'A',
-                                          0xE9, ' ',  ' ',  ' ',  ' ',  'X',  'Y',  0x00, 0x00,
-                                          0x00, 0x00, 0x01, 0x02, 0x00, 0x7F, 192,  168,  1,
-                                          20,   0xFF, 0xFE, 0xAB, 0xCD, 0xEE, 0x7F};
-    for (int i = 0; i < 34; ++i)
-        EXPECT_EQ((*trame)[i], expected[i]) << "byte " << i;
+    EXPECT_EQ(
+        std::vector<int>(trame->begin(), trame->begin() + 34),
+        (std::vector<int>{0x12, 0x34, 0x00, 0x00, 0x03, 0xE8, 0xC8, 0x88, 'A',  0xE9, ' ',  ' ',
+                          ' ',  ' ',  'X',  'Y',  0x00, 0x00, 0x00, 0x00, 0x01, 0x02, 0x00, 0x7F,
+                          192,  168,  1,    20,   0xFF, 0xFE, 0xAB, 0xCD, 0xEE, 0x7F}));
 
     TTestZone other(nullptr, PrcApprentissage, 1, nullptr);
     ASSERT_EQ(FullLayout.DecodeZone(other, *trame, 34), SerSansErreur);
@@ -138,13 +139,9 @@ TEST(ZoneCodec, RefusedPayloadIsLoggedAndLeavesTheZoneUnchanged) {
     auto trame = Payload({0x00, 0x01, 0x00, 0x02, 0x03, 0xE9});
     EXPECT_EQ(WordLayout.DecodeZone(zone, *trame, 6), SerErrDonnees);
     EXPECT_EQ(zone.GetRawValue("IDMot1"), 7);
-    ASSERT_EQ(proxy.Logs().size(), 1u);
-    const testkit::LogEntry entry = proxy.Logs()[0];
-    EXPECT_EQ(entry.Source, "SerialDecode");
-    EXPECT_EQ(entry.Text1, "Erreur decodage Offset 4 (03/E9)");
-    EXPECT_EQ(entry.Text2, "LngTrame 6 Trame 00 01 00 02 03 E9");
-    EXPECT_EQ(entry.Level, 2);
-    EXPECT_EQ(entry.Category, "ZRT Handling");
+    EXPECT_EQ(testkit::LogRecords(proxy),
+              std::vector<std::string>{"TTestZone|SerialDecode|Erreur decodage Offset 4 (03/E9)|"
+                                       "LngTrame 6 Trame 00 01 00 02 03 E9|2|ZRT Handling"});
 
     // One byte short or long: refused without a decoding error.
     proxy.ClearLogs();
@@ -156,8 +153,8 @@ TEST(ZoneCodec, RefusedPayloadIsLoggedAndLeavesTheZoneUnchanged) {
     EXPECT_TRUE(proxy.Logs().empty());
 
     EXPECT_EQ(WordLayout.DecodeZone(zone, *trame, 6), SerSansErreur);
-    EXPECT_EQ(zone.GetRawValue("IDMot1"), 1);
-    EXPECT_EQ(zone.GetRawValue("IDMot3"), 5);
+    EXPECT_EQ((std::vector<Int64>{zone.GetRawValue("IDMot1"), zone.GetRawValue("IDMot3")}),
+              (std::vector<Int64>{1, 5}));
 }
 
 TEST(ZoneCodec, ReaderOfTheZoneClassDecodesIntoACopy) {
@@ -185,30 +182,19 @@ TEST(ZoneCodec, ReaderOfTheZoneClassDecodesIntoACopy) {
     EXPECT_EQ(proxy.Logs().at(0).Text1, "Erreur decodage Offset 32767 (00/00)");
 }
 
-class TStatusZone : public TReadOnlyZone<TTestZone> {
-public:
-    using TReadOnlyZone::TReadOnlyZone;
-};
-
-class TCommandZone : public TWriteOnlyZone<TTestZone> {
-public:
-    using TWriteOnlyZone::TWriteOnlyZone;
-};
-
 TEST(ZoneCodec, FixedAnswersOfZonesWithoutSomeForms) {
     testkit::FakeDataProxy proxy;
     auto trame = std::make_unique<TByteArray>();
-    TStatusZone status(nullptr, PrcDiagnostic, 0, nullptr);
+    TReadOnlyZone<TTestZone> status(nullptr, PrcDiagnostic, 0, nullptr);
     EXPECT_EQ(status.SerialEncode(*trame, 10, 20), 0);
     EXPECT_EQ(status.FileEncode(*trame, 10, 20), 0);
     EXPECT_EQ(status.FileDecode(*trame, 20), SerErrZoneRead);
 
-    TCommandZone command(nullptr, PrcAcquittements, 0, nullptr);
+    TWriteOnlyZone<TTestZone> command(nullptr, PrcAcquittements, 0, nullptr);
     EXPECT_EQ(command.SerialDecode(*trame, 3), SerErrDonnees);
-    ASSERT_EQ(proxy.Logs().size(), 1u);
-    EXPECT_EQ(proxy.Logs()[0].Source, "SerialDecode");
-    EXPECT_EQ(proxy.Logs()[0].Text1, "LngTrame = 3");
-    EXPECT_EQ(proxy.Logs()[0].Text2, "Ne devrait jamais être décodée (SerErrDonnees)");
+    EXPECT_EQ(testkit::LogRecords(proxy),
+              std::vector<std::string>{"TTestZone|SerialDecode|LngTrame = 3|Ne devrait jamais être "
+                                       "décodée (SerErrDonnees)|2|ZRT Handling"});
     EXPECT_EQ(command.FileDecode(*trame, 3), SerErrZoneRead);
 }
 

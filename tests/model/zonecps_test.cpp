@@ -5,6 +5,7 @@
 #include "support/Exceptions.h"
 #include "support/FakeDataProxy.h"
 #include "support/FakeProtocol.h"
+#include "support/ModelTestKit.h"
 #include "support/StringList.h"
 #include "support/TestEprom.h"
 
@@ -65,19 +66,12 @@ TEST_F(ZoneCPSTest, FieldLookUpIsExactAndLogsMisses) {
     TModeZone zone(Eprom.get(), PrcProgrammes, 5, nullptr);
     EXPECT_NE(zone.GetFieldByID("IDValeur"), nullptr);
     EXPECT_EQ(zone.GetFieldByID("idvaleur"), nullptr);
-    const auto logs = Proxy.Logs();
-    ASSERT_EQ(logs.size(), 1u);
-    EXPECT_EQ(logs[0].Source, "GetFieldByID");
-    EXPECT_EQ(logs[0].Text1, "idvaleur non trouvé");
-    EXPECT_EQ(logs[0].Text2, "Erreur type zone PrcProgrammes=5");
-    EXPECT_EQ(logs[0].Level, 2);
-    EXPECT_EQ(logs[0].Category, "ZRT Handling");
-    try {
-        zone.SetAsInteger("idvaleur", 3);
-        FAIL() << "missing field accepted";
-    } catch (const Exception& error) {
-        EXPECT_STREQ(error.what(), "Unable to access field: idvaleur");
-    }
+    EXPECT_EQ(
+        testkit::LogRecords(Proxy),
+        std::vector<std::string>{"TModeZone|GetFieldByID|idvaleur non trouvé|Erreur type zone "
+                                 "PrcProgrammes=5|2|ZRT Handling"});
+    EXPECT_EQ(testkit::MessageOf([&] { zone.SetAsInteger("idvaleur", 3); }),
+              "Unable to access field: idvaleur");
     zone.SetAsInteger("IDValeur", 30);
     EXPECT_EQ(zone.GetRawValue("IDValeur"), 30);
     EXPECT_THROW(zone.SetRawValue("IDValeur", 65536), ERangeError);
@@ -91,23 +85,17 @@ TEST_F(ZoneCPSTest, FieldLookUpIsExactAndLogsMisses) {
 
 TEST_F(ZoneCPSTest, SizesCaptionsAndNumberingComeFromTheProtocol) {
     TModeZone program(Eprom.get(), PrcProgrammes, 5, nullptr);
-    EXPECT_EQ(program.GetTailleSendZone(), 163);
-    EXPECT_EQ(program.GetTailleReceiveZone(), 163);
-    EXPECT_TRUE(program.IsZoneMultiple());
-    EXPECT_TRUE(program.IsFileZone());
+    EXPECT_EQ((std::vector<int>{program.GetTailleSendZone(), program.GetTailleReceiveZone(),
+                                program.IsZoneMultiple(), program.IsFileZone()}),
+              (std::vector<int>{163, 163, 1, 1}));
     EXPECT_EQ(program.NomZone(), "Programmes N°5");
-    EXPECT_EQ(TCustomZoneCPS::NomZone(PrcProgrammes, -1), "Programmes");
-    TModeZone configuration(Eprom.get(), PrcConfiguration, 0, nullptr);
-    EXPECT_EQ(configuration.NomZone(), "Configuration");
-    Proxy.AddTranslation("IDTypeZone", "PrcProgrammes", "Programs");
-    EXPECT_EQ(TCustomZoneCPS::NomZone(PrcProgrammes, 5), "Programs N°5");
+    EXPECT_EQ(TModeZone(Eprom.get(), PrcConfiguration, 0, nullptr).NomZone(), "Configuration");
 
     TModeZone orphan(nullptr, PrcProgrammes, 5, nullptr);
     Proxy.ClearLogs();
     EXPECT_FALSE(orphan.IsZoneMultiple());
-    ASSERT_EQ(Proxy.Logs().size(), 1u);
-    EXPECT_EQ(Proxy.Logs()[0].Source, "Protocole");
-    EXPECT_EQ(Proxy.Logs()[0].Text1, "FOwner");
+    EXPECT_EQ(testkit::LogRecords(Proxy),
+              std::vector<std::string>{"TModeZone|Protocole|FOwner||2|ZRT Handling"});
     Protocol.RemoveType(PrcFraise);
     TModeZone cutter(Eprom.get(), PrcFraise, 1, nullptr);
     EXPECT_FALSE(cutter.IsZoneMultiple());
@@ -118,11 +106,10 @@ TEST_F(ZoneCPSTest, CaptionsOfValuesUseTheArrayIdentifierAndFallBackToTheValue) 
     TModeZone zone(Eprom.get(), PrcProgrammes, 1, nullptr);
     std::string idZone;
     std::string idValeur;
-    EXPECT_EQ(zone.DetailIDChamp("IDMode[3]", "1", idZone, idValeur), "Mode B");
-    EXPECT_EQ(idZone, "IDMode");
-    EXPECT_EQ(idValeur, "IDModeB");
-    EXPECT_EQ(zone.DetailIDChamp("IDMode", "x", idZone, idValeur), "x");
-    EXPECT_EQ(idValeur, "");
+    EXPECT_EQ(zone.DetailIDChamp("IDMode[3]", "1", idZone, idValeur) + "|" + idZone + "|" +
+                  idValeur,
+              "Mode B|IDMode|IDModeB");
+    EXPECT_EQ(zone.DetailIDChamp("IDMode", "x", idZone, idValeur) + "|" + idValeur, "x|");
     EXPECT_EQ(zone.DetailChamp("IDMode", "7"), "7");
     EXPECT_EQ(Proxy.CountLogs("Champ IDMode , Valeur = 7"), 1);
     Proxy.AddTranslation("IDTest", "IDModeA", "Mode one");
@@ -135,30 +122,19 @@ TEST_F(ZoneCPSTest, CaptionsOfValuesUseTheArrayIdentifierAndFallBackToTheValue) 
     EXPECT_EQ(Proxy.CountLogs("IDChamp = IDValeur"), 1);
 }
 
-TEST_F(ZoneCPSTest, DuplicateIsAnEqualZoneWithoutLogicalZone) {
+TEST_F(ZoneCPSTest, DuplicateIsAnEqualZoneComparedOnlyOnFieldsTheTemplateShows) {
     TCustomZoneCPS* zone = Eprom->GetPhysicalZone(PrcProgrammes, 5, true);
     ASSERT_NE(zone, nullptr);
     ASSERT_NE(zone->GetLogicalZone(), nullptr);
-    std::unique_ptr<TCustomZoneCPS> copy = zone->Duplicate();
+    auto copy = std::unique_ptr<TZoneCPS>(dynamic_cast<TZoneCPS*>(zone->Duplicate().release()));
+    ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->ClassName(), zone->ClassName());
     EXPECT_EQ(copy->GetOwner(), zone->GetOwner());
     EXPECT_EQ(copy->GetTypeZone(), PrcProgrammes);
     EXPECT_EQ(copy->GetNumeroZone(), 5);
     EXPECT_EQ(copy->GetLogicalZone(), nullptr);
     EXPECT_TRUE(zone->Equals(copy.get()));
-    Eprom->ReleasePhysicalZone(zone);
 
-    TForgetfulZone forgetful(Eprom.get(), PrcProgrammes, 1, nullptr);
-    EXPECT_THROW(forgetful.Duplicate(), EAbstractError);
-    TByteArray payload{};
-    EXPECT_THROW(forgetful.SerialDecode(payload, 0), EAbstractError);
-}
-
-TEST_F(ZoneCPSTest, EqualsComparesOnlyFieldsTheTemplateShows) {
-    TCustomZoneCPS* zone = Eprom->GetPhysicalZone(PrcProgrammes, 5, true);
-    auto* source = dynamic_cast<TZoneCPS*>(zone);
-    ASSERT_NE(source, nullptr);
-    auto copy = std::unique_ptr<TZoneCPS>(dynamic_cast<TZoneCPS*>(zone->Duplicate().release()));
     copy->SetRawValue("IDCompteur", 99); // in no tab sheet
     EXPECT_TRUE(zone->Equals(copy.get()));
     TStringList differences;
@@ -178,6 +154,11 @@ TEST_F(ZoneCPSTest, EqualsComparesOnlyFieldsTheTemplateShows) {
     EXPECT_TRUE(zone->Equals(copy.get()));
     EXPECT_EQ(copy->GetRawValue("IDCompteur"), 0);
     Eprom->ReleasePhysicalZone(zone);
+
+    TForgetfulZone forgetful(Eprom.get(), PrcProgrammes, 1, nullptr);
+    EXPECT_THROW(forgetful.Duplicate(), EAbstractError);
+    TByteArray payload{};
+    EXPECT_THROW(forgetful.SerialDecode(payload, 0), EAbstractError);
 }
 
 TEST_F(ZoneCPSTest, AssignRefusesZonesOfAnotherEpromAndOtherObjects) {
@@ -189,11 +170,9 @@ TEST_F(ZoneCPSTest, AssignRefusesZonesOfAnotherEpromAndOtherObjects) {
     mine.Assign(&theirs);
     EXPECT_EQ(mine.GetAsInteger("IDValeur"), 1);
     EXPECT_EQ(mine.GetNumeroZone(), 5);
-    const auto logs = Proxy.Logs();
-    ASSERT_EQ(logs.size(), 1u);
-    EXPECT_EQ(logs[0].Source, "TZoneCPS.Assign");
-    EXPECT_EQ(logs[0].Text1, "DestOwner <> SourceOwner");
-    EXPECT_EQ(logs[0].Level, 3);
+    EXPECT_EQ(testkit::LogRecords(Proxy),
+              std::vector<std::string>{
+                  "TModeZone|TZoneCPS.Assign|DestOwner <> SourceOwner||3|ZRT Handling"});
     TStringList list;
     EXPECT_THROW(mine.Assign(&list), EConvertError);
 }
@@ -205,12 +184,12 @@ TEST_F(ZoneCPSTest, SavingAndCancellingRunTheirHooksOnlyWithChanges) {
     EXPECT_EQ(zone.Saves + zone.Cancels, 0);
     zone.SetDonneesModifiees(true);
     zone.EnregistrerModifications();
-    EXPECT_EQ(zone.Saves, 1);
-    EXPECT_FALSE(zone.GetDonneesModifiees());
+    EXPECT_EQ((std::vector<int>{zone.Saves, zone.Cancels, zone.GetDonneesModifiees()}),
+              (std::vector<int>{1, 0, false}));
     zone.SetDonneesModifiees(true);
     zone.AnnulerModifications();
-    EXPECT_EQ(zone.Cancels, 1);
-    EXPECT_FALSE(zone.GetDonneesModifiees());
+    EXPECT_EQ((std::vector<int>{zone.Saves, zone.Cancels, zone.GetDonneesModifiees()}),
+              (std::vector<int>{1, 1, false}));
 }
 
 TEST_F(ZoneCPSTest, FieldsEnterTheirTabSheetAndLeaveItWithTheZone) {

@@ -1,50 +1,55 @@
 #include "support/Exceptions.h"
 #include "support/Format.h"
 
+#include "support/ModelTestKit.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace g20seq;
 
-TEST(Format, IntegersAsTheSystemWritesThem) {
-    EXPECT_EQ(Format("%s=%d", "PrcProgrammes", 12), "PrcProgrammes=12");
-    EXPECT_EQ(Format("%.2d", 7), "07");
-    EXPECT_EQ(Format("%.2d", 100), "100");
-    EXPECT_EQ(Format("%.3d", -7), "-007");
-    EXPECT_EQ(Format("%2.2X", 10), "0A");
-    EXPECT_EQ(Format(" %2.2X", static_cast<std::uint8_t>(255)), " FF");
-    EXPECT_EQ(Format("%x", -1), "FFFFFFFF");
-    EXPECT_EQ(Format("%x", static_cast<std::int64_t>(-1)), "FFFFFFFFFFFFFFFF");
-    EXPECT_EQ(Format("%u", -1), "4294967295");
-    EXPECT_EQ(Format("%d", std::uint64_t{18446744073709551615u}), "18446744073709551615");
-    EXPECT_EQ(Format("[%5d|%-5d]", 42, 42), "[   42|42   ]");
-    EXPECT_EQ(Format("%02d", 5), " 5"); // width never pads with zeros
-    EXPECT_EQ(Format("%*d", 4, 3), "   3");
-    EXPECT_EQ(Format("%1:s %0:s %s", "a", "b"), "b a b");
-    EXPECT_EQ(Format("100%%"), "100%");
+// Each pair: what the formatter wrote, what it must write.
+void ExpectTexts(const std::vector<std::pair<std::string, std::string>>& Cases) {
+    for (const auto& [written, expected] : Cases)
+        EXPECT_EQ(written, expected);
 }
 
-TEST(Format, FloatsUseTheClassicDefaults) {
-    EXPECT_EQ(Format("%f", 1.5), "1.50");
-    EXPECT_EQ(Format("%.1f", 0.25), "0.3"); // half away from zero
-    EXPECT_EQ(Format("%.2f", 2.675), "2.68");
-    EXPECT_EQ(Format("%.0f", -0.4), "0");
-    EXPECT_EQ(Format("%.3f", 9.9996), "10.000");
-    EXPECT_EQ(Format("%g", 0.1 * 3), "0.3");
-    EXPECT_EQ(Format("%g", 11.0), "11");
-    EXPECT_EQ(Format("%.3g", 1234.5), "1.23E3");
-    EXPECT_EQ(Format("%e", 1.5), "1.50000000000000E+000");
-    EXPECT_EQ(Format("%.3e", -0.00012345), "-1.23E-004");
-    EXPECT_EQ(Format("%g n'est pas entre %g et %g", 11.0, 0.0, 10.0), "11 n'est pas entre 0 et 10");
-}
-
-TEST(Format, TextsCountCharacters) {
-    EXPECT_EQ(Format("[%6s]", "été"), "[   été]");
-    EXPECT_EQ(Format("[%-4s]", "ab"), "[ab  ]");
-    EXPECT_EQ(Format("%.2s", "éèa"), "éè");
-    EXPECT_EQ(Format("%s%s", 'x', std::string("yz")), "xyz");
+TEST(Format, IntegersFloatsAndTextsAsTheSystemWritesThem) {
+    ExpectTexts(
+        {{Format("%s=%d", "PrcProgrammes", 12), "PrcProgrammes=12"},
+         {Format("%.2d", 7), "07"},
+         {Format("%.2d", 100), "100"},
+         {Format("%.3d", -7), "-007"},
+         {Format("%2.2X", 10), "0A"},
+         {Format(" %2.2X", static_cast<std::uint8_t>(255)), " FF"},
+         {Format("%x", -1), "FFFFFFFF"},
+         {Format("%x", static_cast<std::int64_t>(-1)), "FFFFFFFFFFFFFFFF"},
+         {Format("%u", -1), "4294967295"},
+         {Format("%d", std::uint64_t{18446744073709551615u}), "18446744073709551615"},
+         {Format("[%5d|%-5d]", 42, 42), "[   42|42   ]"},
+         {Format("%02d", 5), " 5"}, // width never pads with zeros
+         {Format("%*d", 4, 3), "   3"},
+         {Format("%1:s %0:s %s", "a", "b"), "b a b"},
+         {Format("100%%"), "100%"},
+         {Format("%f", 1.5), "1.50"},
+         {Format("%.1f", 0.25), "0.3"}, // half away from zero
+         {Format("%.2f", 2.675), "2.68"},
+         {Format("%.0f", -0.4), "0"},
+         {Format("%.3f", 9.9996), "10.000"},
+         {Format("%g", 0.1 * 3), "0.3"},
+         {Format("%g", 11.0), "11"},
+         {Format("%.3g", 1234.5), "1.23E3"},
+         {Format("%e", 1.5), "1.50000000000000E+000"},
+         {Format("%.3e", -0.00012345), "-1.23E-004"},
+         {Format("%g n'est pas entre %g et %g", 11.0, 0.0, 10.0), "11 n'est pas entre 0 et 10"},
+         {Format("[%6s]", "été"), "[   été]"},
+         {Format("[%-4s]", "ab"), "[ab  ]"},
+         {Format("%.2s", "éèa"), "éè"},
+         {Format("%s%s", 'x', std::string("yz")), "xyz"}});
 }
 
 TEST(Format, MismatchesRaiseConvertError) {
@@ -54,11 +59,8 @@ TEST(Format, MismatchesRaiseConvertError) {
     EXPECT_THROW(Format("%d %d", 3), EConvertError);
     EXPECT_THROW(Format("%q", 3), EConvertError);
     EXPECT_THROW(Format("abc %"), EConvertError);
-    try {
-        Format("%d", "x");
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Format '%d' invalid or incompatible with argument");
-    }
+    EXPECT_EQ(testkit::MessageOf<EConvertError>([] { Format("%d", "x"); }),
+              "Format '%d' invalid or incompatible with argument");
 }
 
 TEST(FloatToStr, GeneralFormatWithFifteenDigits) {
@@ -91,22 +93,16 @@ TEST(StrToNumber, AcceptsNumbersAndRejectsTheRest) {
     EXPECT_EQ(StrToIntDef("12a", -1), -1);
     EXPECT_THROW(StrToInt("2147483648"), EConvertError);
     EXPECT_THROW(StrToInt(""), EConvertError);
-    try {
-        StrToInt("12a");
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'12a' is not a valid integer value");
-    }
+    EXPECT_EQ(testkit::MessageOf<EConvertError>([] { StrToInt("12a"); }),
+              "'12a' is not a valid integer value");
     EXPECT_EQ(StrToInt64("-9223372036854775808"), INT64_MIN);
     EXPECT_DOUBLE_EQ(StrToFloat(" 1.5e2 "), 150.0);
     EXPECT_DOUBLE_EQ(StrToFloat("-.5"), -0.5);
     EXPECT_DOUBLE_EQ(StrToFloatDef("1,5", 7.0), 7.0);
     for (const char* bad : {"", ".", "1e", "abc", "1.5x", "inf", "0x10"})
         EXPECT_THROW(StrToFloat(bad), EConvertError) << bad;
-    try {
-        StrToFloat("x");
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'x' is not a valid floating point value");
-    }
+    EXPECT_EQ(testkit::MessageOf<EConvertError>([] { StrToFloat("x"); }),
+              "'x' is not a valid floating point value");
 }
 
 TEST(TextHelpers, TrimCaseAndOrdinalComparison) {
@@ -127,16 +123,8 @@ TEST(TextHelpers, TrimCaseAndOrdinalComparison) {
 }
 
 TEST(FieldError, RangeFormCarriesTheNumbers) {
-    const EFieldError error = EFieldError::CreateFmtRange(
-        "%g n'est pas une valeur correcte pour le champ '%s'. Les valeurs doivent être "
-        "comprises entre %g et %g",
-        "Temps:TKEVIntegerField", 0.0, 10.0, 11.0);
-    EXPECT_EQ(error.Message(), "11 n'est pas une valeur correcte pour le champ "
-                               "'Temps:TKEVIntegerField'. Les valeurs doivent être comprises "
-                               "entre 0 et 10");
-    EXPECT_EQ(error.FMin, 0.0);
-    EXPECT_EQ(error.FMax, 10.0);
-    EXPECT_EQ(error.FValue, 11.0);
-    EXPECT_EQ(EFieldError::CreateFmtRange("%g [%g..%g]", 0.5, 1.5, 2.5).Message(),
-              "2.5 [0.5..1.5]");
+    const EFieldError error = EFieldError::CreateFmtRange("%g [%g..%g]", 0.5, 1.5, 2.5);
+    EXPECT_EQ(error.Message(), "2.5 [0.5..1.5]");
+    EXPECT_EQ((std::vector<double>{error.FMin, error.FMax, error.FValue}),
+              (std::vector<double>{0.5, 1.5, 2.5}));
 }

@@ -5,10 +5,14 @@
 #include "support/Object.h"
 #include "support/Rounding.h"
 #include "support/SetOfTypesZones.h"
+#include "support/TypeZones.h"
+
+#include "support/ModelTestKit.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <vector>
 
 using namespace g20seq;
@@ -16,18 +20,10 @@ using namespace g20seq;
 TEST(Object, AssignmentErrorsAndInterfaceQueries) {
     TPersistent target;
     TInterfacedPersistent source;
-    try {
-        target.Assign(&source);
-        ADD_FAILURE();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Cannot assign a TInterfacedPersistent to a TPersistent");
-    }
-    try {
-        target.Assign(nullptr);
-        ADD_FAILURE();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Cannot assign a nil to a TPersistent");
-    }
+    EXPECT_EQ(testkit::MessageOf<EConvertError>([&] { target.Assign(&source); }),
+              "Cannot assign a TInterfacedPersistent to a TPersistent");
+    EXPECT_EQ(testkit::MessageOf<EConvertError>([&] { target.Assign(nullptr); }),
+              "Cannot assign a nil to a TPersistent");
     void* obj = &target;
     EXPECT_FALSE(source.QueryInterface(TGUID{}, &obj));
     EXPECT_EQ(obj, nullptr);
@@ -71,10 +67,9 @@ TEST(DateTime, EncodingRejectsImpossibleValues) {
     for (const auto& [y, m, d] : std::vector<std::array<Word, 3>>{
              {2023, 0, 1}, {2023, 13, 1}, {2023, 1, 32}, {2023, 2, 29}, {2023, 4, 31}, {0, 1, 1}})
         EXPECT_THROW(EncodeDate(y, m, d), EConvertError) << y << "-" << m << "-" << d;
-    EXPECT_THROW(EncodeTime(24, 0, 0, 0), EConvertError);
-    EXPECT_THROW(EncodeTime(0, 60, 0, 0), EConvertError);
-    EXPECT_THROW(EncodeTime(0, 0, 60, 0), EConvertError);
-    EXPECT_THROW(EncodeTime(0, 0, 0, 1000), EConvertError);
+    for (const auto& [h, n, s, ms] : std::vector<std::array<Word, 4>>{
+             {24, 0, 0, 0}, {0, 60, 0, 0}, {0, 0, 60, 0}, {0, 0, 0, 1000}})
+        EXPECT_THROW(EncodeTime(h, n, s, ms), EConvertError) << h << ":" << n << ":" << s;
     TDateTime unchanged = 7.0;
     EXPECT_FALSE(TryEncodeDate(2023, 2, 29, unchanged));
     EXPECT_EQ(unchanged, 7.0);
@@ -94,17 +89,15 @@ TEST(DateTime, DecodingRoundTrips) {
     EXPECT_EQ(FormatDate(EncodeDate(1, 1, 1)), "01/01/0001");
     EXPECT_EQ(FormatTime(0.99999999999), "00:00:00"); // rounds up to the next midnight
     EXPECT_EQ(FormatDate(0.99999999999), "31/12/1899");
-    const TDateTime now = Now();
-    EXPECT_GT(now, EncodeDate(2020, 1, 1));
+    EXPECT_GT(Now(), EncodeDate(2020, 1, 1));
 }
 
 TEST(Latin1, OneBytePerCharacter) {
     EXPECT_EQ(Utf8ToLatin1("Zone é°"), "Zone \xE9\xB0");
     EXPECT_EQ(Latin1ToUtf8("Zone \xE9\xB0"), "Zone é°");
-    EXPECT_THROW(Utf8ToLatin1("€"), ERangeError);
-    EXPECT_THROW(Utf8ToLatin1("\xE9t\xE9"), ERangeError); // Latin-1 bytes are not UTF-8
-    EXPECT_THROW(Utf8ToLatin1("\xC3"), ERangeError);      // truncated sequence
-    EXPECT_THROW(Utf8ToLatin1("\xC0\xA9"), ERangeError);  // overlong form
+    // Outside Latin-1, Latin-1 bytes (not UTF-8), a truncated sequence, an overlong form.
+    for (const char* bad : {"€", "\xE9t\xE9", "\xC3", "\xC0\xA9"})
+        EXPECT_THROW(Utf8ToLatin1(bad), ERangeError) << bad;
     EXPECT_EQ(Utf8Length("été€"), 4u);
     EXPECT_EQ(Utf8Copy("été€x", 1, 3), "té€");
     EXPECT_EQ(Utf8Copy("été", 2, 10), "é");
@@ -148,4 +141,36 @@ TEST(SetOfTypesZones, MembersInIncreasingOrder) {
     EXPECT_THROW(set.Contains(-1), ERangeError);
     EXPECT_THROW(set.IncludeRange(150, 160), ERangeError);
     EXPECT_EQ(set.Count(), 6); // a failed range changes nothing
+}
+
+TEST(TypeZones, EveryNameRoundTripsToItsValue) {
+    std::set<std::string> names;
+    for (int i = 0; i < TypeZonesCount; ++i) {
+        const TTypeZones type = TypeZoneFromInt(i);
+        EXPECT_EQ(static_cast<int>(type), i);
+        const std::string name = TypeZoneName(type);
+        names.insert(name);
+        TTypeZones back = PrcIdentification;
+        ASSERT_TRUE(TypeZoneFromName(name, back)) << name;
+        EXPECT_EQ(back, type) << name;
+    }
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(TypeZonesCount));
+    EXPECT_EQ(TypeZoneName(PrcIdentification), "PrcIdentification");
+    EXPECT_EQ(TypeZoneName(PrcprogrammesRAZ), "PrcprogrammesRAZ");
+    EXPECT_EQ(TypeZoneName(PrcApprentissage), "PrcApprentissage");
+    EXPECT_EQ(TypeZoneName(PrcSignaturesHistoriqueEx), "PrcSignaturesHistoriqueEx");
+    EXPECT_EQ((std::vector<int>{PrcprogrammesRAZ, PrcApprentissage, PrcSignaturesHistoriqueEx}),
+              (std::vector<int>{28, 63, 156}));
+}
+
+TEST(TypeZones, OnlyExactNamesAndNumbersOfTheCatalogueAreAccepted) {
+    for (const char* text : {"prcprogrammes", "PrcProgrammes ", "PrcApprentisssage", "", "29"}) {
+        TTypeZones type = PrcMouchard;
+        EXPECT_FALSE(TypeZoneFromName(text, type)) << text;
+        EXPECT_EQ(type, PrcMouchard) << text;
+    }
+    EXPECT_THROW(TypeZoneFromInt(-1), ERangeError);
+    EXPECT_THROW(TypeZoneFromInt(TypeZonesCount), ERangeError);
+    EXPECT_THROW(TypeZoneName(static_cast<TTypeZones>(157)), ERangeError);
+    EXPECT_FALSE(IsValidTypeZone(255));
 }

@@ -1,6 +1,8 @@
 #include "support/Exceptions.h"
 #include "support/StringList.h"
 
+#include "support/ModelTestKit.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -74,11 +76,8 @@ TEST(StringList, IndexErrorsNameTheIndex) {
     EXPECT_THROW(list.Strings(1), EStringListError);
     EXPECT_THROW(list.Delete(-1), EStringListError);
     EXPECT_THROW(list.Exchange(0, 1), EStringListError);
-    try {
-        list.Objects(3);
-    } catch (const EStringListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (3)");
-    }
+    EXPECT_EQ(testkit::MessageOf<EStringListError>([&] { list.Objects(3); }),
+              "List index out of bounds (3)");
     list.Insert(1, "y");
     list.Exchange(0, 1);
     EXPECT_EQ(Lines(list), "y|x");
@@ -181,11 +180,8 @@ TEST(StringList, OwnershipAndAssign) {
 
     TStringList list;
     TPersistent other;
-    try {
-        list.Assign(&other);
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Cannot assign a TPersistent to a TStringList");
-    }
+    EXPECT_EQ(testkit::MessageOf<EConvertError>([&] { list.Assign(&other); }),
+              "Cannot assign a TPersistent to a TStringList");
 }
 
 TEST(StringList, CustomSortKeepsObjectsWithTheirLines) {

@@ -25,11 +25,7 @@ TEST(Acquittements, EachOperationWritesItsTwoBytes) {
     auto zone = banc.Nouvelle<TAcquittementsG20>(PrcAcquittements);
     ASSERT_NE(zone, nullptr);
     EXPECT_EQ(TBancStatut::Encoder(*zone), (TBytes{0x01, 0xFF})); // as created: every fault
-    struct TCas {
-        std::function<void(TAcquittementsG20&)> Operation;
-        TBytes Attendu;
-    };
-    const TCas cas[] = {
+    const std::pair<std::function<void(TAcquittementsG20&)>, TBytes> cas[] = {
         {[](TAcquittementsG20& z) { z.AcquittementDefaut(255); }, {0x01, 0xFF}},
         {[](TAcquittementsG20& z) { z.AcquittementDefaut(12); }, {0x01, 0x0C}},
         {[](TAcquittementsG20& z) { z.AcquittementElectrode(false, 3); }, {0x03, 0x03}},
@@ -38,9 +34,9 @@ TEST(Acquittements, EachOperationWritesItsTwoBytes) {
         {[](TAcquittementsG20& z) { z.RepetitionPoint(false); }, {0x05, 0x00}},
         {[](TAcquittementsG20& z) { z.AcquittementFraise(2); }, {0x07, 0x02}},
     };
-    for (const TCas& c : cas) {
-        c.Operation(*zone);
-        EXPECT_EQ(TBancStatut::Encoder(*zone), c.Attendu) << testkit::ToHex(c.Attendu);
+    for (const auto& [operation, attendu] : cas) {
+        operation(*zone);
+        EXPECT_EQ(TBancStatut::Encoder(*zone), attendu) << testkit::ToHex(attendu);
     }
     // The fault number survives an acknowledgement of every fault.
     zone->AcquittementDefaut(12)->AcquittementDefaut(255);
@@ -69,12 +65,11 @@ TEST(Acquittements, KindSixKeepsTheSecondByteAndNothingIsDecoded) {
     EXPECT_EQ(zone.FileDecode(*trame, 2), SerErrZoneRead);
     EXPECT_EQ(zone.FileEncode(*trame, 0, 2), 0);
 
-    using testkit::VtableSlot;
-    const auto mot = static_cast<std::ptrdiff_t>(sizeof(void*));
-    const std::ptrdiff_t premier = VtableSlot(&TAcquittementsG20::AcquittementDefaut);
-    EXPECT_EQ(VtableSlot(&TAcquittementsG20::AcquittementElectrode), premier + mot);
-    EXPECT_EQ(VtableSlot(&TAcquittementsG20::RepetitionPoint), premier + 2 * mot);
-    EXPECT_EQ(VtableSlot(&TAcquittementsG20::AcquittementFraise), premier + 3 * mot);
+    using A = TAcquittementsG20;
+    EXPECT_EQ(
+        testkit::FirstGap(testkit::VtableSlots(&A::AcquittementDefaut, &A::AcquittementElectrode,
+                                               &A::RepetitionPoint, &A::AcquittementFraise)),
+        -1);
 }
 
 TEST(SignalisationModification, WritesOneByteAndDecodesNothing) {

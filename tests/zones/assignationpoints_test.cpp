@@ -4,6 +4,7 @@
 #include "support/Exceptions.h"
 #include "support/HexVectors.h"
 #include "support/PointsTestEprom.h"
+#include "support/ZonesTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 namespace g20seq {
 namespace {
 
-using testkit::FromPayload;
 using testkit::ReadHexVector;
 using testkit::TBancPoints;
 using testkit::TBytes;
@@ -23,9 +23,7 @@ using testkit::ToPayload;
 constexpr int Taille = TAssignationPoints::TaillePayload;
 
 std::string Encode(const TAssignationPoints& Zone) {
-    TByteArray trame{};
-    EXPECT_EQ(Zone.SerialEncode(trame, 0, Taille), Taille);
-    return ToHex(FromPayload(trame, 0, Taille));
+    return ToHex(testkit::EncodeSerie(Zone, Taille));
 }
 
 TEST(AssignationPoints, FieldsTakeTheStationsProgramRangeAndTheirCaptions) {
@@ -88,12 +86,8 @@ TEST(AssignationPoints, RefusedPayloadsLeaveTheZoneUnchanged) {
     EXPECT_EQ(zone->SerialDecode(valide, Taille + 1), SerErrDonnees);
     EXPECT_EQ(Encode(*zone), avant);
     EXPECT_THROW(zone->SetNumProg(128), EFieldError);
-    try {
-        zone->SetNumPoint(std::string(21, 'X'));
-        FAIL() << "accepted";
-    } catch (const Exception& e) {
-        EXPECT_STREQ(e.what(), "String too long [21/20]");
-    }
+    EXPECT_EQ(testkit::ErrorOf([&] { zone->SetNumPoint(std::string(21, 'X')); }),
+              "String too long [21/20]");
     EXPECT_THROW(zone->SetNumPointCPS(std::string(21, 'X')), Exception);
 }
 

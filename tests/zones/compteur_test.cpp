@@ -4,6 +4,7 @@
 #include "support/CompteurTestEprom.h"
 #include "support/HexVectors.h"
 #include "support/VtableSlot.h"
+#include "support/ZonesTestKit.h"
 #include "zones/ZoneCalcul.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 namespace g20seq {
 namespace {
 
+using testkit::EncodeFichier;
 using testkit::FromPayload;
 using testkit::ReadHexVector;
 using testkit::TBancCompteur;
@@ -22,12 +24,7 @@ using testkit::ToHex;
 using testkit::ToPayload;
 using testkit::TZoneTenue;
 using namespace IDElectrodeG20;
-
-TBytes EncodeFichier(const TCompteur& Zone) {
-    TByteArray trame{};
-    EXPECT_EQ(Zone.FileEncode(trame, 0, 12), TCompteur::TailleLecture);
-    return FromPayload(trame, 0, TCompteur::TailleLecture);
-}
+using TEntiers = std::vector<long long>;
 
 TEST(Compteur, CompanionsAndStepRange) {
     TBancCompteur banc;
@@ -39,11 +36,10 @@ TEST(Compteur, CompanionsAndStepRange) {
     EXPECT_EQ(TZoneTenue<TCompteurG20>(*banc.Eprom, PrcCompteursMini, 0)->GetNumeroPalier(), 1);
 
     TZoneTenue<TCompteurG20> maxi(*banc.Eprom, PrcCompteursMaxi, 0);
-    EXPECT_EQ(maxi->GetNumeroPalier(), 10);
-    EXPECT_EQ(maxi->GetCompteurPoints(), 65000);
-    EXPECT_EQ(maxi->GetCompteurRodages(), 999);
-    EXPECT_EQ(maxi->GetCompteurPointsInterPalier(), 9999);
-    EXPECT_EQ(maxi->GetValeurFinDeVie(), 65000);
+    EXPECT_EQ(
+        (TEntiers{maxi->GetNumeroPalier(), maxi->GetCompteurPoints(), maxi->GetCompteurRodages(),
+                  maxi->GetCompteurPointsInterPalier(), maxi->GetValeurFinDeVie()}),
+        (TEntiers{10, 65000, 999, 9999, 65000}));
     EXPECT_TRUE(maxi->GetFinDeVie() && maxi->GetDemandeRodageInterpalier() &&
                 maxi->GetDemandeRodageNeuve() && maxi->GetDemandeRodageFinCU() &&
                 maxi->GetDemandeChangement() && maxi->GetModeSoudageDegrade());
@@ -52,19 +48,20 @@ TEST(Compteur, CompanionsAndStepRange) {
 TEST(Compteur, PayloadVectors) {
     TBancCompteur banc;
     TZoneTenue<TCompteurG20> zone(*banc.Eprom, PrcCompteurs, 0);
-    EXPECT_EQ(ToHex(EncodeFichier(*zone.Get())), ToHex(ReadHexVector("counters/file_fresh.hex")));
+    EXPECT_EQ(ToHex(EncodeFichier(*zone.Get(), 12)),
+              ToHex(ReadHexVector("counters/file_fresh.hex")));
 
     ASSERT_EQ(zone->SerialDecode(ToPayload(ReadHexVector("counters/read_sample.hex")), 12),
               SerSansErreur);
-    EXPECT_EQ(zone->GetCompteurPoints(), 1234);
-    EXPECT_EQ(zone->GetCompteurPointsAbsolu(), 4464);
-    EXPECT_EQ(zone->GetNumeroPalier(), 7);
-    EXPECT_EQ(zone->GetValeurFinDeVie(), 5000);
+    EXPECT_EQ((TEntiers{zone->GetCompteurPoints(), zone->GetCompteurPointsAbsolu(),
+                        zone->GetNumeroPalier(), zone->GetValeurFinDeVie()}),
+              (TEntiers{1234, 4464, 7, 5000}));
     EXPECT_TRUE(zone->GetModeSoudageDegrade() && zone->GetFinDeVie() &&
                 zone->GetDemandeChangement() && zone->GetDemandeRodageFinCU() &&
                 zone->GetDemandeRodageNeuve());
     EXPECT_FALSE(zone->GetDemandeRodageInterpalier());
-    EXPECT_EQ(ToHex(EncodeFichier(*zone.Get())), ToHex(ReadHexVector("counters/file_sample.hex")));
+    EXPECT_EQ(ToHex(EncodeFichier(*zone.Get(), 12)),
+              ToHex(ReadHexVector("counters/file_sample.hex")));
 
     zone->SetCompteurPointsAbsolu(70000);
     zone->SetDemandeRodageInterpalier(true);
@@ -94,11 +91,10 @@ TEST(Compteur, PayloadLengthsAndStepAreChecked) {
     TZoneTenue<TCompteurG20> raz(*banc.Eprom, PrcCompteursRAZ, 0);
     raz->SetValeurFinDeVie(44);
     ASSERT_EQ(raz->SerialDecode(neuf, 9), SerSansErreur);
-    EXPECT_EQ(raz->GetCompteurPoints(), 100);
-    EXPECT_EQ(raz->GetCompteurPointsAbsolu(), 200);
+    EXPECT_EQ((TEntiers{raz->GetCompteurPoints(), raz->GetCompteurPointsAbsolu(),
+                        raz->GetNumeroPalier(), raz->GetValeurFinDeVie()}),
+              (TEntiers{100, 200, 1, 0}));
     EXPECT_TRUE(raz->GetDemandeRodageInterpalier() && raz->GetDemandeRodageNeuve());
-    EXPECT_EQ(raz->GetNumeroPalier(), 1);
-    EXPECT_EQ(raz->GetValeurFinDeVie(), 0);
     EXPECT_EQ(raz->SerialDecode(ToPayload(palier11), 12), SerErrDonnees);
     EXPECT_EQ(raz->SerialDecode(neuf, -1), SerErrDonnees);
     EXPECT_EQ(raz->SerialDecode(neuf, MaxBuffer), SerErrDonnees);
@@ -118,10 +114,10 @@ TEST(Compteur, FileFormRoundTripsRandomZones) {
         zone->SetDemandeRodageNeuve(mot(aleas) % 2 == 0);
         zone->SetNumeroPalier(mot(aleas) % 11);
         zone->SetValeurFinDeVie(mot(aleas));
-        const TBytes fichier = EncodeFichier(*zone.Get());
+        const TBytes fichier = EncodeFichier(*zone.Get(), 12);
         auto relue = zone->Duplicate();
         ASSERT_EQ(relue->FileDecode(ToPayload(fichier), 12), SerSansErreur);
-        EXPECT_EQ(ToHex(EncodeFichier(dynamic_cast<TCompteur&>(*relue))), ToHex(fichier));
+        EXPECT_EQ(ToHex(EncodeFichier(*relue, 12)), ToHex(fichier));
     }
 }
 
@@ -145,10 +141,10 @@ TEST(Compteur, InterStepDressing) {
     zone->SetCompteurPoints(100);
     zone->SetValeurFinDeVie(1000);
     EXPECT_TRUE(zone->CUInterPalier());
-    EXPECT_EQ(zone->PointsRestants(), 380);
-    EXPECT_EQ(zone->PointsRestantsTotal(), 900);
-    EXPECT_EQ(zone->NbPointsMaxAvantFDVE(), 1020);
-    EXPECT_EQ(zone->NbPointsMaxAvantRodage(), 530); // IDNombreIP + IDMargeRodage (30)
+    // Points before dressing: IDNombreIP + IDMargeRodage (30).
+    EXPECT_EQ((TEntiers{zone->PointsRestants(), zone->PointsRestantsTotal(),
+                        zone->NbPointsMaxAvantFDVE(), zone->NbPointsMaxAvantRodage()}),
+              (TEntiers{380, 900, 1020, 530}));
     EXPECT_EQ(zone->GetEtatCU(), evOK);
     EXPECT_EQ(zone->GetEtatFDVE(), evOK);
     zone->SetDemandeRodageInterpalier(true);
@@ -170,10 +166,9 @@ TEST(Compteur, WearCompensationStates) {
     EXPECT_EQ(zone->PointsRestants(), 0); // end-of-life value 0
     zone->SetValeurFinDeVie(1000);
     zone->SetCompteurPoints(400);
-    EXPECT_EQ(zone->PointsRestants(), 600);
-    EXPECT_EQ(zone->PointsRestantsTotal(), 900 * 2 + 600);
-    EXPECT_EQ(zone->NbPointsMaxAvantFDVE(), 900 * 2 + 1000);
-    EXPECT_EQ(zone->NbPointsMaxAvantRodage(), 1005);
+    EXPECT_EQ((TEntiers{zone->PointsRestants(), zone->PointsRestantsTotal(),
+                        zone->NbPointsMaxAvantFDVE(), zone->NbPointsMaxAvantRodage()}),
+              (TEntiers{600, 900 * 2 + 600, 900 * 2 + 1000, 1005}));
     EXPECT_EQ(zone->GetEtatCU(), evOK);
     zone->SetDemandeChangement(true);
     EXPECT_EQ(zone->GetEtatCU(), evAlarm);
@@ -229,11 +224,9 @@ TEST(Compteur, MissingZonesGiveNeutralValuesAndOneLogLine) {
     }
     const auto logs = banc.Proxy.Logs();
     ASSERT_EQ(logs.size(), 1u);
-    EXPECT_EQ(logs[0].Text1, "Zone PrcElectrodes=0 absente");
-    EXPECT_EQ(logs[0].Text2, "GA_Compteurs");
-    EXPECT_EQ(logs[0].Level, 2);
-    EXPECT_EQ(logs[0].Category, "Eprom");
-    EXPECT_EQ(logs[0].SenderClass, "TBenchEprom");
+    EXPECT_EQ(logs[0].SenderClass + "|" + testkit::Journal(logs[0]),
+              "TBenchEprom|" + logs[0].Source +
+                  "|Zone PrcElectrodes=0 absente|GA_Compteurs|2|Eprom");
 }
 
 TEST(Compteur, DerivedValuesGiveBackEveryZone) {
@@ -265,10 +258,9 @@ TEST(Compteur, CopiesCarryTheDegradedModeAndCompareOnlyIt) {
     auto copie = zone->Duplicate();
     auto& compteur = dynamic_cast<TCompteurG20&>(*copie);
     EXPECT_TRUE(compteur.GetModeSoudageDegrade());
-    EXPECT_EQ(compteur.GetCompteurRodages(), 12);
-    EXPECT_EQ(compteur.GetNumeroPalier(), 9);
-    EXPECT_EQ(compteur.GetCompteurChainage(), 4);
-    EXPECT_EQ(compteur.GetPalierMax(), 10);
+    EXPECT_EQ((TEntiers{compteur.GetCompteurRodages(), compteur.GetNumeroPalier(),
+                        compteur.GetCompteurChainage(), compteur.GetPalierMax()}),
+              (TEntiers{12, 9, 4, 10}));
 
     TStringList differences;
     compteur.SetCompteurRodages(13);
@@ -290,58 +282,33 @@ TEST(Compteur, HostInterfacesAndSlotOrder) {
     EXPECT_EQ(static_cast<ICompteurVie*>(obj)->GetNbPointsMaxAvantFDVFraise(), 2000);
 
     using testkit::VtableSlot;
+    using testkit::VtableSlots;
     using TDetail =
         std::string (TZoneCPS::*)(const std::string&, int, std::string&, std::string&) const;
-    const std::vector<std::ptrdiff_t> zoneSlots = {
-        VtableSlot(static_cast<TDetail>(&TZoneCPS::DetailIDChamp)),
-        VtableSlot(&TCompteur::ElecAvecCU),
-        VtableSlot(&TCompteur::NombreRodage),
-        VtableSlot(&TCompteur::NombreIP),
-        VtableSlot(&TCompteur::PostFDVE),
-        VtableSlot(&TCompteur::CUInterPalier),
-        VtableSlot(&TCompteur::PointsRestants),
-        VtableSlot(&TCompteur::PointsRestantsTotal),
-        VtableSlot(&TCompteur::NbPointsMaxAvantFDVE)};
-    const std::vector<std::ptrdiff_t> compteur = {
-        VtableSlot(&ICompteur::GetCompteurPoints),
-        VtableSlot(&ICompteur::SetCompteurPoints),
-        VtableSlot(&ICompteur::GetCompteurRodages),
-        VtableSlot(&ICompteur::SetCompteurRodages),
-        VtableSlot(&ICompteur::GetCompteurPointsInterPalier),
-        VtableSlot(&ICompteur::SetCompteurPointsInterPalier),
-        VtableSlot(&ICompteur::GetCompteurPointsAbsolu),
-        VtableSlot(&ICompteur::SetCompteurPointsAbsolu),
-        VtableSlot(&ICompteur::GetCompteurChainage),
-        VtableSlot(&ICompteur::SetCompteurChainage),
-        VtableSlot(&ICompteur::GetFinDeVie),
-        VtableSlot(&ICompteur::SetFinDeVie),
-        VtableSlot(&ICompteur::GetDemandeRodageInterpalier),
-        VtableSlot(&ICompteur::SetDemandeRodageInterpalier),
-        VtableSlot(&ICompteur::GetDemandeRodageNeuve),
-        VtableSlot(&ICompteur::SetDemandeRodageNeuve),
-        VtableSlot(&ICompteur::GetDemandeRodageFinCU),
-        VtableSlot(&ICompteur::SetDemandeRodageFinCU),
-        VtableSlot(&ICompteur::GetDemandeChangement),
-        VtableSlot(&ICompteur::SetDemandeChangement),
-        VtableSlot(&ICompteur::GetNumeroPalier),
-        VtableSlot(&ICompteur::SetNumeroPalier),
-        VtableSlot(&ICompteur::GetValeurFinDeVie),
-        VtableSlot(&ICompteur::SetValeurFinDeVie),
-        VtableSlot(&ICompteur::GetEtatFDVE),
-        VtableSlot(&ICompteur::GetEtatCU)};
-    const std::vector<std::ptrdiff_t> ex = {VtableSlot(&ICompteurEx::GetModeSoudageDegrade),
-                                            VtableSlot(&ICompteurEx::SetModeSoudageDegrade)};
-    const std::vector<std::ptrdiff_t> vie = {
-        VtableSlot(&ICompteurVie::GetNbPointsMaxAvantFDVE),
-        VtableSlot(&ICompteurVie::GetNbPointsMaxAvantRodage),
-        VtableSlot(&ICompteurVie::GetPointsRestants),
-        VtableSlot(&ICompteurVie::GetPointsRestantsTotal),
-        VtableSlot(&ICompteurVie::GetNbPointsMaxAvantFDVFraise),
-        VtableSlot(&ICompteurVie::GetEtatFDVFraise)};
+    using C = ICompteur;
+    using V = ICompteurVie;
+    const std::vector<std::ptrdiff_t> zoneSlots =
+        VtableSlots(static_cast<TDetail>(&TZoneCPS::DetailIDChamp), &TCompteur::ElecAvecCU,
+                    &TCompteur::NombreRodage, &TCompteur::NombreIP, &TCompteur::PostFDVE,
+                    &TCompteur::CUInterPalier, &TCompteur::PointsRestants,
+                    &TCompteur::PointsRestantsTotal, &TCompteur::NbPointsMaxAvantFDVE);
+    const std::vector<std::ptrdiff_t> compteur = VtableSlots(
+        &C::GetCompteurPoints, &C::SetCompteurPoints, &C::GetCompteurRodages,
+        &C::SetCompteurRodages, &C::GetCompteurPointsInterPalier, &C::SetCompteurPointsInterPalier,
+        &C::GetCompteurPointsAbsolu, &C::SetCompteurPointsAbsolu, &C::GetCompteurChainage,
+        &C::SetCompteurChainage, &C::GetFinDeVie, &C::SetFinDeVie, &C::GetDemandeRodageInterpalier,
+        &C::SetDemandeRodageInterpalier, &C::GetDemandeRodageNeuve, &C::SetDemandeRodageNeuve,
+        &C::GetDemandeRodageFinCU, &C::SetDemandeRodageFinCU, &C::GetDemandeChangement,
+        &C::SetDemandeChangement, &C::GetNumeroPalier, &C::SetNumeroPalier, &C::GetValeurFinDeVie,
+        &C::SetValeurFinDeVie, &C::GetEtatFDVE, &C::GetEtatCU);
+    const std::vector<std::ptrdiff_t> ex =
+        VtableSlots(&ICompteurEx::GetModeSoudageDegrade, &ICompteurEx::SetModeSoudageDegrade);
+    const std::vector<std::ptrdiff_t> vie = VtableSlots(
+        &V::GetNbPointsMaxAvantFDVE, &V::GetNbPointsMaxAvantRodage, &V::GetPointsRestants,
+        &V::GetPointsRestantsTotal, &V::GetNbPointsMaxAvantFDVFraise, &V::GetEtatFDVFraise);
     EXPECT_EQ(compteur.size(), 26u);
     for (const auto* slots : {&zoneSlots, &compteur, &ex, &vie})
-        for (std::size_t i = 1; i < slots->size(); ++i)
-            EXPECT_EQ((*slots)[i] - (*slots)[i - 1], static_cast<std::ptrdiff_t>(sizeof(void*)));
+        EXPECT_EQ(testkit::FirstGap(*slots), -1);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "support/ConfigurationTestEprom.h"
 #include "support/Format.h"
 #include "support/HexVectors.h"
+#include "support/ZonesTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,7 @@ using testkit::TVarianteConfiguration;
 constexpr int Taille = TailleTrameConfiguration;
 
 testkit::TBytes Encode(const TConfigurationG20& Zone) {
-    TByteArray trame{};
-    EXPECT_EQ(Zone.SerialEncode(trame, 0, Taille), Taille);
-    return testkit::FromPayload(trame, 0, Taille);
+    return testkit::EncodeSerie(Zone, Taille);
 }
 
 // "ID=value" per field (array elements as "ID[i]"), in the zone's field order: numeric
@@ -101,19 +100,17 @@ TEST(ConfigurationFrame, FreshConfigurationsMatchTheirVectors) {
 
 TEST(ConfigurationFrame, CompanionsHoldTheLimitsAndEncodeNothing) {
     TBancConfiguration banc({tcAC, tiINTERBUS_S, {thNoKeyReady}, true});
-    const struct {
-        TTypeZones Type;
-        const char* Fichier;
-        bool Maximum;
-    } companions[] = {{PrcConfigurationMini, "configuration/mini_fields.txt", false},
-                      {PrcConfigurationMaxi, "configuration/maxi_fields.txt", true}};
-    for (const auto& companion : companions) {
-        SCOPED_TRACE(companion.Fichier);
-        auto zone = banc.Nouvelle(companion.Type);
-        EXPECT_EQ(ValeursChamps(*zone), LireValeurs(companion.Fichier));
+    // Companion, its field values, whether its screens are managed and configurable.
+    const std::tuple<TTypeZones, const char*, bool> companions[] = {
+        {PrcConfigurationMini, "configuration/mini_fields.txt", false},
+        {PrcConfigurationMaxi, "configuration/maxi_fields.txt", true}};
+    for (const auto& [type, fichier, maximum] : companions) {
+        SCOPED_TRACE(fichier);
+        auto zone = banc.Nouvelle(type);
+        EXPECT_EQ(ValeursChamps(*zone), LireValeurs(fichier));
         for (int i = 0; i < zone->GetNbEcrans(); ++i) {
-            EXPECT_EQ(zone->GetEcranParIndex(i)->GetGerer(), companion.Maximum);
-            EXPECT_EQ(zone->GetEcranParIndex(i)->GetConfigurable(), companion.Maximum);
+            EXPECT_EQ(zone->GetEcranParIndex(i)->GetGerer(), maximum);
+            EXPECT_EQ(zone->GetEcranParIndex(i)->GetConfigurable(), maximum);
         }
         TByteArray trame;
         trame.fill(0xA5);
@@ -251,17 +248,13 @@ TEST(ConfigurationFrame, EveryScreenHasItsOwnAccessBit) {
 TEST(ConfigurationFrame, DerivedBitsCarryParityAndStartsPerGun) {
     TBancConfiguration banc;
     auto zone = banc.Nouvelle();
-    const struct {
-        int Parite;
-        Byte Octet43;
-    } cas[] = {{0, 0x10}, {1, 0x30}, {2, 0x20}};
-    for (const auto& c : cas) {
-        zone->SetParite(c.Parite);
+    for (const auto& [parite, octet43] : {std::pair<int, Byte>{0, 0x10}, {1, 0x30}, {2, 0x20}}) {
+        zone->SetParite(parite);
         const testkit::TBytes trame = Encode(*zone);
-        EXPECT_EQ(trame[43], c.Octet43) << c.Parite;
+        EXPECT_EQ(trame[43], octet43) << parite;
         auto lue = banc.Nouvelle();
         ASSERT_EQ(lue->SerialDecode(testkit::ToPayload(trame), Taille), SerSansErreur);
-        EXPECT_EQ(lue->GetParite(), c.Parite);
+        EXPECT_EQ(lue->GetParite(), parite);
     }
     zone->SetAsInteger("IDNbStartsParPince", 2);
     zone->SetAsBoolean("IDModeElectrovannes", true);

@@ -25,7 +25,7 @@ std::vector<std::string> Liste(const TDefautsPresentsG20& Zone) {
 
 using TNoms = std::vector<std::string>;
 
-TEST(DefautsPresents, BitMapAddsAndRemovesFaults) {
+TEST(DefautsPresents, BitMapAndListOperationsAddAndRemoveFaults) {
     TBancCompteur banc;
     TZoneTenue<TDefautsPresentsG20> zone(*banc.Eprom, PrcDefautsPresents, 0);
     ASSERT_EQ(zone->SerialDecode(ToPayload(ReadHexVector("presentfaults/fault08.hex")), 2),
@@ -50,11 +50,8 @@ TEST(DefautsPresents, BitMapAddsAndRemovesFaults) {
     EXPECT_EQ(TDefautsPresentsG20::NomDefaut(3), "03");
     EXPECT_EQ(TDefautsPresentsG20::NomDefaut(100), "100");
     EXPECT_EQ(TDefautsPresentsG20::NomDefaut(-1), "-01");
-}
 
-TEST(DefautsPresents, ListOperationsAndCopies) {
-    TBancCompteur banc;
-    TZoneTenue<TDefautsPresentsG20> zone(*banc.Eprom, PrcDefautsPresents, 0);
+    zone->Vider();
     zone->Ajouter("12");
     zone->Ajouter("03");
     zone->Ajouter("12");
@@ -83,7 +80,7 @@ TEST(DefautsPresents, ListOperationsAndCopies) {
     EXPECT_EQ(zone->FileDecode(trame, 12), SerErrZoneRead);
 }
 
-TEST(DefautsPresents, BlockingFollowsTheConfigurationsFaultDefinitions) {
+TEST(DefautsPresents, BlockingFollowsTheFaultDefinitionsAndTheHostInterface) {
     TBancCompteur banc;
     TZoneTenue<TDefautsPresentsG20> zone(*banc.Eprom, PrcDefautsPresents, 0);
     for (const char* defaut : {"08", "10", "99"})
@@ -102,29 +99,18 @@ TEST(DefautsPresents, BlockingFollowsTheConfigurationsFaultDefinitions) {
     EXPECT_EQ(seule->GetNbDefautsBloquants(), 0);
     EXPECT_EQ(seule->GetNbDefautsNonBloquants(), 1);
     EXPECT_EQ(sansConfiguration.Proxy.CountLogs("GA_Compteurs"), 1);
-}
 
-TEST(DefautsPresents, HostInterfaceAndOrder) {
-    TBancCompteur banc;
-    TZoneTenue<TDefautsPresentsG20> zone(*banc.Eprom, PrcDefautsPresents, 0);
     void* obj = nullptr;
     ASSERT_TRUE(zone->QueryInterface(IDefautsPresents::IID, &obj));
     static_cast<IDefautsPresents*>(obj)->Ajouter("07");
     EXPECT_TRUE(zone->GetDefautIsPresent("07"));
 
-    using testkit::VtableSlot;
-    const std::vector<std::ptrdiff_t> slots = {
-        VtableSlot(&IDefautsPresents::GetNbDefautsPresents),
-        VtableSlot(&IDefautsPresents::GetDefautPresent),
-        VtableSlot(&IDefautsPresents::GetDefautIsPresent),
-        VtableSlot(&IDefautsPresents::Ajouter),
-        VtableSlot(&IDefautsPresents::Supprimer),
-        VtableSlot(&IDefautsPresents::Vider),
-        VtableSlot(&IDefautsPresents::GetDefautsPresents),
-        VtableSlot(&IDefautsPresents::GetNbDefautsBloquants),
-        VtableSlot(&IDefautsPresents::GetNbDefautsNonBloquants)};
-    for (std::size_t i = 1; i < slots.size(); ++i)
-        EXPECT_EQ(slots[i] - slots[i - 1], static_cast<std::ptrdiff_t>(sizeof(void*)));
+    using D = IDefautsPresents;
+    EXPECT_EQ(testkit::FirstGap(testkit::VtableSlots(
+                  &D::GetNbDefautsPresents, &D::GetDefautPresent, &D::GetDefautIsPresent,
+                  &D::Ajouter, &D::Supprimer, &D::Vider, &D::GetDefautsPresents,
+                  &D::GetNbDefautsBloquants, &D::GetNbDefautsNonBloquants)),
+              -1);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/HexVectors.h"
 #include "support/SigDiagTestEprom.h"
 #include "support/VtableSlot.h"
+#include "support/ZonesTestKit.h"
 #include "zones/DiagnosticG20.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +20,7 @@ using testkit::TBancSigDiag;
 using testkit::TBytes;
 
 std::unique_ptr<TDiagnosticG20> NouveauDiagnostic(const TBancSigDiag& Banc) {
-    auto zone = Banc.NouvelleZone(PrcDiagnostic);
-    auto* diagnostic = dynamic_cast<TDiagnosticG20*>(zone.get());
-    if (diagnostic == nullptr)
-        return nullptr;
-    zone.release();
-    return std::unique_ptr<TDiagnosticG20>(diagnostic);
+    return testkit::Comme<TDiagnosticG20>(Banc.NouvelleZone(PrcDiagnostic));
 }
 
 std::set<std::string> Allumes(const TDiagnostic& Zone) {
@@ -49,12 +45,8 @@ TEST(DiagnosticG20, CatalogueOrderKeysAndDescriptions) {
     for (const auto& [index, code] : positions)
         EXPECT_EQ(diag->GetObjetDiagnosticIndex(index)->GetId(), code) << index;
 
-    struct TCle {
-        const char* Code;
-        const char* Cle;
-        const char* Description;
-    };
-    const TCle cles[] = {
+    // Code, description key, description (null: not checked).
+    const std::tuple<std::string, const char*, const char*> cles[] = {
         {"DCY", "DESCR_DCY", "entrée départ cycle"},
         {"PSV", "DESCR_PSC", "entrée demande point suivant"},
         {"CLE", "DESCR_CLS", nullptr},
@@ -69,15 +61,15 @@ TEST(DiagnosticG20, CatalogueOrderKeysAndDescriptions) {
         {"TH3", "DESCR_TH3", "entrée thermostat soudeuse (OFF ==> défaut N°7)"},
         {"DMY", "DESCR_DUMMY", "- DUMMY FIELD -"},
     };
-    for (const TCle& c : cles) {
-        SCOPED_TRACE(c.Code);
-        const TObjetDiagnostic* objet = diag->GetObjetDiagnostic(c.Code);
+    for (const auto& [code, cle, description] : cles) {
+        SCOPED_TRACE(code);
+        const TObjetDiagnostic* objet = diag->GetObjetDiagnostic(code);
         ASSERT_NE(objet, nullptr);
-        EXPECT_EQ(objet->GetIDDescription(), c.Cle);
-        if (c.Description != nullptr) {
-            EXPECT_EQ(objet->GetDescription(), c.Description);
+        EXPECT_EQ(objet->GetIDDescription(), cle);
+        if (description != nullptr) {
+            EXPECT_EQ(objet->GetDescription(), description);
         }
-        EXPECT_EQ(objet->GetNom(), c.Code);
+        EXPECT_EQ(objet->GetNom(), code);
         EXPECT_EQ(objet->GetIDNom(), "IDDiagnosticG20");
     }
 
@@ -113,13 +105,8 @@ TEST(DiagnosticG20, DiscreteIoControllersHaveTheSecondSeries) {
 }
 
 TEST(DiagnosticG20, ManagedFlagsFollowTheControllerVariant) {
-    struct TCas {
-        TTypeCourant Courant;
-        TTypeIO IO;
-        const char* Geres;
-        const char* NonGeres;
-    };
-    const TCas cas[] = {
+    // Current type, I/O type, objects managed, objects not managed.
+    const std::tuple<TTypeCourant, TTypeIO, const char*, const char*> cas[] = {
         {tcAC, tiINTERBUS_S, "DCY ECF1 TH1 ARP DA1 ASI DIP1 DIP2 DIP4 DIP7 AFT PRT SCF1 E1E2 DTH",
          "NP128 EMF1 RE08 ASO PGO PAZ CTORE IGBT DIPMF1 S6-DIP1 DIP8 DMY AUS_2"},
         {tcMF, tiINTERBUS_S, "DCY EMF1 APPR THC ARS DIPMF1 SMF1 LMF1 IGBT DIP3 ARP",
@@ -130,12 +117,11 @@ TEST(DiagnosticG20, ManagedFlagsFollowTheControllerVariant) {
          "ARP AFT PRT PGO PAZ CTORE"},
         {tcAC, tiInterbusFO, "ARP PAZ CTORE TTORE DIP2 AFT", "DIP1 DIP7 ASO PGO"},
     };
-    for (const TCas& c : cas) {
-        SCOPED_TRACE(testing::Message() << int{c.Courant} << "/" << int{c.IO});
-        TBancSigDiag banc(c.Courant, c.IO);
+    for (const auto& [courant, io, geres, nonGeres] : cas) {
+        SCOPED_TRACE(testing::Message() << int{courant} << "/" << int{io});
+        TBancSigDiag banc(courant, io);
         auto diag = NouveauDiagnostic(banc);
-        for (const auto& [codes, attendu] :
-             {std::pair{c.Geres, true}, std::pair{c.NonGeres, false}}) {
+        for (const auto& [codes, attendu] : {std::pair{geres, true}, std::pair{nonGeres, false}}) {
             TStringList liste;
             liste.SetDelimitedText(codes);
             for (int i = 0; i < liste.Count(); ++i) {
@@ -188,17 +174,14 @@ TEST(DiagnosticG20, EachObjectReadsItsBit) {
 }
 
 TEST(DiagnosticG20, PayloadsNotCoveringTheCatalogueAreRefused) {
-    struct TCas {
-        TTypeIO IO;
-        int Longueur;
-    };
-    for (const TCas c :
-         {TCas{tiINTERBUS_S, 19}, TCas{tiINTERBUS_S, 21}, TCas{tiTOR, 20}, TCas{tiTOR, 0}}) {
-        SCOPED_TRACE(c.Longueur);
-        TBancSigDiag banc(tcAC, c.IO);
+    const std::pair<TTypeIO, int> cas[] = {
+        {tiINTERBUS_S, 19}, {tiINTERBUS_S, 21}, {tiTOR, 20}, {tiTOR, 0}};
+    for (const auto& [io, longueur] : cas) {
+        SCOPED_TRACE(longueur);
+        TBancSigDiag banc(tcAC, io);
         auto diag = NouveauDiagnostic(banc);
         const auto avant = diag->Duplicate();
-        EXPECT_EQ(TBancSigDiag::Decoder(*diag, TBytes(static_cast<std::size_t>(c.Longueur), 0xFF)),
+        EXPECT_EQ(TBancSigDiag::Decoder(*diag, TBytes(static_cast<std::size_t>(longueur), 0xFF)),
                   SerErrDonnees);
         EXPECT_TRUE(diag->Equals(avant.get()));
         EXPECT_FALSE(avant->Equals(nullptr));
@@ -245,27 +228,17 @@ TEST(DiagnosticG20, HostInterfacesAndTheirOrder) {
     EXPECT_EQ(static_cast<IObjetDiagnostic*>(obj)->GetDescription(),
               "entrée acquittement rodage électrode");
 
-    using testkit::VtableSlot;
-    const std::vector<std::ptrdiff_t> objet = {VtableSlot(&IObjetDiagnostic::GetId),
-                                               VtableSlot(&IObjetDiagnostic::GetIDNom),
-                                               VtableSlot(&IObjetDiagnostic::GetNom),
-                                               VtableSlot(&IObjetDiagnostic::GetIDDescription),
-                                               VtableSlot(&IObjetDiagnostic::GetDescription),
-                                               VtableSlot(&IObjetDiagnostic::GetIsON),
-                                               VtableSlot(&IObjetDiagnostic::GetTypeObjet),
-                                               VtableSlot(&IObjetDiagnostic::GetGere),
-                                               VtableSlot(&IObjetDiagnostic::SetNom),
-                                               VtableSlot(&IObjetDiagnostic::SetDescription),
-                                               VtableSlot(&IObjetDiagnostic::SetIsON),
-                                               VtableSlot(&IObjetDiagnostic::SetTypeObjet),
-                                               VtableSlot(&IObjetDiagnostic::SetGere)};
-    const std::vector<std::ptrdiff_t> zone = {VtableSlot(&IDiagnostic::GetObjetDiagnostic),
-                                              VtableSlot(&IDiagnostic::GetObjetDiagnosticIndex),
-                                              VtableSlot(&IDiagnostic::GetNombreObjetsDiagnostic)};
+    using O = IObjetDiagnostic;
+    const std::vector<std::ptrdiff_t> objet = testkit::VtableSlots(
+        &O::GetId, &O::GetIDNom, &O::GetNom, &O::GetIDDescription, &O::GetDescription, &O::GetIsON,
+        &O::GetTypeObjet, &O::GetGere, &O::SetNom, &O::SetDescription, &O::SetIsON,
+        &O::SetTypeObjet, &O::SetGere);
+    const std::vector<std::ptrdiff_t> zone = testkit::VtableSlots(
+        &IDiagnostic::GetObjetDiagnostic, &IDiagnostic::GetObjetDiagnosticIndex,
+        &IDiagnostic::GetNombreObjetsDiagnostic);
     EXPECT_EQ(objet.size(), 13u);
-    for (const auto* slots : {&objet, &zone})
-        for (std::size_t i = 1; i < slots->size(); ++i)
-            EXPECT_EQ((*slots)[i] - (*slots)[i - 1], static_cast<std::ptrdiff_t>(sizeof(void*)));
+    EXPECT_EQ(testkit::FirstGap(objet), -1);
+    EXPECT_EQ(testkit::FirstGap(zone), -1);
 }
 
 } // namespace

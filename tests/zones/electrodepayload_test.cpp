@@ -5,6 +5,7 @@
 #include "support/ElectrodeTestEprom.h"
 #include "support/Format.h"
 #include "support/HexVectors.h"
+#include "support/ZonesTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +26,7 @@ using testkit::TZoneEmpruntee;
 constexpr int Taille = TElectrodeG20::TaillePayload;
 
 TBytes Encode(const TCustomZoneCPS& Zone) {
-    TByteArray trame{};
-    EXPECT_EQ(Zone.SerialEncode(trame, 0, Taille), Taille);
-    return FromPayload(trame, 0, Taille);
+    return testkit::EncodeSerie(Zone, Taille);
 }
 
 struct TVecteur {
@@ -108,22 +107,15 @@ TEST(ElectrodePayload, RefusedPayloadsLeaveTheZoneUnchanged) {
     EXPECT_EQ(Encode(*electrode), avant);
     const auto logs = banc.Proxy.Logs();
     ASSERT_EQ(logs.size(), 1u);
-    EXPECT_EQ(logs[0].Source, "SerialDecode");
-    EXPECT_EQ(logs[0].Text1, "Erreur decodage Offset 20 (03/E8)");
-    EXPECT_EQ(logs[0].Text2, "LngTrame 79 Trame " + ToHex(octets));
-    EXPECT_EQ(logs[0].Level, 2);
-    EXPECT_EQ(logs[0].Category, "ZRT Handling");
+    EXPECT_EQ(testkit::Journal(logs[0]),
+              "SerialDecode|Erreur decodage Offset 20 (03/E8)|LngTrame 79 Trame " + ToHex(octets) +
+                  "|2|ZRT Handling");
 }
 
 TEST(ElectrodePayload, CodedFieldsRefuseValuesAndCodesOutsideTheirThree) {
-    struct TCas {
-        const char* FieldID;
-        int Valeur; // the field's value, or the code at Offset when Offset is set
-        int Offset;
-        const char* Source;
-        const char* Message;
-    };
-    const TCas cas[] = {
+    // Field, its value (or the code written at the offset when one is given), offset, source
+    // and text of the log.
+    const std::tuple<const char*, int, int, const char*, const char*> cas[] = {
         {"IDDebitEau", 5, 0, "GetDebitEau", "Valeur incorrecte pour le champ '5'"},
         {"IDFrequenceTransformateur", 900, 0, "GetFrequenceTransfo",
          "Valeur incorrecte pour le champ '900'"},
@@ -131,35 +123,31 @@ TEST(ElectrodePayload, CodedFieldsRefuseValuesAndCodesOutsideTheirThree) {
          "Valeur incorrecte pour le champ '1000'"},
         {"IDDebitEau", 255, 56, "SetDebitEau", "Valeur incorrecte pour le champ '4'"},
     };
-    for (const TCas& c : cas) {
-        SCOPED_TRACE(c.Source);
+    for (const auto& [fieldID, valeur, offset, source, texte] : cas) {
+        SCOPED_TRACE(source);
         TBancElectrode banc;
         auto electrode = banc.NouvelleElectrode();
         TByteArray trame = ToPayload(ReadHexVector("electrode/maxi_ac.hex"));
         std::string message;
-        if (c.Offset == 0) {
-            electrode->SetAsInteger(c.FieldID, c.Valeur);
+        if (offset == 0) {
+            electrode->SetAsInteger(fieldID, valeur);
             banc.Proxy.ClearLogs();
-            try {
-                electrode->SerialEncode(trame, 0, Taille);
-            } catch (const EFieldError& e) {
-                message = e.Message();
-            }
+            message = testkit::ErrorOf([&] { electrode->SerialEncode(trame, 0, Taille); });
         } else {
-            trame[static_cast<std::size_t>(c.Offset)] = static_cast<Byte>(c.Valeur);
+            trame[static_cast<std::size_t>(offset)] = static_cast<Byte>(valeur);
             EXPECT_EQ(electrode->SerialDecode(trame, Taille), SerErrDonnees);
             EXPECT_EQ(electrode->GetRawValue("IDAlarme"), 0);
         }
         const auto logs = banc.Proxy.Logs();
-        ASSERT_EQ(logs.size(), c.Offset == 0 ? 1u : 2u);
-        EXPECT_EQ(logs[0].Source, c.Source);
-        EXPECT_EQ(logs[0].Text1, c.Message);
+        ASSERT_EQ(logs.size(), offset == 0 ? 1u : 2u);
+        EXPECT_EQ(logs[0].Source, source);
+        EXPECT_EQ(logs[0].Text1, texte);
         EXPECT_EQ(logs[0].Level, 2);
         const std::string attendu =
-            c.Offset == 0 ? c.Message
-                          : Format("Erreur decodage Offset %d (%2.2X/%2.2X)", c.Offset, c.Valeur,
-                                   trame[static_cast<std::size_t>(c.Offset) + 1]);
-        EXPECT_EQ(c.Offset == 0 ? message : logs.back().Text1, attendu);
+            offset == 0 ? texte
+                        : Format("Erreur decodage Offset %d (%2.2X/%2.2X)", offset, valeur,
+                                 trame[static_cast<std::size_t>(offset) + 1]);
+        EXPECT_EQ(offset == 0 ? message : logs.back().Text1, attendu);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "model/KEVTabSheet.h"
 #include "support/CompteurTestEprom.h"
 #include "support/HexVectors.h"
+#include "support/ZonesTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@
 namespace g20seq {
 namespace {
 
-using testkit::FromPayload;
+using testkit::EncodeFichier;
 using testkit::ReadHexVector;
 using testkit::TBancCompteur;
 using testkit::TBytes;
@@ -22,13 +23,7 @@ using testkit::ToPayload;
 using testkit::TZoneTenue;
 using namespace IDFraise;
 
-TBytes Encode(const TCustomZoneCPS& Zone, int Taille) {
-    TByteArray trame{};
-    EXPECT_EQ(Zone.FileEncode(trame, 0, Taille), Taille);
-    return FromPayload(trame, 0, Taille);
-}
-
-TEST(Fraise, FieldsCompanionsCaptionsAndTabSheet) {
+TEST(Fraise, FieldsCompanionsCaptionsTabSheetAndPayload) {
     TBancCompteur banc;
     banc.Proxy.AddTranslation("IDFraise", IDAlarmeFraiseRodeuse, "Cutter alarm");
     TZoneTenue<TFraise> zone(*banc.Eprom, PrcFraise, 1);
@@ -57,17 +52,14 @@ TEST(Fraise, FieldsCompanionsCaptionsAndTabSheet) {
          {std::pair{PrcFraiseMini, "cutter/mini.hex"}, std::pair{PrcFraiseMaxi, "cutter/maxi.hex"},
           std::pair{PrcFraiseRAZ, "cutter/fresh.hex"}, std::pair{PrcFraise, "cutter/fresh.hex"}}) {
         TZoneTenue<TFraise> compagnon(*banc.Eprom, type, 0);
-        EXPECT_EQ(ToHex(Encode(*compagnon.Get(), 5)), ToHex(ReadHexVector(vecteur))) << vecteur;
+        EXPECT_EQ(ToHex(EncodeFichier(*compagnon.Get(), 5)), ToHex(ReadHexVector(vecteur)))
+            << vecteur;
     }
     TCustomZoneCPS* maxi = zone->GetZoneMaxi();
     ASSERT_NE(maxi, nullptr);
     EXPECT_EQ(dynamic_cast<TFraise*>(maxi)->GetFinDeVieFraiseRodeuse(), 32000);
     banc.Eprom->ReleasePhysicalZone(maxi);
-}
 
-TEST(Fraise, PayloadDecodesIntoACopy) {
-    TBancCompteur banc;
-    TZoneTenue<TFraise> zone(*banc.Eprom, PrcFraise, 0);
     ASSERT_EQ(zone->SerialDecode(ToPayload(ReadHexVector("cutter/maxi.hex")), 5), SerSansErreur);
     EXPECT_EQ(zone->GetFinDeVieFraiseRodeuse(), 32000);
     EXPECT_EQ(zone->GetAlarmeFraiseRodeuse(), 999);
@@ -86,7 +78,8 @@ TEST(CompteurFraise, ShortLayoutOnG20) {
     TZoneTenue<TCompteurFraise> zone(*banc.Eprom, PrcCompteurFraise, 3);
     EXPECT_EQ(zone->TaillePayload(), 3);
     EXPECT_EQ(zone->GetTailleReceiveZone(), 3);
-    EXPECT_EQ(ToHex(Encode(*zone.Get(), 3)), ToHex(ReadHexVector("cuttercounters/fresh.hex")));
+    EXPECT_EQ(ToHex(EncodeFichier(*zone.Get(), 3)),
+              ToHex(ReadHexVector("cuttercounters/fresh.hex")));
     ASSERT_EQ(zone->SerialDecode(ToPayload(ReadHexVector("cuttercounters/g20_1900.hex")), 3),
               SerSansErreur);
     EXPECT_EQ(zone->GetCompteurFraiseRodeuse(), 1900);
@@ -94,7 +87,8 @@ TEST(CompteurFraise, ShortLayoutOnG20) {
               SerErrDonnees);
     EXPECT_EQ(zone->GetNombreRodagesOK(), 0);
     zone->SetCompteurFraiseRodeuse(65536 + 1900);
-    EXPECT_EQ(ToHex(Encode(*zone.Get(), 3)), ToHex(ReadHexVector("cuttercounters/g20_1900.hex")));
+    EXPECT_EQ(ToHex(EncodeFichier(*zone.Get(), 3)),
+              ToHex(ReadHexVector("cuttercounters/g20_1900.hex")));
 }
 
 TEST(CompteurFraise, LongLayoutFromGenerationFive) {
@@ -106,7 +100,7 @@ TEST(CompteurFraise, LongLayoutFromGenerationFive) {
     ASSERT_EQ(zone->FileDecode(ToPayload(vecteur), 6), SerSansErreur);
     EXPECT_EQ(zone->GetNombreRodagesOK(), 10);
     EXPECT_EQ(zone->GetNombreRodagesNOK(), 2);
-    EXPECT_EQ(ToHex(Encode(*zone.Get(), 6)), ToHex(vecteur));
+    EXPECT_EQ(ToHex(EncodeFichier(*zone.Get(), 6)), ToHex(vecteur));
     EXPECT_EQ(zone->SerialDecode(ToPayload(vecteur), 3), SerErrDonnees);
 
     std::mt19937 aleas(7);
@@ -116,10 +110,10 @@ TEST(CompteurFraise, LongLayoutFromGenerationFive) {
         zone->SetNombreRodagesOK(mot(aleas));
         zone->SetNombreRodagesNOK(mot(aleas));
         auto copie = zone->Duplicate();
-        ASSERT_EQ(copie->SerialDecode(ToPayload(Encode(*zone.Get(), 6)), 6), SerSansErreur);
+        ASSERT_EQ(copie->SerialDecode(ToPayload(EncodeFichier(*zone.Get(), 6)), 6), SerSansErreur);
         const auto& relue = dynamic_cast<const TCompteurFraise&>(*copie);
         EXPECT_EQ(relue.GetNombreRodagesNOK(), zone->GetNombreRodagesNOK());
-        EXPECT_EQ(ToHex(Encode(relue, 6)), ToHex(Encode(*zone.Get(), 6)));
+        EXPECT_EQ(ToHex(EncodeFichier(relue, 6)), ToHex(EncodeFichier(*zone.Get(), 6)));
     }
 }
 

@@ -3,12 +3,12 @@
 #include "model/KEVTabSheet.h"
 #include "support/FakeDataProxy.h"
 #include "support/HexVectors.h"
+#include "support/ZonesTestKit.h"
 #include "zones/LienProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 using namespace g20seq;
 using namespace g20seq::testkit;
@@ -16,18 +16,7 @@ using namespace g20seq::testkit;
 namespace {
 
 TBytes EncodeBloc(const TLienProcess& Lien, int Debut = 0) {
-    TByteArray trame{};
-    const int fin = Lien.FileEncode(trame, Debut, 0);
-    return FromPayload(trame, Debut, fin - Debut);
-}
-
-std::string Message(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "";
+    return EncodeFichier(Lien, 0, Debut);
 }
 
 class LienProcessTest : public ::testing::Test {
@@ -35,25 +24,11 @@ protected:
     FakeDataProxy Proxy;
 };
 
-TEST_F(LienProcessTest, BlockSizesOfTheThreeLayouts) {
-    const TLienProcess lien(nullptr, PrcLienProcess, 1, nullptr);
-    const TLienProcessAvance avance(nullptr, PrcLienProcessAvance, 1, nullptr);
-    const TLienProcessAvanceG20 g20(nullptr, PrcLienProcessAvance, 1, nullptr);
-    EXPECT_EQ(lien.TailleBloc(), 1070);
-    EXPECT_EQ(avance.TailleBloc(), 1200);
-    EXPECT_EQ(g20.TailleBloc(), 1000);
-    EXPECT_EQ(EncodeBloc(lien).size(), 1070u);
-    EXPECT_EQ(EncodeBloc(avance, 5).size(), 1200u);
-    EXPECT_EQ(EncodeBloc(g20).size(), 1000u);
-    EXPECT_EQ(g20.GetTailleSendZone(), 1000);
-    EXPECT_EQ(g20.GetTailleReceiveZone(), 1000);
-}
-
 TEST_F(LienProcessTest, BlocksMatchTheirVectorsAndTrimOnDecode) {
     TLienProcessAvanceG20 lien(nullptr, PrcLienProcessAvance, 3, nullptr);
     lien.SetCommentaire("abc");
     const TBytes abc = ReadHexVector("lienprocess/g20_abc.hex");
-    EXPECT_EQ(EncodeBloc(lien), abc);
+    EXPECT_EQ(EncodeBloc(lien), abc); // 1000 bytes
     TLienProcessAvanceG20 relu(nullptr, PrcLienProcessAvance, 3, nullptr);
     EXPECT_EQ(relu.FileDecode(ToPayload(abc), 0), SerSansErreur);
     EXPECT_EQ(relu.GetCommentaire(), "abc");
@@ -64,7 +39,7 @@ TEST_F(LienProcessTest, BlocksMatchTheirVectorsAndTrimOnDecode) {
     EXPECT_EQ(avance.GetCommentaire(), "Ligne 3 - pièce 12");
     EXPECT_EQ(avance.GetNumPointLienProcess(1), "P1-100");
     EXPECT_EQ(avance.GetNumPointLienProcess(10), "P10-109");
-    EXPECT_EQ(EncodeBloc(avance, 7), points);
+    EXPECT_EQ(EncodeBloc(avance, 7), points); // 1200 bytes
 
     TBytes brut(1000, 0);
     const std::string texte = "Pi\xE8"
@@ -80,6 +55,7 @@ TEST_F(LienProcessTest, PointNumbersRoundTripInTheOriginalLayout) {
     for (int numero = 1; numero <= 10; ++numero)
         lien.SetNumPointLienProcess(numero, "P" + std::to_string(numero));
     const TBytes bloc = EncodeBloc(lien);
+    ASSERT_EQ(bloc.size(), 1070u);
     EXPECT_EQ(bloc[1000], 'P');
     EXPECT_EQ(bloc[1001], '1');
     EXPECT_EQ(bloc[1002], 0);
@@ -100,15 +76,15 @@ TEST_F(LienProcessTest, TextsLongerThanTheirFieldAreRefused) {
     TLienProcessAvance lien(nullptr, PrcLienProcessAvance, 1, nullptr);
     lien.SetCommentaire("garde");
     lien.SetNumPointLienProcess(2, "P2");
-    EXPECT_EQ(Message([&] { lien.SetCommentaire(std::string(1001, 'x')); }),
+    EXPECT_EQ(ErrorOf([&] { lien.SetCommentaire(std::string(1001, 'x')); }),
               "String too long [1001/1000]");
-    EXPECT_EQ(Message([&] { lien.SetNumPointLienProcess(2, std::string(21, 'y')); }),
+    EXPECT_EQ(ErrorOf([&] { lien.SetNumPointLienProcess(2, std::string(21, 'y')); }),
               "String too long [21/20]");
-    EXPECT_EQ(Message([&] { lien.SetNumPointLienProcess(2, std::string(20, 'y')); }), "");
+    EXPECT_EQ(ErrorOf([&] { lien.SetNumPointLienProcess(2, std::string(20, 'y')); }), "");
     EXPECT_EQ(lien.GetCommentaire(), "garde");
     EXPECT_THROW(lien.SetCommentaire("\xE2\x82\xAC"), ERangeError); // a character above 255
     EXPECT_EQ(lien.GetCommentaire(), "garde");
-    EXPECT_EQ(Message([&] { lien.SetCommentaire(std::string(1000, 'z')); }), "");
+    EXPECT_EQ(ErrorOf([&] { lien.SetCommentaire(std::string(1000, 'z')); }), "");
 }
 
 TEST_F(LienProcessTest, G20LinkHasNoPointNumbersAndRefusesControllerPayloads) {
@@ -126,6 +102,8 @@ TEST_F(LienProcessTest, G20LinkHasNoPointNumbersAndRefusesControllerPayloads) {
     trame[0] = 'x';
     EXPECT_EQ(lien.SerialDecode(trame, 1000), SerErrDonnees);
     EXPECT_EQ(lien.SerialEncode(trame, 7, 1000), 0);
+    EXPECT_EQ((std::pair<int, int>{lien.GetTailleSendZone(), lien.GetTailleReceiveZone()}),
+              (std::pair{1000, 1000}));
     EXPECT_EQ(lien.GetCommentaire(), "");
     EXPECT_EQ(lien.NomChamp("IDCommentaire"), "Lien process : Commentaire");
     EXPECT_EQ(lien.NomChamp("IDNumPointLienProcess"), "Lien process : Numéros de points");

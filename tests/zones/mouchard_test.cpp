@@ -10,47 +10,37 @@ using testkit::ReadHexVector;
 using testkit::TBancStatut;
 using testkit::TBytes;
 
-TEST(Mouchard, DecodesTheEventRecord) {
+TEST(Mouchard, DecodesTheEventRecordAndRefusesImpossibleValues) {
     TBancStatut banc;
     auto zone = banc.Nouvelle<TMouchardG20>(PrcMouchard);
     ASSERT_NE(zone, nullptr);
     ASSERT_EQ(TBancStatut::Decoder(*zone, ReadHexVector("status/mouchard.hex")), SerSansErreur);
     EXPECT_EQ(zone->GetTypeLogiciel(), "G2");
-    EXPECT_EQ(zone->GetVersionBase(), 21);
-    EXPECT_EQ(zone->GetNumeroInterneCPS(), 7);
-    EXPECT_TRUE(zone->GetParametresModifies());
-    EXPECT_FALSE(zone->GetDemandeRAZNovram());
-    EXPECT_TRUE(zone->GetPerteSignatureCommunication());
-    EXPECT_FALSE(zone->GetPerteSignatureAffichage());
-    EXPECT_TRUE(zone->GetDernierDemiPeriodenegative());
-    EXPECT_EQ(zone->GetDerniereEdition(), 2);
-    EXPECT_EQ(zone->GetNombreTotalPointCPS(), 30016);
+    EXPECT_EQ((std::vector<long long>{zone->GetVersionBase(), zone->GetNumeroInterneCPS(),
+                                      zone->GetDerniereEdition(), zone->GetNombreTotalPointCPS()}),
+              (std::vector<long long>{21, 7, 2, 30016}));
+    EXPECT_EQ((std::vector<bool>{zone->GetParametresModifies(), zone->GetDemandeRAZNovram(),
+                                 zone->GetPerteSignatureCommunication(),
+                                 zone->GetPerteSignatureAffichage(),
+                                 zone->GetDernierDemiPeriodenegative()}),
+              (std::vector<bool>{true, false, true, false, true}));
     EXPECT_DOUBLE_EQ(zone->GetIntensiteThermiqueMaxi(true), 8000.0);
     EXPECT_DOUBLE_EQ(zone->GetIntensiteThermiqueMaxi(false), 80.0);
     EXPECT_EQ(zone->GetDateThermiqueMaxi(), EncodeDate(2031, 12, 31) + EncodeTime(23, 59, 58, 0));
-}
 
-TEST(Mouchard, LastEditionWordsAndRefusedPayloads) {
-    TBancStatut banc;
-    auto zone = banc.Nouvelle<TMouchardG20>(PrcMouchard);
     const TBytes modele = ReadHexVector("status/mouchard.hex");
-    struct TCas {
-        Word Mot;
-        TErreurSerie Resultat;
-        int Edition;
-        int Programme;
-    };
     // The program number stays as it was for the edits 1 and 2.
-    const TCas cas[] = {{0x0045, SerSansErreur, 0, 69},  {0x0080, SerSansErreur, 1, 69},
-                        {0x007F, SerSansErreur, 0, 127}, {0x0081, SerSansErreur, 2, 127},
-                        {0x0090, SerErrDonnees, 2, 127}, {0x0100, SerErrDonnees, 2, 127}};
-    for (const TCas& c : cas) {
+    const std::tuple<Word, TErreurSerie, int, int> cas[] = {
+        {0x0045, SerSansErreur, 0, 69},  {0x0080, SerSansErreur, 1, 69},
+        {0x007F, SerSansErreur, 0, 127}, {0x0081, SerSansErreur, 2, 127},
+        {0x0090, SerErrDonnees, 2, 127}, {0x0100, SerErrDonnees, 2, 127}};
+    for (const auto& [mot, resultat, edition, programme] : cas) {
         TBytes octets = modele;
-        octets[6] = HiByte(c.Mot);
-        octets[7] = LoByte(c.Mot);
-        EXPECT_EQ(TBancStatut::Decoder(*zone, octets), c.Resultat) << c.Mot;
-        EXPECT_EQ(zone->GetDerniereEdition(), c.Edition) << c.Mot;
-        EXPECT_EQ(zone->GetDernierProgrammeEdite(), c.Programme) << c.Mot;
+        octets[6] = HiByte(mot);
+        octets[7] = LoByte(mot);
+        EXPECT_EQ(TBancStatut::Decoder(*zone, octets), resultat) << mot;
+        EXPECT_EQ(zone->GetDerniereEdition(), edition) << mot;
+        EXPECT_EQ(zone->GetDernierProgrammeEdite(), programme) << mot;
     }
     ASSERT_FALSE(banc.Proxy.Logs().empty());
     EXPECT_EQ(banc.Proxy.Logs().back().Text1, "Erreur decodage Offset 6 (01/00)");

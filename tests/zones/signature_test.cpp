@@ -4,6 +4,7 @@
 #include "support/HexVectors.h"
 #include "support/SigDiagTestEprom.h"
 #include "support/VtableSlot.h"
+#include "support/ZonesTestKit.h"
 #include "zones/SignatureG20.h"
 #include "zones/SignatureTypes.h"
 
@@ -20,12 +21,7 @@ using testkit::TBancSigDiag;
 using testkit::TBytes;
 
 std::unique_ptr<TSignatureG20> NouvelleSignature(const TBancSigDiag& Banc) {
-    auto zone = Banc.NouvelleZone(PrcSignatures);
-    auto* signature = dynamic_cast<TSignatureG20*>(zone.get());
-    if (signature == nullptr)
-        return nullptr;
-    zone.release();
-    return std::unique_ptr<TSignatureG20>(signature);
+    return testkit::Comme<TSignatureG20>(Banc.NouvelleZone(PrcSignatures));
 }
 
 TDateTime DateHeure(Word An, Word Mois, Word Jour, Word H, Word M, Word S) {
@@ -43,31 +39,25 @@ TEST(SignatureG20, AcVectorsDecodeEveryValue) {
     ASSERT_EQ(TBancSigDiag::Decoder(*sig, ReadHexVector("signatures/ac_acquittement.hex")),
               SerSansErreur);
     EXPECT_EQ(sig->GetDateHeure(), DateHeure(2031, 12, 31, 23, 59, 58));
-    EXPECT_EQ(sig->GetTypeSignatureBrut(), 2);
     EXPECT_EQ(sig->GetTypeSignature(), SigAcquittement);
-    EXPECT_EQ(sig->GetNumeroDefaut(), 12);
-    EXPECT_EQ(sig->GetOrigineAcquittement(), 3);
-    EXPECT_EQ(sig->GetNumeroProgramme(), 5);
-    EXPECT_EQ(sig->GetNumeroPalier(), 2);
-    EXPECT_FALSE(sig->IsNumeroPoint());
+    using TEntiers = std::vector<long long>;
+    EXPECT_EQ(
+        (TEntiers{sig->GetTypeSignatureBrut(), sig->GetNumeroDefaut(),
+                  sig->GetOrigineAcquittement(), sig->GetNumeroProgramme(), sig->GetNumeroPalier(),
+                  sig->GetNumeroElectrode(), sig->GetCompteurPointsAbsolu(),
+                  sig->GetCompteurPoints(), sig->GetCompteurRodage(), sig->GetCompteurPointsIP(),
+                  sig->GetCoefficientDerive(), sig->GetEffortMesure(),
+                  sig->GetDureeTempsAccostage()}),
+        (TEntiers{2, 12, 3, 5, 2, 7, 30000, 500, 10, 100, 42, 400, 150}));
     EXPECT_DOUBLE_EQ(sig->GetIntensiteMesuree(true), 4660.0);
     EXPECT_DOUBLE_EQ(sig->GetIntensiteMesuree(false), 46.6);
     EXPECT_DOUBLE_EQ(sig->GetPourcentEquivalent(), 100.0);
     EXPECT_DOUBLE_EQ(sig->GetPourcentTension(), 70.0);
-    EXPECT_EQ(sig->GetNumeroElectrode(), 7);
-    EXPECT_TRUE(sig->GetDemandeRodageNeuve());
-    EXPECT_FALSE(sig->GetDemandeRodageIP());
-    EXPECT_TRUE(sig->GetDemandeRodageFinCU());
-    EXPECT_FALSE(sig->GetAlarmeChangementElectrode());
-    EXPECT_TRUE(sig->GetFinDeVie());
-    EXPECT_TRUE(sig->GetModeSoudageDegrade());
-    EXPECT_EQ(sig->GetCompteurPointsAbsolu(), 30000);
-    EXPECT_EQ(sig->GetCompteurPoints(), 500);
-    EXPECT_EQ(sig->GetCompteurRodage(), 10);
-    EXPECT_EQ(sig->GetCompteurPointsIP(), 100);
-    EXPECT_EQ(sig->GetCoefficientDerive(), 42);
-    EXPECT_EQ(sig->GetEffortMesure(), 400);
-    EXPECT_EQ(sig->GetDureeTempsAccostage(), 150);
+    EXPECT_EQ((std::vector<bool>{sig->IsNumeroPoint(), sig->GetDemandeRodageNeuve(),
+                                 sig->GetDemandeRodageIP(), sig->GetDemandeRodageFinCU(),
+                                 sig->GetAlarmeChangementElectrode(), sig->GetFinDeVie(),
+                                 sig->GetModeSoudageDegrade()}),
+              (std::vector<bool>{false, true, false, true, false, true, true}));
     EXPECT_EQ(sig->GetDate(), "31/12/2031");
     EXPECT_EQ(sig->GetHeure(), "23:59:58");
     EXPECT_EQ(sig->GetNomTypeSignature(), "SigAcquittement");
@@ -91,41 +81,30 @@ TEST(SignatureG20, MfVectorDecodesTheMediumFrequencyValues) {
     ASSERT_EQ(TBancSigDiag::Decoder(*sig, ReadHexVector("signatures/mf_point.hex")), SerSansErreur);
     EXPECT_EQ(sig->GetDateHeure(), DateHeure(2026, 6, 15, 8, 30, 0));
     EXPECT_EQ(sig->GetTypeSignature(), SigProgElementaire);
-    EXPECT_EQ(sig->GetNumeroDefaut(), 0); // byte 7 is not taken for a weld
-    EXPECT_EQ(sig->GetNumeroProgramme(), 127);
-    EXPECT_EQ(sig->GetNumeroPalier(), 10);
-    EXPECT_TRUE(sig->IsNumeroPoint());
-    EXPECT_EQ(sig->GetNumeroPoint(), 42);
-    EXPECT_EQ(sig->GetIntensiteSansMontee(), 10000);
+    // Byte 7 is not taken for a weld: fault number 0.
+    using TEntiers = std::vector<long long>;
+    EXPECT_EQ(
+        (TEntiers{sig->GetNumeroDefaut(), sig->GetNumeroProgramme(), sig->GetNumeroPalier(),
+                  sig->GetNumeroPoint(), sig->GetIntensiteSansMontee(),
+                  sig->GetIntensiteParametree(), sig->GetIntensitePrimaire(),
+                  sig->GetPourcentCyclique(), sig->GetNumeroElectrode(),
+                  sig->GetCompteurPointsAbsolu(), sig->GetCompteurPoints(),
+                  sig->GetCompteurRodage(), sig->GetCompteurPointsIP(), sig->GetCoefficientDerive(),
+                  sig->GetEffortMesure(), sig->GetDureeTempsAccostage()}),
+        (TEntiers{0, 127, 10, 42, 10000, 10000, 200, 85, 15, 65535, 1, 2, 3, 0, 2500, 250}));
     EXPECT_DOUBLE_EQ(sig->GetIntensiteMesuree(true), 10000.0);
-    EXPECT_EQ(sig->GetIntensiteParametree(), 10000);
-    EXPECT_EQ(sig->GetIntensitePrimaire(), 200);
-    EXPECT_EQ(sig->GetPourcentCyclique(), 85);
     EXPECT_DOUBLE_EQ(sig->GetPourcentEquivalent(), 85.0);
     EXPECT_DOUBLE_EQ(sig->GetPourcentTension(), 0.0);
     EXPECT_DOUBLE_EQ(dynamic_cast<TSignatureG20MF&>(*sig).GetRapportTransformation(), 50.0);
-    EXPECT_EQ(sig->GetNumeroElectrode(), 15);
-    EXPECT_TRUE(sig->GetDemandeRodageIP());
-    EXPECT_TRUE(sig->GetAlarmeChangementElectrode());
-    EXPECT_FALSE(sig->GetDemandeRodageNeuve() || sig->GetFinDeVie());
-    EXPECT_EQ(sig->GetCompteurPointsAbsolu(), 65535);
-    EXPECT_EQ(sig->GetCompteurPoints(), 1);
-    EXPECT_EQ(sig->GetCompteurRodage(), 2);
-    EXPECT_EQ(sig->GetCompteurPointsIP(), 3);
-    EXPECT_EQ(sig->GetCoefficientDerive(), 0);
-    EXPECT_EQ(sig->GetEffortMesure(), 2500);
-    EXPECT_EQ(sig->GetDureeTempsAccostage(), 250);
+    EXPECT_EQ((std::vector<bool>{sig->IsNumeroPoint(), sig->GetDemandeRodageIP(),
+                                 sig->GetAlarmeChangementElectrode(), sig->GetDemandeRodageNeuve(),
+                                 sig->GetFinDeVie()}),
+              (std::vector<bool>{true, true, true, false, false}));
 }
 
 TEST(SignatureG20, TypeByteGivesRawTypeFaultAndPointNumber) {
-    struct TCas {
-        Byte Octet;
-        int Brut;
-        TypesSignature Type;
-        int Defaut; // byte 7 holds 9
-        int Point;  // byte 11 holds 33
-    };
-    const TCas cas[] = {
+    // Type byte, raw type, type, fault number (byte 7 holds 9), point number (byte 11 holds 33).
+    const std::tuple<Byte, int, TypesSignature, int, int> cas[] = {
         {0x81, 2, SigAcquittement, 9, -1},         {0x03, 3, SigCoupureAlimentation, -1, -1},
         {0x40, 0, SigProgElementaire, 0, 33},      {0x80, 1, SigDefaut, 9, -1},
         {0x83, 4, SigMiseSousTension, -1, -1},     {0x01, 1, SigDefaut, 9, -1},
@@ -135,27 +114,21 @@ TEST(SignatureG20, TypeByteGivesRawTypeFaultAndPointNumber) {
     TBytes payload = ReadHexVector("signatures/ac_coupure.hex");
     payload[7] = 9;
     payload[11] = 33;
-    for (const TCas& c : cas) {
-        SCOPED_TRACE(c.Octet);
+    for (const auto& [octet, brut, type, defaut, point] : cas) {
+        SCOPED_TRACE(octet);
         auto sig = NouvelleSignature(banc);
-        payload[6] = c.Octet;
+        payload[6] = octet;
         ASSERT_EQ(TBancSigDiag::Decoder(*sig, payload), SerSansErreur);
-        EXPECT_EQ(sig->GetTypeSignatureBrut(), c.Brut);
-        EXPECT_EQ(sig->GetTypeSignature(), c.Type);
-        EXPECT_EQ(sig->GetNumeroDefaut(), c.Defaut);
-        EXPECT_EQ(sig->GetNumeroPoint(), c.Point);
+        EXPECT_EQ(sig->GetTypeSignatureBrut(), brut);
+        EXPECT_EQ(sig->GetTypeSignature(), type);
+        EXPECT_EQ(sig->GetNumeroDefaut(), defaut);
+        EXPECT_EQ(sig->GetNumeroPoint(), point);
     }
 }
 
 TEST(SignatureG20, RefusedPayloadsLeaveTheSignatureUnchanged) {
-    struct TCas {
-        const char* Nom;
-        TTypeCourant Courant;
-        int Octet; // -1: the payload is cut to Longueur bytes
-        Byte Valeur;
-        int Longueur;
-    };
-    const TCas cas[] = {
+    // Case, variant, byte changed (-1: none, the payload is cut) and its value, length.
+    const std::tuple<const char*, TTypeCourant, int, Byte, int> cas[] = {
         {"34 bytes on MF", tcMF, -1, 0, 34},
         {"36 bytes on AC", tcAC, -1, 0, 36},
         {"33 bytes on AC", tcAC, -1, 0, 33},
@@ -170,30 +143,30 @@ TEST(SignatureG20, RefusedPayloadsLeaveTheSignatureUnchanged) {
         {"electrode 16", tcAC, 18, 16, 34},
         {"MF electrode 16", tcMF, 22, 16, 36},
     };
-    for (const TCas& c : cas) {
-        SCOPED_TRACE(c.Nom);
-        TBancSigDiag banc(c.Courant);
-        const bool mf = c.Courant == tcMF;
+    for (const auto& [nom, courant, octet, valeur, longueur] : cas) {
+        SCOPED_TRACE(nom);
+        TBancSigDiag banc(courant);
+        const bool mf = courant == tcMF;
         TBytes payload =
             ReadHexVector(mf ? "signatures/mf_point.hex" : "signatures/ac_acquittement.hex");
         payload.resize(36, 0);
-        if (c.Octet >= 0)
-            payload[static_cast<std::size_t>(c.Octet)] = c.Valeur;
+        if (octet >= 0)
+            payload[static_cast<std::size_t>(octet)] = valeur;
         auto sig = NouvelleSignature(banc);
         ASSERT_EQ(TBancSigDiag::Decoder(*sig, ReadHexVector(mf ? "signatures/mf_point.hex"
                                                                : "signatures/ac_acquittement.hex")),
                   SerSansErreur);
         const auto avant = sig->Duplicate();
-        payload.resize(static_cast<std::size_t>(c.Longueur));
+        payload.resize(static_cast<std::size_t>(longueur));
         banc.Proxy.ClearLogs();
         EXPECT_EQ(TBancSigDiag::Decoder(*sig, payload), SerErrDonnees);
         EXPECT_TRUE(sig->Equals(avant.get()));
         // A refused value is logged with the frame dump; a length mismatch is not.
         const auto logs = banc.Proxy.Logs();
-        EXPECT_EQ(logs.size(), c.Octet >= 0 ? 1u : 0u);
+        EXPECT_EQ(logs.size(), octet >= 0 ? 1u : 0u);
         if (!logs.empty()) {
             EXPECT_EQ(logs[0].Source, "SerialDecode");
-            EXPECT_EQ(logs[0].Text2.rfind(Format("LngTrame %d Trame", c.Longueur), 0), 0u);
+            EXPECT_EQ(logs[0].Text2.rfind(Format("LngTrame %d Trame", longueur), 0), 0u);
         }
         EXPECT_EQ(sig->GetNumeroPoint(), dynamic_cast<TSignatureG20&>(*avant).GetNumeroPoint());
     }
@@ -266,12 +239,8 @@ TEST(SignatureG20, ComparisonCoversTheWeldValuesAndWritesNoLine) {
     const TBytes reference = ReadHexVector("signatures/ac_acquittement.hex");
     auto sig = NouvelleSignature(banc);
     ASSERT_EQ(TBancSigDiag::Decoder(*sig, reference), SerSansErreur);
-    struct TCas {
-        std::size_t Octet;
-        Byte Valeur;
-        bool Egales;
-    };
-    const TCas cas[] = {
+    // Byte changed, its new value, whether the signatures still compare equal.
+    const std::tuple<std::size_t, Byte, bool> cas[] = {
         {5, 0x00, false},  // second
         {7, 0x0D, false},  // fault number (acknowledgement)
         {8, 0x04, false},  // acknowledgement origin
@@ -285,14 +254,14 @@ TEST(SignatureG20, ComparisonCoversTheWeldValuesAndWritesNoLine) {
         {33, 0x97, true},  // approach time
     };
     TStringList differences;
-    for (const TCas& c : cas) {
-        SCOPED_TRACE(c.Octet);
+    for (const auto& [octet, valeur, egales] : cas) {
+        SCOPED_TRACE(octet);
         TBytes autre = reference;
-        autre[c.Octet] = c.Valeur;
+        autre[octet] = valeur;
         auto sig2 = NouvelleSignature(banc);
         ASSERT_EQ(TBancSigDiag::Decoder(*sig2, autre), SerSansErreur);
-        EXPECT_EQ(sig->EqualsDetails(sig2.get(), &differences), c.Egales);
-        EXPECT_EQ(sig->Equals(sig2.get()), c.Egales);
+        EXPECT_EQ(sig->EqualsDetails(sig2.get(), &differences), egales);
+        EXPECT_EQ(sig->Equals(sig2.get()), egales);
     }
     EXPECT_EQ(differences.Count(), 0);
 }
@@ -310,11 +279,10 @@ TEST(SignatureG20, CopiesCountersAndSetsTheLogicalType) {
     TCompteursSignature compteurs;
     compteurs.ModeSoudageDegrade = true;
     sig->UpdateCpt(compteurs);
-    EXPECT_EQ(compteurs.NumeroElectrode, 15);
-    EXPECT_EQ(compteurs.CompteurPointsAbsolu, 65535);
-    EXPECT_EQ(compteurs.CompteurPoints, 1);
-    EXPECT_EQ(compteurs.CompteurRodage, 2);
-    EXPECT_EQ(compteurs.CompteurPointsIP, 3);
+    EXPECT_EQ((std::vector<long long>{compteurs.NumeroElectrode, compteurs.CompteurPointsAbsolu,
+                                      compteurs.CompteurPoints, compteurs.CompteurRodage,
+                                      compteurs.CompteurPointsIP}),
+              (std::vector<long long>{15, 65535, 1, 2, 3}));
     EXPECT_TRUE(compteurs.DemandeRodageIP && compteurs.AlarmeChangementElectrode);
     EXPECT_FALSE(compteurs.DemandeRodageneuve || compteurs.FinDeVie ||
                  compteurs.ModeSoudageDegrade);
@@ -378,22 +346,17 @@ TEST(SignatureTypes, CodeTableBothWays) {
         EXPECT_EQ(TypeSignatureIntToEnum(c.Code), c.Type);
         EXPECT_EQ(TypeSignatureEnumToInt(c.Type), c.Code);
     }
-    EXPECT_EQ(TypeSignatureIntToEnum(0), SigProgElementaire);
-    EXPECT_EQ(TypeSignatureIntToEnum(12), SigProgElementaire);
-    EXPECT_EQ(TypeSignatureIntToEnum(142), SigProgElementaire);
-    EXPECT_EQ(TypeSignatureIntToEnum(-1), SigProgElementaire);
+    for (const int code : {0, 12, 142, -1})
+        EXPECT_EQ(TypeSignatureIntToEnum(code), SigProgElementaire) << code;
     EXPECT_EQ(TypeSignatureIntToEnum(128), SigDefaut);
     EXPECT_EQ(TypeSignatureIntToEnum(131), SigMiseSousTension);
-    EXPECT_EQ(TypeSignatureEnumToInt(SigProgCascade), 0);
-    EXPECT_EQ(TypeSignatureEnumToInt(SigProgChainage), 0);
-    EXPECT_EQ(TypeSignatureEnumToInt(static_cast<TypesSignature>(30)), 0);
+    for (const int type : {int{SigProgCascade}, int{SigProgChainage}, 30})
+        EXPECT_EQ(TypeSignatureEnumToInt(static_cast<TypesSignature>(type)), 0) << type;
     EXPECT_EQ(TypeSignatureEnumToInt(SigFinApprentissageAW), 141);
     // Every kind but the three program kinds has a code of its own.
     EXPECT_EQ(std::size(CodesTypesSignature), static_cast<std::size_t>(TypesSignatureCount - 3));
 
     EXPECT_EQ(TypeSignatureName(SigProgElementaire), "SigProgElementaire");
-    EXPECT_EQ(TypeSignatureName(SigMiseSousTension), "SigMiseSousTension");
-    EXPECT_EQ(TypeSignatureName(SigPointAW), "SigPointAW");
     EXPECT_EQ(TypeSignatureName(SigFinApprentissageAW), "SigFinApprentissageAW");
     EXPECT_EQ(TypeSignatureName(static_cast<TypesSignature>(30)), "30");
 }

@@ -21,6 +21,8 @@ namespace {
 using testkit::ReadHexVector;
 using testkit::TBancStatut;
 using testkit::TBytes;
+using TEntiers = std::vector<long long>;
+using TTextes = std::vector<std::string>;
 
 void PutWordInto(TBytes& Octets, std::size_t Index, unsigned Valeur) {
     Octets[Index] = HiByte(static_cast<Word>(Valeur));
@@ -35,12 +37,11 @@ std::unique_ptr<TZone> Lue(TBancStatut& Banc, TTypeZones Type, const std::string
     return zone;
 }
 
-TEST(StatusZones, WeldValuesThermalCurrentAndHalfPeriods) {
+TEST(StatusZones, WeldValuesHalfPeriodsIdentificationAndLanguages) {
     TBancStatut banc;
     auto soudage = Lue<TSoudageG20>(banc, PrcSoudage, "status/soudage.hex");
-    EXPECT_EQ(soudage->GetPhiePlus(), 500);
-    EXPECT_EQ(soudage->GetOffsetMesure(), 65436);
-    EXPECT_EQ(soudage->GetMode(), 3);
+    EXPECT_EQ((TEntiers{soudage->GetPhiePlus(), soudage->GetOffsetMesure(), soudage->GetMode()}),
+              (TEntiers{500, 65436, 3}));
     EXPECT_DOUBLE_EQ(soudage->GetMesureIntensitePlus(true), 12000.0);
     EXPECT_DOUBLE_EQ(soudage->GetConsigneIntensite(false), 110.0);
 
@@ -49,10 +50,9 @@ TEST(StatusZones, WeldValuesThermalCurrentAndHalfPeriods) {
 
     auto periodes = Lue<TPeriodesG20>(banc, PrcPeriodes, "status/periodes.hex");
     EXPECT_DOUBLE_EQ(periodes->GetIntensiteMoins(false), 119.99);
-    EXPECT_EQ(periodes->GetPsiMoins(), 84);
     EXPECT_DOUBLE_EQ(periodes->GetPctIntensite(), 123.45);
     EXPECT_DOUBLE_EQ(periodes->GetTensionMoins(), 39.99);
-    EXPECT_EQ(periodes->GetConsigne(), 11000);
+    EXPECT_EQ((TEntiers{periodes->GetPsiMoins(), periodes->GetConsigne()}), (TEntiers{84, 11000}));
     EXPECT_DOUBLE_EQ(periodes->GetPctIntensiteMesuree(), 100.0);
 
     // Read-only: nothing written, no file form, one byte too many refused.
@@ -60,26 +60,48 @@ TEST(StatusZones, WeldValuesThermalCurrentAndHalfPeriods) {
     EXPECT_EQ(periodes->SerialEncode(*trame, 0, 26), 0);
     EXPECT_EQ(periodes->FileDecode(*trame, 26), SerErrZoneRead);
     EXPECT_EQ(TBancStatut::Decoder(*thermique, {0, 0, 0}), SerErrDonnees);
+
+    auto ident = Lue<TIdentificationG20>(banc, PrcIdentification, "status/identification.hex");
+    EXPECT_EQ((TTextes{ident->GetVersionLogiciel(), ident->GetVersionProtocole(),
+                       ident->GetGroupeStatistiqueVente(), ident->GetNumeroIncremental()}),
+              (TTextes{"512", "103", "ST01", "042"}));
+    TBytes courte = ReadHexVector("status/identification.hex");
+    courte.pop_back();
+    EXPECT_EQ(TBancStatut::Decoder(*ident, courte), SerErrDonnees);
+
+    auto logiciels = Lue<TTypeLogicielsAdditionnelsG20>(banc, PrcTypeLogicielsAdditionnels,
+                                                        "status/logiciels_additionnels.hex");
+    EXPECT_EQ((TTextes{logiciels->GetVersion2ndProcesseur(), logiciels->GetComplement2ndProc(),
+                       logiciels->GetTypeLogicielCarteMF(), logiciels->GetComplementCarteMF()}),
+              (TTextes{"2", "X", "C1", ""}));
+    auto autre = banc.Nouvelle<TTypeLogicielsAdditionnelsG20>(PrcTypeLogicielsAdditionnels);
+    TStringList differences;
+    EXPECT_TRUE(logiciels->EqualsDetails(autre.get(), &differences));
+    EXPECT_EQ(differences.Count(), 0);
+
+    auto langues = Lue<TLanguesEffectivesG20>(banc, PrcLanguesEffectives, "status/langues.hex");
+    EXPECT_EQ(langues->GetLangueEffective(0), 1);
+    EXPECT_EQ(langues->GetLangueEffective(8), 5);
+    EXPECT_THROW(langues->GetLangueEffective(9), ERangeError);
 }
 
 TEST(StatusZones, MeasurementsFollowTheControllerVariant) {
     {
         TBancStatut mf(true);
         auto mesure = Lue<TMesureG20>(mf, PrcMesures, "status/mesure_mf.hex");
-        EXPECT_EQ(mesure->GetTailleReceiveZone(), 18);
-        EXPECT_EQ(mesure->GetIntensitePrimaire(), 400);
-        EXPECT_EQ(mesure->GetIntensiteParametree(), 12000);
-        EXPECT_EQ(mesure->GetEffortMesure(), 9999);
+        EXPECT_EQ((TEntiers{mesure->GetTailleReceiveZone(), mesure->GetIntensitePrimaire(),
+                            mesure->GetIntensiteParametree(), mesure->GetEffortMesure()}),
+                  (TEntiers{18, 400, 12000, 9999}));
         EXPECT_DOUBLE_EQ(mesure->GetIntensiteMesuree(false), 120.0);
         EXPECT_EQ(TBancStatut::Decoder(*mesure, ReadHexVector("status/mesure_ac.hex")),
                   SerErrDonnees);
     }
     TBancStatut ac;
     auto mesure = Lue<TMesureG20>(ac, PrcMesures, "status/mesure_ac.hex");
-    EXPECT_EQ(mesure->GetTailleReceiveZone(), 14);
     EXPECT_DOUBLE_EQ(mesure->GetPctEquivalent(), 80.1);
-    EXPECT_EQ(mesure->GetEffortMesure(), 4000);
-    EXPECT_EQ(mesure->GetDureeTempsAccostage(), 250);
+    EXPECT_EQ((TEntiers{mesure->GetTailleReceiveZone(), mesure->GetEffortMesure(),
+                        mesure->GetDureeTempsAccostage()}),
+              (TEntiers{14, 4000, 250}));
 
     TBytes effort = ReadHexVector("status/mesure_ac.hex");
     PutWordInto(effort, 10, 10000);
@@ -90,34 +112,6 @@ TEST(StatusZones, MeasurementsFollowTheControllerVariant) {
     EXPECT_EQ(ac.Proxy.Logs().back().Text1, "Erreur decodage Offset 10 (27/10)");
     EXPECT_EQ(TBancStatut::Decoder(*mesure, accostage), SerErrDonnees);
     EXPECT_EQ(mesure->GetEffortMesure(), 4000);
-}
-
-TEST(StatusZones, IdentificationTextsAndLanguages) {
-    TBancStatut banc;
-    auto ident = Lue<TIdentificationG20>(banc, PrcIdentification, "status/identification.hex");
-    EXPECT_EQ(ident->GetVersionLogiciel(), "512");
-    EXPECT_EQ(ident->GetVersionProtocole(), "103");
-    EXPECT_EQ(ident->GetGroupeStatistiqueVente(), "ST01");
-    EXPECT_EQ(ident->GetNumeroIncremental(), "042");
-    TBytes courte = ReadHexVector("status/identification.hex");
-    courte.pop_back();
-    EXPECT_EQ(TBancStatut::Decoder(*ident, courte), SerErrDonnees);
-
-    auto logiciels = Lue<TTypeLogicielsAdditionnelsG20>(banc, PrcTypeLogicielsAdditionnels,
-                                                        "status/logiciels_additionnels.hex");
-    EXPECT_EQ(logiciels->GetVersion2ndProcesseur(), "2");
-    EXPECT_EQ(logiciels->GetComplement2ndProc(), "X");
-    EXPECT_EQ(logiciels->GetTypeLogicielCarteMF(), "C1");
-    EXPECT_EQ(logiciels->GetComplementCarteMF(), "");
-    auto autre = banc.Nouvelle<TTypeLogicielsAdditionnelsG20>(PrcTypeLogicielsAdditionnels);
-    TStringList differences;
-    EXPECT_TRUE(logiciels->EqualsDetails(autre.get(), &differences));
-    EXPECT_EQ(differences.Count(), 0);
-
-    auto langues = Lue<TLanguesEffectivesG20>(banc, PrcLanguesEffectives, "status/langues.hex");
-    EXPECT_EQ(langues->GetLangueEffective(0), 1);
-    EXPECT_EQ(langues->GetLangueEffective(8), 5);
-    EXPECT_THROW(langues->GetLangueEffective(9), ERangeError);
 }
 
 TEST(StatusZones, LostSignaturesAndLearningAreWrittenBack) {
@@ -132,9 +126,9 @@ TEST(StatusZones, LostSignaturesAndLearningAreWrittenBack) {
 
     const TBytes octets = ReadHexVector("status/apprentissage.hex");
     auto appr = Lue<TApprentissage>(banc, PrcApprentissage, "status/apprentissage.hex");
-    EXPECT_EQ(appr->GetGainStatique(), 1000);
-    EXPECT_EQ(appr->GetTensionApprentissage(), 8000);
-    EXPECT_EQ(appr->GetTempsMonte(), 15);
+    EXPECT_EQ(
+        (TEntiers{appr->GetGainStatique(), appr->GetTensionApprentissage(), appr->GetTempsMonte()}),
+        (TEntiers{1000, 8000, 15}));
     EXPECT_EQ(TBancStatut::Encoder(*appr), octets);
     // Its zone-file block is the same payload, both ways.
     auto copie = banc.Nouvelle<TApprentissage>(PrcApprentissage, 15);
