@@ -15,8 +15,8 @@
 #include "support/FakeProtocol.h"
 
 #include "eprom/Eprom.h"
-#include "eprom/EpromDescription.h"
 #include "eprom/ZoneCreator.h"
+#include "model/EpromDescription.h"
 #include "model/IDTypeZones.h"
 #include "support/ByteArray.h"
 

@@ -2,7 +2,7 @@
 
 #include "SafeSave.h"
 #include "cli/CliErrors.h"
-#include "entry/ZonesEnFichier.h"
+#include "eprom/ZonesEnFichier.h"
 #include "model/CustomZoneCPS.h"
 #include "model/KEVField.h"
 #include "protocol/ProtocoleG20.h"

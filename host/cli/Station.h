@@ -6,7 +6,7 @@
 // streams the host opens and hands over; the EPROM owns them from then on.
 #pragma once
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "support/StringList.h"
 
 #include <memory>

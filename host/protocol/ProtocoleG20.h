@@ -8,7 +8,7 @@
 // It counts the EPROMs that use it. Other zone types have no protocol information.
 #pragma once
 
-#include "entry/ProtocolInterface.h"
+#include "interface/ProtocolInterface.h"
 #include "support/Object.h"
 
 #include <map>

@@ -8,7 +8,7 @@
 // and acknowledged (mrOk) under every policy.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 
 #include <deque>
 #include <iosfwd>

@@ -3,7 +3,7 @@
 // two panel flags the editors read; any other section and key is kept as written.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "services/IniFile.h"
 
 #include <mutex>

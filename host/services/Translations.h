@@ -4,7 +4,7 @@
 // message and hands it to the host's dialogs.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "services/IniFile.h"
 
 #include <mutex>

@@ -6,7 +6,7 @@
 // ("01" does not find handle 1). The registry owns the EPROMs it holds.
 #pragma once
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "support/StringList.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "eprom/ComparaisonZones.h"
 
-#include "entry/ZonesEnFichier.h"
+#include "eprom/ZonesEnFichier.h"
 #include "model/CustomZoneCPS.h"
 #include "model/DataProxy.h"
 #include "model/KEVField.h"

@@ -3,7 +3,7 @@
 // electrode parameters copied to other numbers).
 #pragma once
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "eprom/ConversionASCII.h"
 
-#include "entry/ZonesEnFichier.h"
+#include "eprom/ZonesEnFichier.h"
 #include "model/DataProxy.h"
 #include "model/IDTypeZones.h"
 #include "model/KEVField.h"

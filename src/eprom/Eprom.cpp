@@ -1,17 +1,17 @@
 #include "eprom/Eprom.h"
 
-#include "entry/ProtocolInterface.h"
-#include "entry/ZonesEnFichier.h"
 #include "eprom/ComparaisonZones.h"
 #include "eprom/ConversionASCII.h"
 #include "eprom/RequetesFichiersKEV.h"
+#include "eprom/ZonesEnFichier.h"
+#include "interface/ProtocolInterface.h"
 #include "model/DataProxy.h"
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVTabSheet.h"
+#include "model/SignatureTypes.h"
 #include "support/DateTime.h"
 #include "support/Format.h"
-#include "zones/SignatureTypes.h"
 
 #include <algorithm>
 #include <array>

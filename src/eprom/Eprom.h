@@ -14,11 +14,11 @@
 // inside the access lock, never the reverse.
 #pragma once
 
-#include "entry/CustomEprom.h"
-#include "eprom/EpromDescription.h"
 #include "eprom/KEVCustomFileStream.h"
 #include "eprom/SignaturesEprom.h"
 #include "eprom/ZoneCreator.h"
+#include "interface/CustomEprom.h"
+#include "model/EpromDescription.h"
 #include "support/Lock.h"
 #include "support/SetOfTypesZones.h"
 #include "support/StringList.h"

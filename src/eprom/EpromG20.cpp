@@ -1,6 +1,6 @@
 #include "eprom/EpromG20.h"
 
-#include "entry/ProtocolInterface.h"
+#include "interface/ProtocolInterface.h"
 #include "model/DataProxy.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVTabSheet.h"

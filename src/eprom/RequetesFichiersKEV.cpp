@@ -1,7 +1,7 @@
 #include "eprom/RequetesFichiersKEV.h"
 
-#include "eprom/EpromDescription.h"
 #include "model/DataProxy.h"
+#include "model/EpromDescription.h"
 
 #include <array>
 #include <filesystem>

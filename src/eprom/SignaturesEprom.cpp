@@ -2,10 +2,10 @@
 
 #include "model/CustomZoneCPS.h"
 #include "model/DataProxy.h"
+#include "model/SignatureTypes.h"
 #include "support/Format.h"
 #include "support/TypeZones.h"
 #include "zones/Signature.h"
-#include "zones/SignatureTypes.h"
 
 #include <algorithm>
 #include <utility>

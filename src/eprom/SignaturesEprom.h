@@ -14,7 +14,7 @@
 // (Copie, CopieTempsReel), which are its own.
 #pragma once
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "support/Lock.h"
 #include "support/StringList.h"
 

@@ -1,6 +1,6 @@
 #include "eprom/ZoneCreator.h"
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "support/Exceptions.h"
 
 #include <limits>

@@ -1,6 +1,6 @@
 #include "model/CustomZoneCPS.h"
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "model/IDTypeZones.h"
 #include "support/Exceptions.h"
 #include "support/Format.h"

@@ -5,7 +5,7 @@
 // skipped, translations answer their default text and settings their default value.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 
 #include <string>
 

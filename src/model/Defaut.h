@@ -6,7 +6,7 @@
 // belongs to the zone's field list; the definition to the zone's list of faults.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "model/KEVNumericFields.h"
 #include "support/ByteArray.h"
 #include "support/StringList.h"

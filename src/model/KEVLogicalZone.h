@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/KEVInterface.h"
+#include "interface/KEVInterface.h"
 #include "support/Object.h"
 #include "support/StringList.h"
 

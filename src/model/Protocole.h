@@ -5,7 +5,7 @@
 // automaton.
 #pragma once
 
-#include "entry/ProtocolInterface.h"
+#include "interface/ProtocolInterface.h"
 #include "model/ErreurSerie.h"
 #include "support/ByteArray.h"
 #include "support/Lock.h"

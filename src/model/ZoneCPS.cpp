@@ -1,7 +1,7 @@
 #include "model/ZoneCPS.h"
 
-#include "entry/CustomEprom.h"
-#include "entry/ProtocolInterface.h"
+#include "interface/CustomEprom.h"
+#include "interface/ProtocolInterface.h"
 #include "model/DataProxy.h"
 #include "model/KEVField.h"
 #include "model/KEVTabSheet.h"

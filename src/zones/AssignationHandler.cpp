@@ -1,7 +1,7 @@
 #include "zones/AssignationHandler.h"
 
-#include "eprom/EpromDescription.h"
 #include "model/DataProxy.h"
+#include "model/EpromDescription.h"
 #include "support/Format.h"
 #include "zones/AssignationPoints.h"
 

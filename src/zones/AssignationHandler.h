@@ -8,7 +8,7 @@
 // queued zones.
 #pragma once
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "support/Object.h"
 #include "support/StringList.h"
 

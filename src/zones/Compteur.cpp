@@ -1,6 +1,6 @@
 #include "zones/Compteur.h"
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "model/ZoneCodec.h"
 #include "support/ByteArray.h"
 #include "support/StringList.h"

@@ -14,7 +14,7 @@
 // is logged once, see TZonesAbsentes).
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "model/TypeRange.h"
 #include "model/ZoneCPS.h"
 #include "zones/ZoneCalcul.h"

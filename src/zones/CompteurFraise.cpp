@@ -1,7 +1,7 @@
 #include "zones/CompteurFraise.h"
 
-#include "entry/CustomEprom.h"
-#include "eprom/EpromDescription.h"
+#include "interface/CustomEprom.h"
+#include "model/EpromDescription.h"
 #include "model/ZoneCodec.h"
 #include "support/ByteArray.h"
 

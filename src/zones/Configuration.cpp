@@ -1,6 +1,6 @@
 #include "zones/Configuration.h"
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "model/DataProxy.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVNumericFields.h"

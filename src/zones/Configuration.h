@@ -2,9 +2,9 @@
 // its faults, independent of the controller generation.
 #pragma once
 
-#include "entry/ProxyInterface.h"
-#include "eprom/EpromDescription.h"
+#include "interface/ProxyInterface.h"
 #include "model/Defaut.h"
+#include "model/EpromDescription.h"
 #include "model/IDZone.h"
 #include "model/KEVTabSheet.h"
 #include "support/StringList.h"

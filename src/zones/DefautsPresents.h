@@ -3,7 +3,7 @@
 // to the EPROM. It is never written to the controller nor stored in zone files.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "model/ZoneCPS.h"
 #include "model/ZoneCodec.h"
 #include "support/StringList.h"

@@ -3,7 +3,7 @@
 // The zone is only ever received; the generation fills the catalogue and decodes it.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "model/ZoneCPS.h"
 #include "model/ZoneCodec.h"
 

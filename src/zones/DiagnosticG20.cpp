@@ -1,7 +1,7 @@
 #include "zones/DiagnosticG20.h"
 
-#include "entry/CustomEprom.h"
-#include "eprom/EpromDescription.h"
+#include "interface/CustomEprom.h"
+#include "model/EpromDescription.h"
 #include "support/ByteArray.h"
 
 #include <string_view>

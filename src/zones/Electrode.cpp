@@ -1,8 +1,8 @@
 #include "zones/Electrode.h"
 
-#include "entry/CustomEprom.h"
-#include "eprom/EpromDescription.h"
+#include "interface/CustomEprom.h"
 #include "model/DataProxy.h"
+#include "model/EpromDescription.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVNumericFields.h"
 #include "model/KEVTabSheet.h"

@@ -7,7 +7,7 @@
 // imposes.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "model/IDZone.h"
 #include "support/EnumSet.h"
 #include "zones/ZoneFamilleCPS.h"

@@ -3,7 +3,7 @@
 // the computer's local time at the moment of encoding. Never stored in zone files.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "model/ZoneCPS.h"
 #include "model/ZoneCodec.h"
 #include "zones/DateHeure.h"

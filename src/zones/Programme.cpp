@@ -1,8 +1,8 @@
 #include "zones/Programme.h"
 
-#include "entry/CustomEprom.h"
-#include "eprom/EpromDescription.h"
+#include "interface/CustomEprom.h"
 #include "model/DataProxy.h"
+#include "model/EpromDescription.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVNumericFields.h"
 #include "support/Format.h"

@@ -7,7 +7,7 @@
 // same classes and carry the limits and reset values the controller imposes.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "model/IDZone.h"
 #include "model/KEVTabSheet.h"
 #include "model/ZoneCPS.h"

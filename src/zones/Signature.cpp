@@ -1,6 +1,6 @@
 #include "zones/Signature.h"
 
-#include "zones/SignatureTypes.h"
+#include "model/SignatureTypes.h"
 
 #include <algorithm>
 #include <array>

@@ -7,8 +7,8 @@
 // to the controller nor stored in zone files.
 #pragma once
 
-#include "entry/CustomEprom.h"
-#include "entry/ProxyInterface.h"
+#include "interface/CustomEprom.h"
+#include "interface/ProxyInterface.h"
 #include "model/TypeRange.h"
 #include "model/ZoneCPS.h"
 #include "model/ZoneCodec.h"

@@ -1,6 +1,6 @@
 #include "zones/SignatureG20.h"
 
-#include "eprom/EpromDescription.h"
+#include "model/EpromDescription.h"
 #include "support/Exceptions.h"
 #include "support/Format.h"
 

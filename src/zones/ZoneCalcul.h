@@ -8,7 +8,7 @@
 // zone, whichever thread notices it first.
 #pragma once
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "support/TypeZones.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "zones/ZoneFamilleCPS.h"
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 
 namespace g20seq {
 

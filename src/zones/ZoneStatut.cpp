@@ -1,7 +1,7 @@
 #include "zones/ZoneStatut.h"
 
-#include "entry/CustomEprom.h"
-#include "eprom/EpromDescription.h"
+#include "interface/CustomEprom.h"
+#include "model/EpromDescription.h"
 #include "support/Exceptions.h"
 #include "support/Format.h"
 #include "support/Latin1.h"

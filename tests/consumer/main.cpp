@@ -2,11 +2,11 @@
 // and a protocol model of its own, creates the EPROM of a station, reads and changes a
 // field by its identifier, writes the image into a zone file stream it creates, catches
 // the module's exceptions and closes the EPROM.
-#include <g20seq/entry/CustomEprom.h>
-#include <g20seq/entry/KEVInterface.h>
 #include <g20seq/entry/ModuleEntry.h>
-#include <g20seq/entry/ProtocolInterface.h>
 #include <g20seq/eprom/KEVCustomFileStream.h>
+#include <g20seq/interface/CustomEprom.h>
+#include <g20seq/interface/KEVInterface.h>
+#include <g20seq/interface/ProtocolInterface.h>
 #include <g20seq/support/Exceptions.h>
 #include <g20seq/support/StringList.h>
 

@@ -1,4 +1,4 @@
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 
 #include "eprom/Eprom.h"
 #include "support/VtableSlot.h"

@@ -1,4 +1,4 @@
-#include "eprom/EpromDescription.h"
+#include "model/EpromDescription.h"
 
 #include "model/DataProxy.h"
 #include "support/EpromTestKit.h"

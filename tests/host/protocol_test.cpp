@@ -1,5 +1,5 @@
-#include "entry/CustomEprom.h"
 #include "entry/ModuleEntry.h"
+#include "interface/CustomEprom.h"
 #include "model/CustomZoneCPS.h"
 #include "protocol/ProtocoleG20.h"
 

@@ -1,5 +1,5 @@
 #include "HostTestFiles.h"
-#include "entry/ProtocolInterface.h"
+#include "interface/ProtocolInterface.h"
 #include "services/DataProxy.h"
 #include "services/IniFile.h"
 

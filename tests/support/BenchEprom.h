@@ -4,8 +4,8 @@
 #pragma once
 
 #include "eprom/Eprom.h"
-#include "eprom/EpromDescription.h"
 #include "eprom/ZoneCreator.h"
+#include "model/EpromDescription.h"
 #include "model/KEVLogicalZone.h"
 
 #include <array>

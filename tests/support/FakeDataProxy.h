@@ -2,7 +2,7 @@
 // from a map (default text otherwise), scripts dialog answers and serves settings.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 
 #include <deque>
 #include <map>
@@ -65,7 +65,9 @@ public:
 
     // ISettingsProxy
     std::string ReadString(const std::string&, const std::string&,
-                           const std::string& Default) override { return Default; }
+                           const std::string& Default) override {
+        return Default;
+    }
     bool ReadBool(const std::string&, const std::string&, bool Default) override { return Default; }
     Byte GetFrequenceSecteur() override { return Frequence; }
     std::string GetContextFileName() override { return ContextFile; }

@@ -13,7 +13,7 @@
 // IProtocoleNom::IID (its name is "H35" unless a test changes it).
 #pragma once
 
-#include "entry/ProtocolInterface.h"
+#include "interface/ProtocolInterface.h"
 
 #include <map>
 #include <memory>

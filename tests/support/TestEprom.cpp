@@ -1,6 +1,6 @@
 #include "support/TestEprom.h"
 
-#include "entry/KEVInterface.h"
+#include "interface/KEVInterface.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVNumericFields.h"
 #include "model/KEVTabSheet.h"

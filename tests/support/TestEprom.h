@@ -8,7 +8,7 @@
 #pragma once
 
 #include "eprom/Eprom.h"
-#include "eprom/EpromDescription.h"
+#include "model/EpromDescription.h"
 #include "model/ZoneCPS.h"
 #include "support/FakeProtocol.h"
 

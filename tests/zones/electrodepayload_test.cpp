@@ -1,6 +1,6 @@
 // The 79-byte controller payload of the G20 electrode: byte-exact vectors, round trips,
 // refused payloads and the coded transformer frequency and water flow.
-#include "entry/KEVInterface.h"
+#include "interface/KEVInterface.h"
 #include "model/KEVField.h"
 #include "support/ElectrodeTestEprom.h"
 #include "support/Format.h"

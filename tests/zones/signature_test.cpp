@@ -1,12 +1,12 @@
 // Weld signatures: the G20 payloads of both controller variants, the type byte, refused
 // payloads, comparison, copies, the host interfaces and the signature type codes.
+#include "model/SignatureTypes.h"
 #include "support/Format.h"
 #include "support/HexVectors.h"
 #include "support/SigDiagTestEprom.h"
 #include "support/VtableSlot.h"
 #include "support/ZonesTestKit.h"
 #include "zones/SignatureG20.h"
-#include "zones/SignatureTypes.h"
 
 #include <gtest/gtest.h>
 

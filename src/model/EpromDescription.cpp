@@ -1,4 +1,4 @@
-#include "eprom/EpromDescription.h"
+#include "model/EpromDescription.h"
 
 #include <utility>
 

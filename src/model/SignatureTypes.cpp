@@ -1,4 +1,4 @@
-#include "zones/SignatureTypes.h"
+#include "model/SignatureTypes.h"
 
 #include <algorithm>
 #include <array>

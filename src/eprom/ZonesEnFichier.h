@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 #include "model/CustomZoneCPS.h"
 #include "support/StringList.h"
 

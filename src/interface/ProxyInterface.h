@@ -56,8 +56,16 @@ enum TMsgDlgBtn : unsigned {
 };
 using TMsgDlgButtons = unsigned;
 // Modal results answered by the dialog operation.
-enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4,
-                    mrIgnore = 5, mrYes = 6, mrNo = 7 };
+enum TModalResult {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7
+};
 
 // Translations and message dialogs of the host. The module calls the third, fourth
 // and sixth operations.

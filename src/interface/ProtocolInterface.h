@@ -7,7 +7,7 @@
 // IInterface); the order of the operations after them is a binary contract.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "support/TypeZones.h"
 
 #include <string>

@@ -9,7 +9,7 @@
 // declared here only by name, so this header depends on the support runtime alone.
 #pragma once
 
-#include "entry/ProxyInterface.h"
+#include "interface/ProxyInterface.h"
 #include "support/TypeZones.h"
 #include "support/Types.h"
 

@@ -14,7 +14,7 @@
 // these functions check this order at compile time.
 #pragma once
 
-#include "entry/CustomEprom.h"
+#include "interface/CustomEprom.h"
 
 #include <string>
 
