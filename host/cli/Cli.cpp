@@ -7,10 +7,10 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImageCommands.h"
 #include "cli/RefCommands.h"
-#include "entry/ModuleEntry.h"
 #include "protocol/ProtocoleG20.h"
 #include "services/DataProxy.h"
-#include "support/Exceptions.h"
+#include <g20seq/entry/ModuleEntry.h>
+#include <g20seq/support/Exceptions.h>
 
 #include <array>
 #include <cstdlib>

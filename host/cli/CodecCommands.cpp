@@ -1,9 +1,9 @@
 #include "cli/CodecCommands.h"
 
 #include "cli/CliErrors.h"
-#include "model/CustomZoneCPS.h"
-#include "model/ErreurSerie.h"
-#include "support/ByteArray.h"
+#include <g20seq/model/CustomZoneCPS.h>
+#include <g20seq/model/ErreurSerie.h>
+#include <g20seq/support/ByteArray.h>
 
 #include <algorithm>
 #include <memory>

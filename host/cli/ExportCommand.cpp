@@ -2,7 +2,7 @@
 
 #include "SafeSave.h"
 #include "cli/CliErrors.h"
-#include "support/StringList.h"
+#include <g20seq/support/StringList.h>
 
 #include <algorithm>
 #include <array>

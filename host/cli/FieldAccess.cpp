@@ -1,8 +1,8 @@
 #include "cli/FieldAccess.h"
 
 #include "cli/CliErrors.h"
-#include "model/CustomZoneCPS.h"
-#include "model/KEVField.h"
+#include <g20seq/model/CustomZoneCPS.h>
+#include <g20seq/model/KEVField.h>
 
 #include <charconv>
 #include <map>

@@ -2,13 +2,13 @@
 
 #include "SafeSave.h"
 #include "cli/CliErrors.h"
-#include "eprom/ZonesEnFichier.h"
-#include "model/CustomZoneCPS.h"
-#include "model/KEVField.h"
 #include "protocol/ProtocoleG20.h"
 #include "protocol/ZoneFiles.h"
-#include "support/Exceptions.h"
-#include "support/StringList.h"
+#include <g20seq/eprom/ZonesEnFichier.h>
+#include <g20seq/model/CustomZoneCPS.h>
+#include <g20seq/model/KEVField.h>
+#include <g20seq/support/Exceptions.h>
+#include <g20seq/support/StringList.h>
 
 #include <filesystem>
 #include <ostream>

@@ -2,9 +2,9 @@
 
 #include "SafeSave.h"
 #include "cli/CliErrors.h"
-#include "eprom/ZonesEnFichier.h"
-#include "model/CustomZoneCPS.h"
-#include "support/StringList.h"
+#include <g20seq/eprom/ZonesEnFichier.h>
+#include <g20seq/model/CustomZoneCPS.h>
+#include <g20seq/support/StringList.h>
 
 #include <array>
 #include <ostream>

@@ -2,9 +2,9 @@
 
 #include "SafeSave.h"
 #include "cli/CliErrors.h"
-#include "entry/ModuleEntry.h"
-#include "model/CustomZoneCPS.h"
 #include "protocol/ZoneFiles.h"
+#include <g20seq/entry/ModuleEntry.h>
+#include <g20seq/model/CustomZoneCPS.h>
 
 #include <charconv>
 

@@ -6,8 +6,8 @@
 // streams the host opens and hands over; the EPROM owns them from then on.
 #pragma once
 
-#include "interface/CustomEprom.h"
-#include "support/StringList.h"
+#include <g20seq/interface/CustomEprom.h>
+#include <g20seq/support/StringList.h>
 
 #include <memory>
 #include <string>

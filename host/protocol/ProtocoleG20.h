@@ -8,8 +8,8 @@
 // It counts the EPROMs that use it. Other zone types have no protocol information.
 #pragma once
 
-#include "interface/ProtocolInterface.h"
-#include "support/Object.h"
+#include <g20seq/interface/ProtocolInterface.h>
+#include <g20seq/support/Object.h>
 
 #include <map>
 #include <mutex>

@@ -2,7 +2,7 @@
 // from then on), and what the host reads from a zone file without an EPROM.
 #pragma once
 
-#include "eprom/KEVCustomFileStream.h"
+#include <g20seq/eprom/KEVCustomFileStream.h>
 
 #include <map>
 #include <memory>

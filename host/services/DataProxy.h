@@ -7,7 +7,7 @@
 #include "services/EventLog.h"
 #include "services/Settings.h"
 #include "services/Translations.h"
-#include "support/Object.h"
+#include <g20seq/support/Object.h>
 
 namespace g20seq::host {
 

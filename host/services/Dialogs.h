@@ -8,7 +8,7 @@
 // and acknowledged (mrOk) under every policy.
 #pragma once
 
-#include "interface/ProxyInterface.h"
+#include <g20seq/interface/ProxyInterface.h>
 
 #include <deque>
 #include <iosfwd>

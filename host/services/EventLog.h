@@ -9,7 +9,7 @@
 // the caller: a log file that cannot be written is reported once on the verbose stream.
 #pragma once
 
-#include "interface/ProxyInterface.h"
+#include <g20seq/interface/ProxyInterface.h>
 
 #include <cstdint>
 #include <deque>

@@ -3,8 +3,8 @@
 // two panel flags the editors read; any other section and key is kept as written.
 #pragma once
 
-#include "interface/ProxyInterface.h"
 #include "services/IniFile.h"
+#include <g20seq/interface/ProxyInterface.h>
 
 #include <mutex>
 #include <string>

@@ -4,8 +4,8 @@
 // message and hands it to the host's dialogs.
 #pragma once
 
-#include "interface/ProxyInterface.h"
 #include "services/IniFile.h"
+#include <g20seq/interface/ProxyInterface.h>
 
 #include <mutex>
 #include <string>

@@ -6,6 +6,12 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "install failed: ${rc}")
 endif()
+# The installed tool finds its module from the prefix alone (its run path).
+execute_process(COMMAND ${WORK_DIR}/prefix/${BIN_DIR}/g20seq new GA_Consumer ${WORK_DIR}/station.g20
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK_DIR}/station.g20)
+  message(FATAL_ERROR "installed g20seq failed: ${rc} ${out} ${err}")
+endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
                         -DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix -DCMAKE_BUILD_TYPE=Release
                 RESULT_VARIABLE rc)

@@ -1,7 +1,7 @@
-#include "entry/ModuleEntry.h"
-#include "interface/CustomEprom.h"
-#include "model/CustomZoneCPS.h"
 #include "protocol/ProtocoleG20.h"
+#include <g20seq/entry/ModuleEntry.h>
+#include <g20seq/interface/CustomEprom.h>
+#include <g20seq/model/CustomZoneCPS.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "HostTestFiles.h"
-#include "interface/ProtocolInterface.h"
 #include "services/DataProxy.h"
 #include "services/IniFile.h"
+#include <g20seq/interface/ProtocolInterface.h>
 
 #include <gtest/gtest.h>
 
