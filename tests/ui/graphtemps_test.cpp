@@ -161,9 +161,8 @@ TEST(GraphTemps, MissingSeriesIsLogged) {
 // The changed segment shows in dark green on screen, for both kinds of controller.
 TEST(GraphTemps, RendersTheChangedSegmentGreen) {
     FakeDataProxy proxy;
-    const SequenceCase& c = AcCases[2];
-    const auto draw = [&c](TGraphTemps& Graph, QtChartSeriesView& View, const char* Unite) {
-        Configure(Graph, c);
+    const auto draw = [](TGraphTemps& Graph, QtChartSeriesView& View, const char* Unite) {
+        Configure(Graph, AcCases[2]);
         Graph.Intensite = 9.5;
         Graph.IntensitePrechauffage = 6;
         Graph.IntensiteRecuit = 4;
@@ -171,7 +170,7 @@ TEST(GraphTemps, RendersTheChangedSegmentGreen) {
         Graph.IntensiteFinDownSlope = 5;
         View.SetBottomAxisTitle(Unite);
         View.SetLeftAxisTitle("kA");
-        Graph.Actualiser(c.Actif);
+        Graph.Actualiser(segSoudage);
     };
     const QImage ac = Render("graph-temps-ac.png", [&](QtChartSeriesView& view) {
         TGraphTemps graph(&view, 1);
