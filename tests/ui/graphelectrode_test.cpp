@@ -2,8 +2,6 @@
 #include "ui/GraphCU.h"
 #include "ui/GraphRapport.h"
 
-#include <cmath>
-
 using namespace g20seq;
 using namespace g20seq::testkit;
 
@@ -15,6 +13,12 @@ void Fill(TGraphCU& Graph) {
         Graph.SetConsigne(i, 10.0 * (i + 1));
     Graph.SetPalier(0, 1000);
     Graph.SetPalier(1, 2000);
+}
+
+// R, O, Ri, Oi, L.
+void Fill(TGraphRapport& Graph, const std::array<double, 5>& Values) {
+    for (int p = prmRapportTransfo; p <= prmLimiteIntFaible; ++p)
+        Graph.SetValeurParam(static_cast<TParamGraphRapport>(p), Values[p - 1]);
 }
 
 } // namespace
@@ -67,22 +71,27 @@ TEST(GraphCU, StepOutsideTheLawIsLoggedAndIgnored) {
 
 TEST(GraphRapport, DrawsBothSlopesAndTheLimit) {
     const struct {
-        double R, O, Ri, Oi, L;
+        std::array<double, 5> Values;
         TParamGraphRapport Param;
         Points First, Second;
     } cases[] = {
         // Equal flat slopes: the curve starts at Oi and jumps to O at 0.
-        {0, 5, 0, 3, 7, prmAucunParam, Points{Pt(0, 3, G), Pt(0, 3, G), Pt(0, 3, G), Pt(0, 5, G)},
+        {{0, 5, 0, 3, 7},
+         prmAucunParam,
+         Points{Pt(0, 3, G), Pt(0, 3, G), Pt(0, 3, G), Pt(0, 5, G)},
          Points{Pt(7, 0, Y), Pt(7, 0, Y)}},
         // The slopes meet at x0 = 4; the limit line is as high as x1 = 12.
-        {2, 10, 4, 2, 30, prmLimiteIntFaible,
+        {{2, 10, 4, 2, 30},
+         prmLimiteIntFaible,
          Points{Pt(0, 2, G), Pt(4, 18, G), Pt(4, 18, G), Pt(12, 34, G)},
          Points{Pt(30, 0, R), Pt(30, 12, R)}},
-        {2, 10, 4, 2, 30, prmOffsetRapportInt,
+        {{2, 10, 4, 2, 30},
+         prmOffsetRapportInt,
          Points{Pt(0, 2, R), Pt(4, 18, R), Pt(4, 18, G), Pt(12, 34, G)},
          Points{Pt(30, 0, Y), Pt(30, 12, Y)}},
         // Equal slopes meet at the limit; x1 = 3 x 0.1 is kept in single precision.
-        {10, 0, 10, 0, 1, prmRapportTransfo,
+        {{10, 0, 10, 0, 1},
+         prmRapportTransfo,
          Points{Pt(0, 0, G), Pt(0.1, 1, G), Pt(0.1, 1, R),
                 Pt(0.30000001192092896, 10 * 0.30000001192092896, R)},
          Points{Pt(1, 0, Y), Pt(1, 0.30000001192092896, Y)}},
@@ -90,9 +99,7 @@ TEST(GraphRapport, DrawsBothSlopesAndTheLimit) {
     for (const auto& c : cases) {
         TRecordingChart chart;
         TGraphRapport graph(&chart);
-        const double values[] = {c.R, c.O, c.Ri, c.Oi, c.L};
-        for (int p = prmRapportTransfo; p <= prmLimiteIntFaible; ++p)
-            graph.SetValeurParam(static_cast<TParamGraphRapport>(p), values[p - 1]);
+        Fill(graph, c.Values);
         graph.Actualiser(c.Param);
         EXPECT_EQ(chart.Recorded(0).Points(), c.First) << c.Param;
         EXPECT_EQ(chart.Recorded(1).Points(), c.Second) << c.Param;
@@ -137,15 +144,11 @@ TEST(GraphCU, RendersTheChangedLineRed) {
     };
     EXPECT_TRUE(HasPixel(Render("graph-cu-paliers.png", law(false, segPalier03)), 0xFF0000));
     EXPECT_TRUE(HasPixel(Render("graph-cu-rampes.png", law(true, segPalier05)), 0xFF0000));
-    EXPECT_TRUE(HasPixel(Render("graph-rapport.png",
-                                [](QtChartSeriesView& View) {
-                                    TGraphRapport graph(&View);
-                                    const double values[] = {2, 10, 4, 2, 8};
-                                    for (int p = prmRapportTransfo; p <= prmLimiteIntFaible; ++p)
-                                        graph.SetValeurParam(static_cast<TParamGraphRapport>(p),
-                                                             values[p - 1]);
-                                    View.chart()->setTitle("Rapport de transformation");
-                                    graph.Actualiser(prmLimiteIntFaible);
-                                }),
-                         0xFF0000));
+    const QImage rapport = Render("graph-rapport.png", [](QtChartSeriesView& View) {
+        TGraphRapport graph(&View);
+        Fill(graph, {2, 10, 4, 2, 8});
+        View.chart()->setTitle("Rapport de transformation");
+        graph.Actualiser(prmLimiteIntFaible);
+    });
+    EXPECT_TRUE(HasPixel(rapport, 0xFF0000));
 }
