@@ -15,14 +15,14 @@
 //   CompareSelf/...      against A itself; CompareOneDiff/... against B, a copy of A with
 //                        one field of one program changed;
 //   .../Baseline         reads both files whole and compares their bytes with memcmp.
-#include "entry/CustomEprom.h"
-#include "entry/ModuleEntry.h"
-#include "model/CustomZoneCPS.h"
-#include "model/KEVField.h"
 #include "protocol/ProtocoleG20.h"
 #include "protocol/ZoneFiles.h"
 #include "services/DataProxy.h"
-#include "support/StringList.h"
+#include <g20seq/entry/ModuleEntry.h>
+#include <g20seq/interface/CustomEprom.h>
+#include <g20seq/model/CustomZoneCPS.h>
+#include <g20seq/model/KEVField.h>
+#include <g20seq/support/StringList.h>
 
 #include <benchmark/benchmark.h>
 
