@@ -1,11 +1,11 @@
 #include "eprom/SignaturesEprom.h"
 
+#include "interface/SignatureInterface.h"
 #include "model/CustomZoneCPS.h"
 #include "model/DataProxy.h"
 #include "model/SignatureTypes.h"
 #include "support/Format.h"
 #include "support/TypeZones.h"
-#include "zones/Signature.h"
 
 #include <algorithm>
 #include <utility>

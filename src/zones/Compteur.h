@@ -15,6 +15,7 @@
 #pragma once
 
 #include "interface/ProxyInterface.h"
+#include "interface/ZoneInterfaces.h"
 #include "model/TypeRange.h"
 #include "model/ZoneCPS.h"
 #include "zones/ZoneCalcul.h"
@@ -26,53 +27,6 @@ namespace g20seq {
 
 class TElectrode;
 class TStringList;
-
-// Life state of an electrode's wear compensation, of its end of life and of its
-// tip-dressing cutter; evNone when it cannot be computed.
-enum TEtatVie : std::uint8_t { evOK, evAlarm, evError, evKO, evNone };
-
-// The counters as the host reads and writes them. The order of the operations after the
-// three of IInterface is ours and is pinned by a test: new operations go at the end.
-//  1-10  points of the step, dressings, inter-step points, absolute points, chaining
-//        counter (get, set)
-// 11-20  end of life, inter-step dressing request, new-electrode dressing request,
-//        end-of-compensation dressing request, change request (get, set)
-// 21-24  step number (a value outside the step range raises ERangeError), end-of-life
-//        value (get, set)
-// 25-26  end-of-life state, wear compensation state
-class ICompteur : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{108AA590-34FF-4DE5-B8B4-819A77CB4CF4}");
-    virtual int GetCompteurPoints() const = 0;
-    virtual void SetCompteurPoints(int Value) = 0;
-    virtual int GetCompteurRodages() const = 0;
-    virtual void SetCompteurRodages(int Value) = 0;
-    virtual int GetCompteurPointsInterPalier() const = 0;
-    virtual void SetCompteurPointsInterPalier(int Value) = 0;
-    virtual int GetCompteurPointsAbsolu() const = 0;
-    virtual void SetCompteurPointsAbsolu(int Value) = 0;
-    virtual int GetCompteurChainage() const = 0;
-    virtual void SetCompteurChainage(int Value) = 0;
-    virtual bool GetFinDeVie() const = 0;
-    virtual void SetFinDeVie(bool Value) = 0;
-    virtual bool GetDemandeRodageInterpalier() const = 0;
-    virtual void SetDemandeRodageInterpalier(bool Value) = 0;
-    virtual bool GetDemandeRodageNeuve() const = 0;
-    virtual void SetDemandeRodageNeuve(bool Value) = 0;
-    virtual bool GetDemandeRodageFinCU() const = 0;
-    virtual void SetDemandeRodageFinCU(bool Value) = 0;
-    virtual bool GetDemandeChangement() const = 0;
-    virtual void SetDemandeChangement(bool Value) = 0;
-    virtual int GetNumeroPalier() const = 0;
-    virtual void SetNumeroPalier(int Value) = 0;
-    virtual int GetValeurFinDeVie() const = 0;
-    virtual void SetValeurFinDeVie(int Value) = 0;
-    virtual TEtatVie GetEtatFDVE() const = 0;
-    virtual TEtatVie GetEtatCU() const = 0;
-
-protected:
-    ~ICompteur() = default;
-};
 
 // Counters zone: the raw counters, their payloads and the derived wear values. Abstract:
 // the generation reads the electrode's dressing settings (NombreRodage, NombreIP,

@@ -7,38 +7,6 @@
 
 namespace g20seq {
 
-// The degraded welding mode of a G20 counters zone. The order of the operations after the
-// three of IInterface is ours and is pinned by a test: new operations go at the end.
-class ICompteurEx : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{07C36896-5F58-484B-A12D-7D9A714C2BB6}");
-    virtual bool GetModeSoudageDegrade() const = 0;
-    virtual void SetModeSoudageDegrade(bool Value) = 0;
-
-protected:
-    ~ICompteurEx() = default;
-};
-
-// What is left of the life of an electrode and of its cutter. The order of the operations
-// after the three of IInterface is ours and is pinned by a test: new operations go at the
-// end.
-//  1-2  points at most before the end of life / before the next dressing
-//  3-4  points left before the next dressing or end of step / before the end of life
-//  5-6  end of life of the cutter (points) and its state
-class ICompteurVie : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{4BBA8C54-CBB4-4B1A-B416-D45E924BA462}");
-    virtual int GetNbPointsMaxAvantFDVE() const = 0;
-    virtual int GetNbPointsMaxAvantRodage() const = 0;
-    virtual int GetPointsRestants() const = 0;
-    virtual int GetPointsRestantsTotal() const = 0;
-    virtual int GetNbPointsMaxAvantFDVFraise() const = 0;
-    virtual TEtatVie GetEtatFDVFraise() const = 0;
-
-protected:
-    ~ICompteurVie() = default;
-};
-
 // G20 counters zone. The Mini companion reports step 1; the Maxi companion the largest
 // counters, every request flag, step 10, end-of-life value 65000 and the degraded mode.
 //

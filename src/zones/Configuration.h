@@ -3,6 +3,7 @@
 #pragma once
 
 #include "interface/ProxyInterface.h"
+#include "interface/ZoneInterfaces.h"
 #include "model/Defaut.h"
 #include "model/EpromDescription.h"
 #include "model/IDZone.h"
@@ -58,37 +59,6 @@ inline constexpr TIDZone CfgModeAssignationPoint[] = {
 inline constexpr const char* IDConfigurationSection = "IDConfiguration";
 // Caption of the zone in creation logs.
 inline constexpr const char* ZoneConfigurationCaption = "Zone configuration";
-
-// The configuration as the host sees it. The order of the operations after the three of
-// IInterface is ours; a test pins it.
-class IConfiguration : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{6F0B7A3E-58C1-4D2A-9E47-3B8D1C20A5F6}");
-    // The controller's name as configured (empty when the generation has none).
-    virtual std::string GetIdentifiantCPS() const = 0;
-    // Language of the keypad (value of IDLangue).
-    virtual int GetLangue() const = 0;
-    virtual int GetNbDefauts() const = 0;
-    // Fault definition at a position of the fault list (sorted by number), or nullptr.
-    virtual TDefaut* GetDefautParIndex(int IndexDefaut) const = 0;
-    // Fault definition of a number ("17"), or nullptr.
-    virtual TDefaut* GetDefautParNom(const std::string& NumeroDefaut) const = 0;
-
-protected:
-    ~IConfiguration() = default;
-};
-
-// The keypad screens of a configuration. The order of the operations after the three of
-// IInterface is ours; a test pins it.
-class IConfigurationEx : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{0D94E2B7-3C6A-4F18-B25E-7A41C98D3E02}");
-    // The screen of an identifier (case-sensitive), or nullptr.
-    virtual TEcran* GetEcranParID(const std::string& IDEcran) const = 0;
-
-protected:
-    ~IConfigurationEx() = default;
-};
 
 // The generation-independent configuration zone: its 26 base fields and the list of fault
 // definitions, keyed "number=text" (sorted, case-sensitive, no duplicates; the list owns

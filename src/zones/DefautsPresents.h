@@ -4,6 +4,7 @@
 #pragma once
 
 #include "interface/ProxyInterface.h"
+#include "interface/ZoneInterfaces.h"
 #include "model/ZoneCPS.h"
 #include "model/ZoneCodec.h"
 #include "support/StringList.h"
@@ -11,29 +12,6 @@
 #include <string>
 
 namespace g20seq {
-
-// The present faults as the host reads them. The order of the operations after the three
-// of IInterface is ours and is pinned by a test: new operations go at the end.
-//  1-3  number of faults present, the fault at a position ("" outside), is a fault present
-//  4-6  add a fault, remove a fault, remove every fault
-//  7    copy of the list into the caller's list (emptied first)
-//  8-9  number of blocking and of non-blocking faults present
-class IDefautsPresents : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{BD2A0751-2F5B-4B3E-AF7B-1F4C6A53C1AC}");
-    virtual int GetNbDefautsPresents() const = 0;
-    virtual std::string GetDefautPresent(int Index) const = 0;
-    virtual bool GetDefautIsPresent(const std::string& NomDefaut) const = 0;
-    virtual void Ajouter(const std::string& NomDefaut) = 0;
-    virtual void Supprimer(const std::string& NomDefaut) = 0;
-    virtual void Vider() = 0;
-    virtual void GetDefautsPresents(TStringList* Defauts) const = 0;
-    virtual int GetNbDefautsBloquants() const = 0;
-    virtual int GetNbDefautsNonBloquants() const = 0;
-
-protected:
-    ~IDefautsPresents() = default;
-};
 
 // Present faults of a G20 controller: the fault numbers written with at least two digits
 // ("08", "12", "100"), sorted in byte order, each once. Every operation holds the zone's

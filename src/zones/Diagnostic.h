@@ -4,6 +4,7 @@
 #pragma once
 
 #include "interface/ProxyInterface.h"
+#include "interface/ZoneInterfaces.h"
 #include "model/ZoneCPS.h"
 #include "model/ZoneCodec.h"
 
@@ -14,56 +15,6 @@
 namespace g20seq {
 
 class TObjetDiagnostic;
-
-// Kinds of diagnostic objects: input, output, DIP switch, LED, input value, output value.
-enum TTypeObjetDiagnostic : std::uint8_t {
-    odEntree,
-    odSortie,
-    odDIP,
-    odLED,
-    odValeurEntree,
-    odValeurSortie
-};
-
-// One diagnostic object as the host sees it. The 13 operations after the three of
-// IInterface are in this order, which is ours and pinned by a test: the getters of the
-// members in member order, then the setters.
-class IObjetDiagnostic : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{0C6E2A94-7B5D-4E13-A8F6-D39B1C42E7A0}");
-    virtual std::string GetId() const = 0;                     // 1
-    virtual std::string GetIDNom() const = 0;                  // 2
-    virtual std::string GetNom() const = 0;                    // 3
-    virtual std::string GetIDDescription() const = 0;          // 4
-    virtual std::string GetDescription() const = 0;            // 5
-    virtual bool GetIsON() const = 0;                          // 6
-    virtual TTypeObjetDiagnostic GetTypeObjet() const = 0;     // 7
-    virtual bool GetGere() const = 0;                          // 8
-    virtual void SetNom(const std::string& Value) = 0;         // 9
-    virtual void SetDescription(const std::string& Value) = 0; // 10
-    virtual void SetIsON(bool Value) = 0;                      // 11
-    virtual void SetTypeObjet(TTypeObjetDiagnostic Value) = 0; // 12
-    virtual void SetGere(bool Value) = 0;                      // 13
-
-protected:
-    ~IObjetDiagnostic() = default;
-};
-
-// The diagnostic zone as the host sees it. The order of the operations is ours and pinned
-// by a test.
-class IDiagnostic : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{E4A17B3C-2F96-4D08-B5C1-8A6D0E9F3B25}");
-    // The first object with that identifier, or nullptr.
-    virtual TObjetDiagnostic* GetObjetDiagnostic(const std::string& ID) const = 0; // 1
-    // The object at that position; a position outside the catalogue raises the list's
-    // index error.
-    virtual TObjetDiagnostic* GetObjetDiagnosticIndex(int Index) const = 0; // 2
-    virtual int GetNombreObjetsDiagnostic() const = 0;                      // 3
-
-protected:
-    ~IDiagnostic() = default;
-};
 
 class TObjetDiagnostic : public TInterfacedPersistent, public IObjetDiagnostic {
 public:

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "interface/ProxyInterface.h"
+#include "interface/ZoneInterfaces.h"
 #include "model/IDZone.h"
 #include "support/EnumSet.h"
 #include "zones/ZoneFamilleCPS.h"
@@ -44,32 +45,6 @@ enum TSecureCompteur : std::uint8_t {
     SecureAttenteRodageIP
 };
 using TSecureCompteurs = TEnumSet<TSecureCompteur>;
-
-// What the host reads of any electrode zone. The order of the operations after the three
-// of IInterface is ours and is pinned by a test: new operations go at the end.
-class IElectrode : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{5E0C7A41-9B3D-4F62-8E15-C2A7D96B3F08}");
-    virtual int GetNumeroElectrode() const = 0;
-    virtual int GetNombrePaliers() const = 0;
-    // Point count of step NumPalier (0-based).
-    virtual int GetPalier(int NumPalier) const = 0;
-    virtual void SetPalier(int NumPalier, int Value) = 0;
-    virtual int GetAlarme() const = 0;
-    virtual int GetNombreRodage() const = 0;
-    virtual int GetDecalage() const = 0;
-    virtual int GetNombreIP() const = 0;
-    virtual int GetMargeRodage() const = 0;
-    virtual int GetGainServo() const = 0;
-    virtual double GetCoefficientEtalonnage() const = 0;
-    // The thermal current of the electrode is set in amperes rather than in tens of
-    // amperes (see TElectrodeG20).
-    virtual bool IsModeAmperes() const = 0;
-    virtual bool ISLoadToCPSSecure() const = 0;
-
-protected:
-    ~IElectrode() = default;
-};
 
 // How editors show a field of an electrode: always, never, or only on some controllers
 // (AC: the current type is not medium frequency; MF: it is; TOR: discrete I/O).

@@ -52,30 +52,6 @@ inline constexpr const char* IDDeltaPsiPulse2 = "IDDeltaPsiPulse2";
 inline constexpr const char* IDAngleDemarrageRegul = "IDAngleDemarrageRegul";
 } // namespace IDElectrodeG20
 
-// What the host reads of a G20 electrode beyond IElectrode. The order of the operations
-// after the three of IInterface is ours and is pinned by a test: new operations go at the
-// end.
-class IElectrodeEx : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{A3F18D26-47C5-4B9E-9D70-1E6B52C8F4A3}");
-    virtual int GetPostFDVE() const = 0;
-    virtual bool GetCURemplacementEtendu() const = 0;
-    virtual bool GetCURemplaceToutes() const = 0;
-    virtual bool GetCURodageNeuve() const = 0;
-    virtual bool GetCURodageInterPalier() const = 0;
-    virtual int GetNumeroFraise() const = 0;
-    virtual int GetTypeEnsembleTransfoDiode() const = 0;
-    virtual int GetGainBobineIntensite() const = 0;
-    virtual double GetRapportMesure() const = 0;
-    // Displayed thermal current: the raw value x 1 in ampere mode, x 10 otherwise.
-    virtual int GetIntensiteThermique() const = 0;
-    virtual int GetDebitEau() const = 0;
-    virtual int GetTemperatureEau() const = 0;
-
-protected:
-    ~IElectrodeEx() = default;
-};
-
 // Coding of a field that travels as a code 0, 1, 2 standing for three allowed values.
 struct TCodageChamp {
     const char* FieldID;

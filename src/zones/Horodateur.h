@@ -4,6 +4,7 @@
 #pragma once
 
 #include "interface/ProxyInterface.h"
+#include "interface/ZoneInterfaces.h"
 #include "model/ZoneCPS.h"
 #include "model/ZoneCodec.h"
 #include "zones/DateHeure.h"
@@ -11,18 +12,6 @@
 #include <functional>
 
 namespace g20seq {
-
-// The clock zone as the host sees it. The order of the operations after the three of
-// IInterface is ours and is pinned by a test: new operations go at the end.
-class IHorodateur : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{3D6A91F2-7C4B-4E8A-B1D5-26F0C8E47A93}");
-    // The date and time last read from the controller (or last sent).
-    virtual TDateTime GetDateHeure() const = 0; // 1
-
-protected:
-    ~IHorodateur() = default;
-};
 
 // Source of the computer's local time.
 using THorloge = std::function<TDateTime()>;

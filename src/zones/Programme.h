@@ -8,6 +8,7 @@
 #pragma once
 
 #include "interface/ProxyInterface.h"
+#include "interface/ZoneInterfaces.h"
 #include "model/IDZone.h"
 #include "model/KEVTabSheet.h"
 #include "model/ZoneCPS.h"
@@ -25,95 +26,6 @@ namespace g20seq {
 class TCustomEpromDescription;
 class TKEVField;
 class TKEVNumericField;
-
-// Regulation kind of a program, derived from its regulation mode (0 to 3).
-enum class TTypeModeRegulation : std::uint8_t {
-    mrNone,
-    mrPourcentDephasage,
-    mrPourcentIntensite,
-    mrRegulationIntensite,
-    mrCompensationTension
-};
-
-// What the host reads of a weld program. The order of the operations after the three of
-// IInterface is a binary contract with the host. Times are raw controller values; set
-// points and thresholds are display values.
-class IProgramme : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{6F1D2B84-3C57-4A9E-B0D2-7E48A1C95F36}");
-    virtual bool GetAvecIntensite() const = 0;
-    virtual int GetConsignePression() const = 0;
-    virtual bool GetControleFacteurMarche() const = 0;
-    virtual int GetDureeElectrovanne2() const = 0;
-    virtual int GetEffortSoudage() const = 0;
-    virtual double GetEpaisseurSoudage() const = 0;
-    virtual int GetIntervallePulsations() const = 0;
-    virtual int GetModeControle() const = 0;
-    virtual int GetModeElectrovannes() const = 0;
-    virtual int GetModeRegulation() const = 0;
-    virtual bool GetModeVolee() const = 0;
-    virtual int GetNombrePulsations() const = 0;
-    virtual int GetNombreSeuilIntensiteBasRepetitif() const = 0;
-    virtual int GetNombreSeuilPourcentHautRepetitif() const = 0;
-    virtual int GetNumeroElectrode() const = 0;
-    virtual int GetPaliersAmpere(int NumPalier) const = 0;
-    virtual int GetPaliersAmpereCount() const = 0;
-    virtual double GetPaliersPourcent(int NumPalier) const = 0;
-    virtual int GetPaliersPourcentCount() const = 0;
-    virtual double GetPaliersTension(int NumPalier) const = 0;
-    virtual int GetPaliersTensionCount() const = 0;
-    virtual int GetPrechauffageAmpere() const = 0;
-    virtual double GetPrechauffagePourcent() const = 0;
-    virtual double GetPrechauffageTension() const = 0;
-    virtual int GetPressionPourcent() const = 0;
-    virtual int GetRecuitAmpere() const = 0;
-    virtual double GetRecuitPourcent() const = 0;
-    virtual double GetRecuitTension() const = 0;
-    virtual int GetRetardElectrovanne2() const = 0;
-    virtual int GetSeuilIntensiteBas() const = 0;
-    virtual int GetSeuilIntensiteBasRepetitif() const = 0;
-    virtual int GetSeuilIntensiteHaut() const = 0;
-    virtual int GetSeuilPourcentBas() const = 0;
-    virtual int GetSeuilPourcentHaut() const = 0;
-    virtual int GetSeuilPourcentHautRepetitif() const = 0;
-    virtual int GetSortieProgrammable() const = 0;
-    virtual bool GetSoudageDemiPeriode() const = 0;
-    virtual int GetTempsAccostage() const = 0;
-    virtual int GetTempsDownslope() const = 0;
-    virtual int GetTempsForgeage() const = 0;
-    virtual int GetTempsIntervalGeneral() const = 0;
-    virtual int GetTempsPrechauffage() const = 0;
-    virtual int GetTempsPremierAccostage() const = 0;
-    virtual int GetTempsRecuit() const = 0;
-    virtual int GetTempsSoudage() const = 0;
-    virtual int GetTempsTrempe() const = 0;
-    virtual int GetTempsUpslope() const = 0;
-    virtual TTypeModeRegulation GetTypeModeRegulation() const = 0;
-    virtual int GetTempsFroid() const = 0;
-    virtual void SetTypeModeRegulation(TTypeModeRegulation Value) = 0;
-    virtual bool IsModeAmperes() const = 0;
-
-protected:
-    ~IProgramme() = default;
-};
-
-// Execution state of a program as the host shows it. This generation keeps no state: the
-// seven state operations answer constants (false, 0, false, 0, 0, 10, the current time).
-class IEtatProgramme : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{A2E7C519-84D0-4B6F-9E31-5D08F4B2C7A3}");
-    virtual int GetNumeroElectrode() const = 0;
-    virtual bool GetEtatIndicateur1() const = 0;
-    virtual int GetEtatValeur1() const = 0;
-    virtual bool GetEtatIndicateur2() const = 0;
-    virtual int GetEtatValeur2() const = 0;
-    virtual int GetEtatValeur3() const = 0;
-    virtual int GetEtatValeur4() const = 0;
-    virtual TDateTime GetEtatHorodatage() const = 0;
-
-protected:
-    ~IEtatProgramme() = default;
-};
 
 // Weld program zone: the 45 fields every controller generation shares. Abstract: the
 // generation decides the regulation kind, the ampere mode and the controller payload.

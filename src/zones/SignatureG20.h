@@ -25,37 +25,6 @@
 
 namespace g20seq {
 
-// Point assignment of a signature: the point the weld was made on. The order of the
-// operations is ours and pinned by a test.
-class ISignatureAssignation : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{B71E4D09-6C3A-4F58-8E21-95D0A3C6F1B7}");
-    // The point number; -1 when the signature carries none.
-    virtual int GetNumeroPoint() const = 0; // 1
-    virtual bool IsNumeroPoint() const = 0; // 2
-
-protected:
-    ~ISignatureAssignation() = default;
-};
-
-// The G20 values of a signature beyond the common ones. The order of the operations is
-// ours and pinned by a test.
-class ISignatureEx : public virtual IInterface {
-public:
-    static constexpr TGUID IID = GuidFromString("{5F2B8C63-D914-4A7E-B305-7C1E6A9D2F48}");
-    virtual int GetCoefficientDerive() const = 0;   // 1
-    virtual int GetDureeTempsAccostage() const = 0; // 2
-    virtual bool GetModeSoudageDegrade() const = 0; // 3
-    virtual int GetIntensiteSansMontee() const = 0; // 4
-    virtual int GetIntensiteParametree() const = 0; // 5
-    virtual int GetIntensitePrimaire() const = 0;   // 6
-    virtual int GetPourcentCyclique() const = 0;    // 7
-    virtual int GetTensionBusAuRepos() const = 0;   // 8
-
-protected:
-    ~ISignatureEx() = default;
-};
-
 class TSignatureG20;
 
 // One value of the payload: Width bytes (1 or 2) at Offset, read as an unsigned
