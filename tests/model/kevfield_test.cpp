@@ -225,6 +225,16 @@ TEST(KEVField, ComparisonWithNoFieldDiffersAndWritesAnEmptyOtherSide) {
                            "IDAdresse=\"10.0.0.1\",\"\"\r\n"
                            "IDMode=\"Mode C\",\"\"\r\n"
                            "IDActif=\"1\",\"\"\r\n");
+
+    // Whole, the enumeration keeps its own value and its zone.
+    testkit::TDifferenceCollector collector;
+    TReportingDifferenceList reporting(collector);
+    EXPECT_FALSE(mode.EqualsDetails(nullptr, &reporting));
+    EXPECT_FALSE(integer.EqualsDetails(nullptr, &reporting));
+    EXPECT_EQ(collector.Differences,
+              (std::vector<TFieldDifference>{
+                  {TDifferenceZone{PrcProgrammes, 1}, "IDMode", "Mode C", "", 2, {}},
+                  {{}, "IDTemps", "7", "", {}, {}}}));
 }
 
 TEST(KEVField, ArraysNameTheirElementsAndLendThemTheirOwner) {
