@@ -36,8 +36,8 @@ struct TFieldDifference {
     // Display texts; the other text is empty when there is no other field.
     std::string OwnText;
     std::string OtherText;
-    // Values of enumerations and booleans (the caption's index); absent for other fields
-    // and, on the other side, when there is no other field.
+    // Values of enumerations and booleans (GetAsInteger); absent for other fields and, on
+    // the other side, when there is no other field.
     std::optional<int> OwnValue;
     std::optional<int> OtherValue;
 
@@ -83,6 +83,6 @@ private:
 
 // Hands Difference to the reporter of a reporting list, or appends its line to any other
 // list; nothing without a list.
-void ReportDifference(TStringList* DiffList, const TFieldDifference& Difference);
+G20SEQ_EXPORT void ReportDifference(TStringList* DiffList, const TFieldDifference& Difference);
 
 } // namespace g20seq
