@@ -59,8 +59,8 @@ constexpr std::array<TCommand, 11> Commands = {{
      "An enumerated field takes one of its captions or its number.",
      3, Unlimited, CommandSet},
     {"diff", "FILE OTHER",
-     "Compares the image in FILE with the image in OTHER and prints the differences;\n"
-     "exits 1 when they differ.",
+     "Compares the image in FILE with the image in OTHER and prints the values that\n"
+     "differ (ZONE FIELD=image,other); exits 1 when they differ.",
      2, 2, CommandDiff},
     {"export", "FILE OUT [--sections LIST] [--programs LIST] [--electrodes LIST]",
      "Writes the text export of the image into OUT: for each section, one row per\n"

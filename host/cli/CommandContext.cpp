@@ -1,11 +1,33 @@
 #include "cli/CommandContext.h"
 
 #include "SafeSave.h"
+#include "model/DifferenceReporter.h"
 #include "protocol/ProtocoleG20.h"
 
 #include <ostream>
 
 namespace g20seq::host {
+
+namespace {
+
+// Prints each difference as "ZONE FIELD=own,other" and counts them.
+class TDifferencePrinter : public TDifferenceReporter {
+public:
+    explicit TDifferencePrinter(std::ostream& Out) : FOut(Out) {}
+    void Report(const TFieldDifference& Difference) override {
+        if (Difference.Zone)
+            FOut << ZoneIdText(Difference.Zone->TypeZone, Difference.Zone->NumeroZone) << ' ';
+        FOut << DifferenceLine(Difference) << '\n';
+        ++FCount;
+    }
+    int Count() const { return FCount; }
+
+private:
+    std::ostream& FOut;
+    int FCount = 0;
+};
+
+} // namespace
 
 void TCommandContext::Message(const std::string& Text) const {
     Err << "g20seq " << Command << ": " << Text << '\n';
@@ -15,6 +37,13 @@ void TCommandContext::PrintLines(const TZoneId& Zone, const std::vector<TFieldLi
     const std::string zone = ZoneIdText(Zone.TypeZone, Zone.Numero);
     for (const TFieldLine& line : Lines)
         Out << zone << ' ' << line.Name << '=' << line.Value << '\n';
+}
+
+int TCommandContext::PrintDifferences(const std::function<void(TStringList*)>& Compare) const {
+    TDifferencePrinter printer(Out);
+    TReportingDifferenceList differences(printer);
+    Compare(&differences);
+    return printer.Count();
 }
 
 std::unique_ptr<TStation> TCommandContext::ReadImage(const std::string& Path) const {

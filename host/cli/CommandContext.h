@@ -35,6 +35,9 @@ struct TCommandContext {
     void Message(const std::string& Text) const;
     // Prints "ZONE FIELD=VALUE" for every line.
     void PrintLines(const TZoneId& Zone, const std::vector<TFieldLine>& Lines) const;
+    // Runs Compare with a difference list that prints "ZONE FIELD=own,other" for every
+    // difference it is given; answers the number of differences printed.
+    int PrintDifferences(const std::function<void(TStringList*)>& Compare) const;
 
     // The station of the image in Path, opened read-only.
     std::unique_ptr<TStation> ReadImage(const std::string& Path) const;

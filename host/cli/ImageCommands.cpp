@@ -135,10 +135,10 @@ int CommandSet(const TCommandContext& Context, const TArgs& Args) {
 
 int CommandDiff(const TCommandContext& Context, const TArgs& Args) {
     const auto station = Context.ReadImage(Args[0]);
-    TStringList differences;
-    const bool equal = station->Eprom().EqualsFichier(&differences, Args[1]);
-    for (int index = 0; index < differences.Count(); ++index)
-        Context.Out << differences[index] << '\n';
+    bool equal = true;
+    Context.PrintDifferences([&](TStringList* Differences) {
+        equal = station->Eprom().EqualsFichier(Differences, Args[1]);
+    });
     return equal ? ExitOk : ExitDifferent;
 }
 

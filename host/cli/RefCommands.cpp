@@ -16,21 +16,8 @@ namespace {
 // Prints, for every zone stored in files, the differences between the image and the
 // reference file ("ZONE FIELD=image,reference"); answers their number.
 int PrintReferenceDifferences(const TCommandContext& Context, TStation& Station) {
-    const TZonesEnFichier zones(Station.Eprom());
-    int count = 0;
-    for (int index = 0; index < zones.Count(); ++index) {
-        TCustomZoneCPS* zone = zones[index];
-        const auto reference = Station.Eprom().GetZoneRef(zone);
-        if (reference == nullptr)
-            continue;
-        TStringList differences;
-        zone->EqualsDetails(reference.get(), &differences);
-        const std::string label = ZoneIdText(zone->GetTypeZone(), zone->GetNumeroZone());
-        for (int line = 0; line < differences.Count(); ++line)
-            Context.Out << label << ' ' << differences[line] << '\n';
-        count += differences.Count();
-    }
-    return count;
+    return Context.PrintDifferences(
+        [&](TStringList* Differences) { Station.Eprom().EqualsZones(nullptr, Differences); });
 }
 
 int RefSave(const TCommandContext& Context, const std::string& File, const std::string& Ref) {

@@ -210,11 +210,20 @@ std::string TKEVSingleField::DifferenceName() const {
     return index < 0 ? GetFieldID() : Format("%s[%d]", GetFieldID(), index);
 }
 
+TFieldDifference TKEVSingleField::Difference(const TKEVField* Other) const {
+    TFieldDifference difference;
+    if (const TCustomZoneCPS* zone = OwnerZone())
+        difference.Zone = TDifferenceZone{zone->GetTypeZone(), zone->GetNumeroZone()};
+    difference.Path = DifferenceName();
+    difference.OwnText = GetAsString();
+    if (Other != nullptr)
+        difference.OtherText = Other->GetAsString();
+    return difference;
+}
+
 void TKEVSingleField::AddDifference(TStringList* DiffList, const TKEVField* Other) const {
-    if (DiffList == nullptr)
-        return;
-    DiffList->Add(Format("%s=%s,%s", DifferenceName(), QuotedFieldText(GetAsString()),
-                         QuotedFieldText(Other != nullptr ? Other->GetAsString() : "")));
+    if (DiffList != nullptr)
+        ReportDifference(DiffList, Difference(Other));
 }
 
 // TKEVArrayField

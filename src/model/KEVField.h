@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interface/KEVInterface.h"
+#include "model/DifferenceReporter.h"
 #include "support/G20SeqExport.h"
 #include "support/Object.h"
 
@@ -124,7 +125,10 @@ public:
 protected:
     // Name of the field in difference lines: FieldID, or FieldID[i] for element i.
     std::string DifferenceName() const;
-    // Appends Format("%s=%s,%s", name, quoted own text, quoted other text).
+    // This field's difference from Other (nullptr: no other field): its zone, name and
+    // both texts, without enumeration values.
+    TFieldDifference Difference(const TKEVField* Other) const;
+    // Reports Difference(Other) into DiffList (see ReportDifference).
     void AddDifference(TStringList* DiffList, const TKEVField* Other) const;
 
 private:

@@ -394,10 +394,14 @@ std::unique_ptr<TKEVField> TKEVEnumField::Duplicate() const {
 bool TKEVEnumField::EqualsDetails(const TKEVField* Field, TStringList* DiffList) const {
     if (SameRaw(Field))
         return true;
-    if (DiffList != nullptr)
-        DiffList->Add(Format("%s=%s,%s,%d,%d", DifferenceName(), QuotedFieldText(GetAsString()),
-                             QuotedFieldText(Field->GetAsString()), GetAsInteger(),
-                             Field->GetAsInteger()));
+    if (DiffList == nullptr)
+        return false;
+    TFieldDifference difference = Difference(Field);
+    difference.OwnValue = GetAsInteger();
+    // Without another field there is no other value: the line of any single field.
+    if (Field != nullptr)
+        difference.OtherValue = Field->GetAsInteger();
+    ReportDifference(DiffList, difference);
     return false;
 }
 

@@ -163,7 +163,7 @@ public:
     void SetAsString(const std::string& Value) override;
     void SetAsBoolean(bool Value) override;
     std::unique_ptr<TKEVField> Duplicate() const override;
-    // Difference line with both integers: "%s=%s,%s,%d,%d".
+    // Reports its difference with both values: "%s=%s,%s,%d,%d" as a line.
     bool EqualsDetails(const TKEVField* Field, TStringList* DiffList) const override;
     void SetRatio(double Value) override;
 

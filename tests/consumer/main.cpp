@@ -1,12 +1,14 @@
 // A tiny host built against the installed package only: it gives the module a data proxy
 // and a protocol model of its own, creates the EPROM of a station, reads and changes a
-// field by its identifier, writes the image into a zone file stream it creates, catches
-// the module's exceptions and closes the EPROM.
+// field by its identifier, compares two images through a difference reporter of its own,
+// writes the image into a zone file stream it creates, catches the module's exceptions and
+// closes the EPROM.
 #include <g20seq/entry/ModuleEntry.h>
 #include <g20seq/eprom/KEVCustomFileStream.h>
 #include <g20seq/interface/CustomEprom.h>
 #include <g20seq/interface/KEVInterface.h>
 #include <g20seq/interface/ProtocolInterface.h>
+#include <g20seq/model/DifferenceReporter.h>
 #include <g20seq/support/Exceptions.h>
 #include <g20seq/support/StringList.h>
 
@@ -14,6 +16,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 using namespace g20seq;
 
@@ -114,6 +117,32 @@ bool ReadAndRefuse(TCustomEprom& Eprom) {
     return ok;
 }
 
+// Keeps the differences the module reports.
+class ConsumerDifferences : public TDifferenceReporter {
+public:
+    void Report(const TFieldDifference& Difference) override { Differences.push_back(Difference); }
+    std::vector<TFieldDifference> Differences;
+};
+
+// Changes the weld time of program 5 in Other and compares Eprom with it.
+bool CompareImages(TCustomEprom& Eprom, TCustomEprom& Other) {
+    TZoneHolder zone(&Other, PrcProgrammes, 5, false);
+    void* found = nullptr;
+    TInterfacedPersistent* field = Other.GetFieldByID(PrcProgrammes, 5, "IDTempsSoudage");
+    if (!Check(zone && field != nullptr && field->QueryInterface(IKEVField::IID, &found),
+               "field IDTempsSoudage of the other image"))
+        return false;
+    static_cast<IKEVField*>(found)->SetAsString("12");
+    ConsumerDifferences reporter;
+    TReportingDifferenceList differences(reporter);
+    const bool equal = Eprom.EqualsZones(&Other, &differences);
+    const TFieldDifference expected{
+        TDifferenceZone{PrcProgrammes, 5}, "IDTempsSoudage", "0", "12", {}, {}};
+    return Check(!equal && reporter.Differences == std::vector<TFieldDifference>{expected} &&
+                     DifferenceLine(expected) == "IDTempsSoudage=\"0\",\"12\"",
+                 "differences reported");
+}
+
 // Writes the image into a zone file the host creates, and reads its identification back.
 bool WriteImage(TCustomEprom& Eprom) {
     const std::string path =
@@ -145,6 +174,10 @@ int main() {
         eprom->GetTypeLogicalZones(&types);
         ok = Check(types.Count() > 0, "logical zone types") && ok;
         ok = ReadAndRefuse(*eprom) && ok;
+        const std::string other = std::to_string(NouvelleEprom("GA_Other", &protocol));
+        if (TCustomEprom* source = ChercheInstance(other.c_str()))
+            ok = CompareImages(*eprom, *source) && ok;
+        FermeEprom(other.c_str());
         ok = WriteImage(*eprom) && ok;
     }
     try {

@@ -7,6 +7,7 @@
 #include "model/KEVNumericFields.h"
 #include "support/EpromTestKit.h"
 #include "support/Format.h"
+#include "support/ModelTestKit.h"
 #include "support/TestEprom.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,35 @@ TEST_F(ComparaisonG20Test, EqualsZonesListsEachDifferenceOfTheOtherImage) {
     EXPECT_FALSE(B->EqualsZones(A.get(), &inverse));
     EXPECT_EQ(inverse.Text(), "IDAlarme=\"250\",\"0\"\r\nIDTempsSoudage=\"0\",\"12\"\r\n");
     EXPECT_FALSE(B->EqualsZones(A.get(), nullptr));
+}
+
+TEST_F(ComparaisonG20Test, EqualsZonesReportsEachDifferenceWholeThroughAReportingList) {
+    {
+        const TZoneHolder electrode(B.get(), PrcElectrodes, 3);
+        electrode->GetFieldByID("IDAlarme")->SetAsInteger(250);
+        electrode->GetFieldByID("IDCURodageNeuve")->SetAsBoolean(true);
+        dynamic_cast<TKEVArrayField&>(*electrode->GetFieldByID("IDPaliers"))
+            .GetField(2)
+            ->SetAsInteger(100);
+    }
+    TDifferenceCollector collecteur;
+    TReportingDifferenceList reporting(collecteur);
+    EXPECT_FALSE(A->EqualsZones(B.get(), &reporting));
+    EXPECT_EQ(reporting.Count(), 0);
+    const TDifferenceZone electrode{PrcElectrodes, 3};
+    const std::vector<TFieldDifference> expected = {
+        {electrode, "IDAlarme", "0", "250", {}, {}},
+        {electrode, "IDCURodageNeuve", "Non", "Oui", 0, 1},
+        {electrode, "IDPaliers[2]", "0", "100", {}, {}},
+    };
+    EXPECT_EQ(collecteur.Differences, expected);
+
+    // A plain list holds the line of each reported difference.
+    TStringList lines;
+    EXPECT_FALSE(A->EqualsZones(B.get(), &lines));
+    ASSERT_EQ(lines.Count(), 3);
+    for (int i = 0; i < lines.Count(); ++i)
+        EXPECT_EQ(lines[i], DifferenceLine(expected[static_cast<std::size_t>(i)]));
 }
 
 TEST_F(ComparaisonG20Test, FieldsAssignCopiesIntoDuplicatesOfTheDestinationNumbers) {

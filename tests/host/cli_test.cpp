@@ -111,7 +111,8 @@ TEST_F(CliTool, DiffAndPayloadRoundTrip) {
     Run({"set", image, "PrcProgrammes=5", "IDTempsSoudage=12", "IDTempsForgeage=7"});
     const auto diff = Run({"diff", image, other});
     EXPECT_EQ(diff.ExitCode, ExitDifferent);
-    EXPECT_EQ(diff.Out, "IDTempsForgeage=\"7\",\"1\"\nIDTempsSoudage=\"12\",\"0\"\n");
+    EXPECT_EQ(diff.Out, "PrcProgrammes=5 IDTempsForgeage=\"7\",\"1\"\n"
+                        "PrcProgrammes=5 IDTempsSoudage=\"12\",\"0\"\n");
 
     const auto encode = Run({"encode", image, "PrcProgrammes=5"});
     EXPECT_EQ(encode.ExitCode, ExitOk);

@@ -204,6 +204,39 @@ TEST(KEVField, DifferenceLinesAreWrittenByteExact) {
     EXPECT_FALSE(a.EqualsDetails(&b, nullptr));
 }
 
+// A field compared with no field differs; with a list, each kind writes its own text
+// against an empty other side, enumerations and booleans without integers.
+TEST(KEVField, ComparisonWithNoFieldDiffersAndWritesAnEmptyOtherSide) {
+    testkit::FakeDataProxy proxy;
+    TCaptionZone zone;
+    const TKEVIntegerField integer("IDTemps", nullptr, nullptr, 0, 100, 7, 1.0);
+    const TKEVStringField text("IDNom", nullptr, nullptr, "ab", 8);
+    const TKEVAddressField address("IDAdresse", nullptr, nullptr, "10.0.0.1");
+    const TKEVEnumField mode("IDMode", &zone, nullptr, Modes, 2, 0);
+    const TKEVBooleanField flag("IDActif", nullptr, nullptr, true);
+    const TKEVField* const fields[] = {&integer, &text, &address, &mode, &flag};
+    TStringList diff;
+    for (const TKEVField* field : fields) {
+        EXPECT_FALSE(field->EqualsDetails(nullptr, nullptr)) << field->GetFieldID();
+        EXPECT_FALSE(field->EqualsDetails(nullptr, &diff)) << field->GetFieldID();
+    }
+    EXPECT_EQ(diff.Text(), "IDTemps=\"7\",\"\"\r\n"
+                           "IDNom=\"ab\",\"\"\r\n"
+                           "IDAdresse=\"10.0.0.1\",\"\"\r\n"
+                           "IDMode=\"Mode C\",\"\"\r\n"
+                           "IDActif=\"1\",\"\"\r\n");
+
+    // Whole, the enumeration keeps its own value and its zone.
+    testkit::TDifferenceCollector collector;
+    TReportingDifferenceList reporting(collector);
+    EXPECT_FALSE(mode.EqualsDetails(nullptr, &reporting));
+    EXPECT_FALSE(integer.EqualsDetails(nullptr, &reporting));
+    EXPECT_EQ(collector.Differences,
+              (std::vector<TFieldDifference>{
+                  {TDifferenceZone{PrcProgrammes, 1}, "IDMode", "Mode C", "", 2, {}},
+                  {{}, "IDTemps", "7", "", {}, {}}}));
+}
+
 TEST(KEVField, ArraysNameTheirElementsAndLendThemTheirOwner) {
     TCaptionZone zone;
     TKEVArrayField array("IDTab", 3, &zone, nullptr);

@@ -2,6 +2,7 @@
 // virtual-table positions in a form one comparison can check.
 #pragma once
 
+#include "model/DifferenceReporter.h"
 #include "support/Exceptions.h"
 #include "support/FakeDataProxy.h"
 
@@ -27,5 +28,12 @@ std::vector<std::string> LogRecords(const FakeDataProxy& Proxy);
 
 // Table indexes (0 = first operation) of byte offsets returned by VtableSlot.
 std::vector<std::ptrdiff_t> SlotIndexes(const std::vector<std::ptrdiff_t>& Slots);
+
+// Keeps every difference a comparison reports, in order.
+class TDifferenceCollector : public TDifferenceReporter {
+public:
+    void Report(const TFieldDifference& Difference) override { Differences.push_back(Difference); }
+    std::vector<TFieldDifference> Differences;
+};
 
 } // namespace g20seq::testkit
