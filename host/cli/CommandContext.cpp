@@ -1,8 +1,8 @@
 #include "cli/CommandContext.h"
 
 #include "SafeSave.h"
-#include "model/DifferenceReporter.h"
 #include "protocol/ProtocoleG20.h"
+#include <g20seq/model/DifferenceReporter.h>
 
 #include <ostream>
 

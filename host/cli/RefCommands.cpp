@@ -2,8 +2,6 @@
 
 #include "SafeSave.h"
 #include "cli/CliErrors.h"
-#include <g20seq/eprom/ZonesEnFichier.h>
-#include <g20seq/model/CustomZoneCPS.h>
 #include <g20seq/support/StringList.h>
 
 #include <array>
