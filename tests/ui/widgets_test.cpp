@@ -24,8 +24,8 @@ using namespace g20seq::testkit;
 
 namespace {
 
-void Focus(QWidget& Widget, QEvent::Type Type) {
-    QFocusEvent event(Type, Qt::TabFocusReason);
+void Focus(QWidget& Widget, QEvent::Type Type, Qt::FocusReason Reason = Qt::TabFocusReason) {
+    QFocusEvent event(Type, Reason);
     QApplication::sendEvent(&Widget, &event);
 }
 
@@ -92,6 +92,13 @@ TEST(NumberEdits, TellChangeEnterExitAndValidate) {
              Focus(e, QEvent::FocusOut);
          },
          1, 1, 1, 1},
+        {"a pop-up menu takes the focus",
+         [](TKevRichEdit& e) {
+             QTest::keyClick(&e, '7');
+             Focus(e, QEvent::FocusOut, Qt::PopupFocusReason);
+             Focus(e, QEvent::FocusIn, Qt::PopupFocusReason);
+         },
+         1, 0, 0, 0},
     };
     for (const Case& c : cases) {
         TKevRichEditPalier edit;

@@ -9,11 +9,14 @@
 
 namespace g20seq {
 
-TKevLabeledControl::TKevLabeledControl(QWidget* Editor, QWidget* Parent)
+TKevLabeledControl::TKevLabeledControl(QWidget* Parent)
     : QWidget(Parent), FLabel(new QLabel(this)),
       FLayout(new QBoxLayout(QBoxLayout::LeftToRight, this)) {
     FLayout->setContentsMargins(0, 0, 0, 0);
     FLayout->addWidget(FLabel);
+}
+
+void TKevLabeledControl::SetEditor(QWidget* Editor) {
     FLayout->addWidget(Editor, 1);
     FLabel->setBuddy(Editor);
     setFocusProxy(Editor);
@@ -33,15 +36,18 @@ void TKevLabeledControl::SetLabelPosition(TLabelPosition Position) {
 }
 
 TKevLabeledComboBox::TKevLabeledComboBox(QWidget* Parent)
-    : TKevLabeledControl(new TKEVComboBox, Parent),
-      FEditor(static_cast<TKEVComboBox*>(Label()->buddy())) {}
+    : TKevLabeledControl(Parent), FEditor(new TKEVComboBox(this)) {
+    SetEditor(FEditor);
+}
 
 TKevLabeledNumericEdit::TKevLabeledNumericEdit(QWidget* Parent)
-    : TKevLabeledControl(new TKevNumericEdit, Parent),
-      FEditor(static_cast<TKevNumericEdit*>(Label()->buddy())) {}
+    : TKevLabeledControl(Parent), FEditor(new TKevNumericEdit(this)) {
+    SetEditor(FEditor);
+}
 
 TKevLabeledCheckBox::TKevLabeledCheckBox(QWidget* Parent)
-    : TKevLabeledControl(new QCheckBox, Parent),
-      FEditor(static_cast<QCheckBox*>(Label()->buddy())) {}
+    : TKevLabeledControl(Parent), FEditor(new QCheckBox(this)) {
+    SetEditor(FEditor);
+}
 
 } // namespace g20seq

@@ -28,8 +28,9 @@ public:
     QLabel* Label() const { return FLabel; }
 
 protected:
-    // Lays out the caption and Editor, which the control owns.
-    TKevLabeledControl(QWidget* Editor, QWidget* Parent);
+    explicit TKevLabeledControl(QWidget* Parent);
+    // Lays Editor, a child of the control, out after the caption.
+    void SetEditor(QWidget* Editor);
 
 private:
     QLabel* FLabel;

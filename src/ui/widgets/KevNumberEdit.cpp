@@ -101,13 +101,26 @@ void TKevNumberEdit::keyPressEvent(QKeyEvent* Event) {
     QLineEdit::keyPressEvent(Event);
 }
 
+namespace {
+
+// A pop-up menu or another application taking the focus for a while does not enter or
+// leave an edit.
+bool MovesFocus(const QFocusEvent& Event) {
+    return Event.reason() != Qt::PopupFocusReason && Event.reason() != Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
 void TKevNumberEdit::focusInEvent(QFocusEvent* Event) {
     QLineEdit::focusInEvent(Event);
-    emit Enter();
+    if (MovesFocus(*Event))
+        emit Enter();
 }
 
 void TKevNumberEdit::focusOutEvent(QFocusEvent* Event) {
     QLineEdit::focusOutEvent(Event);
+    if (!MovesFocus(*Event))
+        return;
     if (FEdited)
         Commit();
     emit Exit();

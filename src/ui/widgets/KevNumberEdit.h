@@ -48,8 +48,8 @@ public:
 
     // The number shown ("," and "." both separate decimals; an empty text is 0).
     double Value() const;
-    // Shows Number with the edit's decimals, kept within the bounds where the edit
-    // keeps its value there.
+    // Shows Number with the edit's decimals (a numeric edit first keeps it within its
+    // bounds).
     void SetValue(double Number);
 
     // What the edit accepts while it is typed in.
@@ -58,7 +58,7 @@ public:
 signals:
     void Change();   // the user changed the text
     void Enter();    // the edit took the focus
-    void Exit();     // the edit lost the focus
+    void Exit();     // the edit lost the focus (not to a pop-up menu or another window)
     void Validate(); // Enter was pressed, or the edit was left after a change
 
 protected:

@@ -1,7 +1,8 @@
 // The number edits of the editors' forms and their step variants. A rich edit carries a
 // layout of integer digits and decimals (which the editors change as the value moves),
 // a data kind that the editors set with it, and does not correct what is typed: the
-// field it is written into keeps its own limits.
+// field it is written into keeps its own limits. At creation: 5 integer digits, no
+// decimals, data kind 0.
 #pragma once
 
 #include "ui/widgets/KevNumberEdit.h"
