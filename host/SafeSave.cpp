@@ -52,17 +52,36 @@ bool WriteAll(int Handle, const char* Data, std::size_t Count) {
     return true;
 }
 
+// Working files of Target are ".<name>.g20seq-" followed by six characters of mkstemp.
+std::string WorkingPrefix(const std::string& Target) {
+    return "." + std::filesystem::path(Target).filename().string() + ".g20seq-";
+}
+
 } // namespace
 
-TSafeSave::TSafeSave(std::string Target, TStart Start)
+TSafeSave::TSafeSave(std::string Target, TStart Start, TLocking Locking)
     : FTarget(std::move(Target)), FDirectory(DirectoryOf(FTarget)) {
-    const std::string name = std::filesystem::path(FTarget).filename().string();
-    std::string pattern = FDirectory + "/." + name + ".g20seq-XXXXXX";
+    // A target to copy must exist before its lock file is made beside it.
+    if (Start == TStart::CopyOfTarget && ::access(FTarget.c_str(), F_OK) != 0)
+        throw EHostIOError("cannot open '" + FTarget + "': " + std::strerror(errno));
+    if (Locking == TLocking::Exclusive) {
+        FLock = std::make_unique<TImageLock>(FTarget);
+        RemoveLeftovers();
+    }
+    std::string pattern = FDirectory + "/" + WorkingPrefix(FTarget) + "XXXXXX";
     const int handle = ::mkstemp(pattern.data());
     if (handle < 0)
         throw EHostIOError("cannot create a working file in '" + FDirectory +
                            "': " + std::strerror(errno));
     FWorkingFile = pattern;
+    struct stat created {};
+    if (::fstat(handle, &created) != 0) {
+        const int error = errno;
+        ::close(handle);
+        Fail("cannot examine", FWorkingFile, error);
+    }
+    FWorkingDevice = created.st_dev;
+    FWorkingInode = created.st_ino;
     if (::fchmod(handle, ModeFor(FTarget)) != 0) {
         const int error = errno;
         ::close(handle);
@@ -103,10 +122,32 @@ void TSafeSave::CopyTarget(int WorkingHandle) {
     ::close(source);
 }
 
+// Only called under the lock: no other command is working on a file of the target then, so
+// every working file of the target belongs to a command that ended before its commit.
+void TSafeSave::RemoveLeftovers() const {
+    const std::string prefix = WorkingPrefix(FTarget);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(FDirectory, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+            ::unlink(entry.path().c_str());
+    }
+}
+
+void TSafeSave::CheckWorkingFile() {
+    struct stat current {};
+    if (::lstat(FWorkingFile.c_str(), &current) != 0)
+        Fail("cannot examine", FWorkingFile, errno);
+    if (!S_ISREG(current.st_mode) || current.st_dev != FWorkingDevice ||
+        current.st_ino != FWorkingInode)
+        Fail("the working file was replaced:", FWorkingFile, EEXIST);
+}
+
 void TSafeSave::Commit() {
     if (FCommitted)
         return;
-    if (const int error = SyncPath(FWorkingFile, O_RDONLY))
+    CheckWorkingFile();
+    if (const int error = SyncPath(FWorkingFile, O_RDONLY | O_NOFOLLOW))
         Fail("cannot flush", FWorkingFile, error);
     if (::rename(FWorkingFile.c_str(), FTarget.c_str()) != 0)
         Fail("cannot replace", FTarget, errno);
@@ -128,10 +169,12 @@ void TSafeSave::Fail(const std::string& What, const std::string& Path, int Error
 }
 
 void TSafeSave::WriteFile(const std::string& Path, const std::string& Bytes) {
-    TSafeSave save(Path, TStart::Empty);
-    const int handle = ::open(save.WorkingFile().c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    TSafeSave save(Path, TStart::Empty, TLocking::None);
+    const int handle =
+        ::open(save.WorkingFile().c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOFOLLOW);
     if (handle < 0)
         save.Fail("cannot open", save.WorkingFile(), errno);
+    save.CheckWorkingFile();
     const bool written = WriteAll(handle, Bytes.data(), Bytes.size());
     const int error = errno;
     if (::close(handle) != 0 || !written)

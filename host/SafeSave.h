@@ -6,10 +6,21 @@
 // working file is flushed to the disk, renamed over the target and the directory is
 // flushed too. Any failure before the rename, or a TSafeSave destroyed without commit,
 // removes the working file and leaves the target byte-for-byte as it was.
+//
+// While it lives, a TSafeSave of an image holds the image's lock (TImageLock) from before
+// the copy of the target until after the commit, so the read-change-commit cycles of two
+// commands never interleave; under the lock it removes the working files that a command
+// killed before its commit left behind. The working file is checked to be the file it
+// created (not a link or another file put in its place) whenever it is reopened by name.
 #pragma once
 
+#include "ImageLock.h"
+
+#include <memory>
 #include <stdexcept>
 #include <string>
+
+#include <sys/types.h>
 
 namespace g20seq::host {
 
@@ -22,10 +33,14 @@ public:
 class TSafeSave {
 public:
     enum class TStart { Empty, CopyOfTarget };
+    // Images and reference files are locked; texts the host writes for itself (settings,
+    // exports) are not, so no lock file is left beside them.
+    enum class TLocking { Exclusive, None };
 
-    // Creates the working file; raises EHostIOError when the directory cannot hold it or
-    // the target cannot be copied (nothing is left behind then).
-    TSafeSave(std::string Target, TStart Start);
+    // Takes the lock, then creates the working file; raises EHostIOError when the lock
+    // cannot be had, the directory cannot hold the working file or the target cannot be
+    // copied (nothing is left behind then).
+    TSafeSave(std::string Target, TStart Start, TLocking Locking = TLocking::Exclusive);
     // Removes the working file unless it was committed.
     ~TSafeSave();
     TSafeSave(const TSafeSave&) = delete;
@@ -40,17 +55,24 @@ public:
     void Commit();
     // Removes the working file now (nothing happens after a commit).
     void Discard();
+    // Raises EHostIOError unless the working file is still the regular file this save
+    // created (same device and inode, not a symbolic link).
+    void CheckWorkingFile();
 
     // Writes Bytes as the whole new content of Path, through a working file.
     static void WriteFile(const std::string& Path, const std::string& Bytes);
 
 private:
+    void RemoveLeftovers() const;
     void CopyTarget(int WorkingHandle);
     [[noreturn]] void Fail(const std::string& What, const std::string& Path, int Error);
 
     std::string FTarget;
     std::string FDirectory;
+    std::unique_ptr<TImageLock> FLock;
     std::string FWorkingFile;
+    dev_t FWorkingDevice = 0;
+    ino_t FWorkingInode = 0;
     bool FCommitted = false;
 };
 

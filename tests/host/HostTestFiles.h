@@ -62,9 +62,22 @@ protected:
 
     std::string File(const std::string& Name) const { return (Dir / Name).string(); }
 
+    // A run of the tool started and not yet waited for.
+    struct TStartedRun {
+        pid_t Child = -1;
+        std::string Out, Err;
+    };
+
     // Runs the tool with Args; Unprivileged runs it as a user without root rights.
     TToolRun Run(const std::vector<std::string>& Args, bool Unprivileged = false) const {
-        const std::string out = (Root / "out").string(), err = (Root / "err").string();
+        return Finish(Start(Args, Unprivileged));
+    }
+
+    // Starts the tool with Args; runs started at once each need their own Tag, which names
+    // the files that catch their output.
+    TStartedRun Start(const std::vector<std::string>& Args, bool Unprivileged = false,
+                      const std::string& Tag = "") const {
+        TStartedRun run{-1, (Root / ("out" + Tag)).string(), (Root / ("err" + Tag)).string()};
         std::vector<std::string> env = {"HOME=" + (Root / "home").string()};
         for (char** variable = environ; *variable != nullptr; ++variable)
             if (std::strncmp(*variable, "HOME=", 5) != 0 && std::strncmp(*variable, "XDG_", 4) != 0)
@@ -77,10 +90,10 @@ protected:
         for (std::string& variable : env)
             envp.push_back(variable.data());
         envp.push_back(nullptr);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            const int outHandle = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            const int errHandle = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        run.Child = ::fork();
+        if (run.Child == 0) {
+            const int outHandle = ::open(run.Out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int errHandle = ::open(run.Err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             ::dup2(outHandle, 1);
             ::dup2(errHandle, 2);
             // Without root rights, directory permissions apply to the tool.
@@ -91,9 +104,13 @@ protected:
             ::execve(argv[0], argv.data(), envp.data());
             std::_Exit(127);
         }
+        return run;
+    }
+
+    static TToolRun Finish(const TStartedRun& Run) {
         int status = 0;
-        ::waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
+        ::waitpid(Run.Child, &status, 0);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(Run.Out), ReadText(Run.Err)};
     }
 
     const testkit::TScratchDir Scratch;

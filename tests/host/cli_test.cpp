@@ -78,7 +78,8 @@ TEST_F(CliTool, NewImageReopensInASecondProcessWithIdenticalDumps) {
     const auto unknown = Run({"new", "XX_Station", File("x.g20")});
     EXPECT_EQ(unknown.ExitCode, ExitUsage);
     EXPECT_TRUE(Has(unknown.Err, "Sequence 'XX_Station' not handled by the current library."));
-    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{"a.g20", "m.g20"}));
+    EXPECT_EQ(Entries(Dir),
+              (std::vector<std::string>{".a.g20.lock", ".m.g20.lock", "a.g20", "m.g20"}));
 }
 
 TEST_F(CliTool, SetGetAndRefusedValues) {
@@ -97,11 +98,35 @@ TEST_F(CliTool, SetGetAndRefusedValues) {
     EXPECT_TRUE(Has(refused.Err, "5000 n'est pas une valeur correcte pour le champ"))
         << refused.Err;
     EXPECT_EQ(ReadText(image), before);
-    EXPECT_EQ(Entries(Dir), std::vector<std::string>{"a.g20"});
+    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{".a.g20.lock", "a.g20"}));
 
     EXPECT_EQ(Run({"set", image, "PrcProgrammes=5", "IDNoSuchField=1"}).ExitCode, ExitUsage);
     EXPECT_EQ(Run({"get", image, "PrcNoSuchZone=1", "IDTempsSoudage"}).ExitCode, ExitUsage);
     EXPECT_EQ(ReadText(image), before);
+}
+
+// Commands started at once on one image each hold its lock for their whole cycle: no
+// change is lost, and the working copy a killed command left behind is removed under the
+// lock by the next one.
+TEST_F(CliTool, ConcurrentSetsOnOneImageLoseNoChange) {
+    const std::string image = NewImage();
+    const std::string leftover = File(".a.g20.g20seq-Kil1ed");
+    WriteText(leftover, "half written");
+    std::vector<TStartedRun> runs;
+    for (int program = 0; program < 20; ++program)
+        runs.push_back(Start({"set", image, "PrcProgrammes=" + std::to_string(program),
+                              "IDTempsSoudage=" + std::to_string(100 + program)},
+                             false, std::to_string(program)));
+    for (const TStartedRun& run : runs) {
+        const TToolRun finished = Finish(run);
+        EXPECT_EQ(finished.ExitCode, ExitOk) << finished.Err;
+    }
+    for (int program = 0; program < 20; ++program)
+        EXPECT_EQ(
+            Run({"get", image, "PrcProgrammes=" + std::to_string(program), "IDTempsSoudage"}).Out,
+            std::to_string(100 + program) + "\n")
+            << "program " << program;
+    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{".a.g20.lock", "a.g20"}));
 }
 
 TEST_F(CliTool, DiffAndPayloadRoundTrip) {
@@ -134,7 +159,8 @@ TEST_F(CliTool, DiffAndPayloadRoundTrip) {
     EXPECT_TRUE(Has(refused.Out, "SerErr")) << refused.Out;
     EXPECT_EQ(ReadText(image), before);
     EXPECT_EQ(Run({"decode", image, "PrcProgrammes=6", "0G"}).ExitCode, ExitUsage);
-    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{"a.g20", "b.g20"}));
+    EXPECT_EQ(Entries(Dir),
+              (std::vector<std::string>{".a.g20.lock", ".b.g20.lock", "a.g20", "b.g20"}));
 }
 
 TEST_F(CliTool, ReferenceSaveDiffAndRestore) {
@@ -182,7 +208,7 @@ TEST_F(CliTool, SaveIntoAnUnwritableDirectoryKeepsTheOriginal) {
     EXPECT_EQ(run.ExitCode, ExitUsage);
     EXPECT_TRUE(Has(run.Err, "cannot create a working file")) << run.Err;
     EXPECT_EQ(ReadText(image), before);
-    EXPECT_EQ(Entries(Dir), std::vector<std::string>{"a.g20"});
+    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{".a.g20.lock", "a.g20"}));
 }
 
 TEST_F(CliTool, DemoTakesTheGuidedTour) {
@@ -194,7 +220,8 @@ TEST_F(CliTool, DemoTakesTheGuidedTour) {
     EXPECT_TRUE(Has(run.Out, "$ g20seq export ")) << run.Out;
     EXPECT_TRUE(Has(ReadText(File("demo/GA_Demo.csv")), "\r\nProgrammes;5\r\n"));
     EXPECT_EQ(Entries(File("demo")),
-              (std::vector<std::string>{"GA_Demo.csv", "GA_Demo.g20", "GA_Demo.ref"}));
+              (std::vector<std::string>{".GA_Demo.g20.lock", ".GA_Demo.ref.lock", "GA_Demo.csv",
+                                        "GA_Demo.g20", "GA_Demo.ref"}));
 }
 
 TEST_F(CliTool, ExportWritesTheStationAsRowsOfCells) {
@@ -223,5 +250,5 @@ TEST_F(CliTool, ExportWritesTheStationAsRowsOfCells) {
     const auto unwritable = Run({"export", image, File("none/x.csv")});
     EXPECT_EQ(unwritable.ExitCode, ExitUsage);
     EXPECT_TRUE(Has(unwritable.Err, "cannot write the export")) << unwritable.Err;
-    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{"a.g20", "line3.csv"}));
+    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{".a.g20.lock", "a.g20", "line3.csv"}));
 }

@@ -30,7 +30,7 @@ TEST_F(SafeSave, CommitReplacesTheTargetWithItsPermissions) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     TSafeSave::WriteFile(File("new.ini"), "[General]\n");
     EXPECT_EQ(ReadText(File("new.ini")), "[General]\n");
-    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{"image.g20", "new.ini"}));
+    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{".image.g20.lock", "image.g20", "new.ini"}));
 }
 
 TEST_F(SafeSave, AnyFailureLeavesTheOriginalAndNoWorkingFile) {
@@ -47,5 +47,30 @@ TEST_F(SafeSave, AnyFailureLeavesTheOriginalAndNoWorkingFile) {
     TSafeSave onDirectory(File("busy"), TSafeSave::TStart::Empty);
     EXPECT_THROW(onDirectory.Commit(), EHostIOError) << "a non-empty directory cannot be replaced";
     EXPECT_EQ(ReadText(target), "original");
-    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{"busy", "image.g20"}));
+    EXPECT_EQ(Entries(Dir),
+              (std::vector<std::string>{".busy.lock", ".image.g20.lock", "busy", "image.g20"}));
+}
+
+TEST_F(SafeSave, TheLockKeepsASecondWriterOutAndTheWorkingFileIsCheckedBeforeCommit) {
+    const std::string target = File("image.g20");
+    WriteText(target, "original");
+    {
+        TSafeSave first(target, TSafeSave::TStart::CopyOfTarget);
+        try {
+            TImageLock second(target, std::chrono::milliseconds(30));
+            ADD_FAILURE() << "a second writer got the lock";
+        } catch (const EHostIOError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "'" + target + "' is being changed by another command (waited 0 s for '" +
+                          File(".image.g20.lock") + "')");
+        }
+        // A working file put back under its name by someone else is never committed.
+        const std::string working = first.WorkingFile();
+        fs::remove(working);
+        fs::create_symlink(File("elsewhere"), working);
+        EXPECT_THROW(first.Commit(), EHostIOError);
+    }
+    TImageLock again(target, std::chrono::milliseconds(30));
+    EXPECT_EQ(ReadText(target), "original");
+    EXPECT_EQ(Entries(Dir), (std::vector<std::string>{".image.g20.lock", "image.g20"}));
 }
