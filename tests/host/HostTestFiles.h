@@ -75,10 +75,13 @@ protected:
 
     // Starts the tool with Args; runs started at once each need their own Tag, which names
     // the files that catch their output.
+    // Extra variables ("NAME=value") are added to the tool's environment.
     TStartedRun Start(const std::vector<std::string>& Args, bool Unprivileged = false,
-                      const std::string& Tag = "") const {
+                      const std::string& Tag = "",
+                      const std::vector<std::string>& Extra = {}) const {
         TStartedRun run{-1, (Root / ("out" + Tag)).string(), (Root / ("err" + Tag)).string()};
         std::vector<std::string> env = {"HOME=" + (Root / "home").string()};
+        env.insert(env.end(), Extra.begin(), Extra.end());
         for (char** variable = environ; *variable != nullptr; ++variable)
             if (std::strncmp(*variable, "HOME=", 5) != 0 && std::strncmp(*variable, "XDG_", 4) != 0)
                 env.emplace_back(*variable);
