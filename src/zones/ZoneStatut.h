@@ -3,7 +3,7 @@
 // bound to the zone's members (model/PayloadMember.h). Numbers are unsigned big-endian;
 // a range member refuses a value outside its range (ERangeError); texts are written
 // padded with spaces and read as they are unless the item drops trailing blanks; a date
-// and time is the six-byte form of TDateHeure (DateHeure below), an impossible one
+// and time is the six-byte form of TDateHeure (statut::DateHeure), an impossible one
 // raising EConvertError.
 //
 // TZoneStatut<TZone> gives a zone class TZone (which derives from it) its codecs, its
@@ -22,6 +22,7 @@
 #include "model/ZoneCodec.h"
 #include "support/ByteArray.h"
 #include "support/DateTime.h"
+#include "zones/DateHeure.h"
 
 #include <memory>
 #include <mutex>
@@ -29,26 +30,11 @@
 
 namespace g20seq {
 
-// The six-byte date and time of a TDateTime member.
-struct TConversionDateHeure {
-    static constexpr int Taille = 6;
-    // EConvertError for an impossible date or time.
-    static void Read(TDateTime& Valeur, const TByteArray& Trame, int Index);
-    static void Write(TDateTime Valeur, TByteArray& Trame, int Index);
-    static void Copy(TDateTime& Dest, const TDateTime& Source) { Dest = Source; }
-};
-
-// Builders of the rows of status layouts.
 namespace statut {
 
 // A text member: kept as read, or without its trailing blanks.
 inline constexpr bool TelQuel = true;
 inline constexpr bool SansBlancs = false;
-
-template <auto Membre> constexpr TPayloadItem DateHeure(int Offset) {
-    return payload::Raw(Offset, TConversionDateHeure::Taille,
-                        payload::Member<Membre, TConversionDateHeure>);
-}
 
 } // namespace statut
 
