@@ -25,6 +25,7 @@
 #include "model/TypeRange.h"
 #include "support/Rounding.h"
 
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 
@@ -156,10 +157,17 @@ template <auto Store, auto Extract> struct TComputedAccess {
 template <auto Store, auto Extract = nullptr>
 inline constexpr TPayloadMember Computed = TComputedAccess<Store, Extract>::Table();
 
+// A member whose value the item's kind cannot carry stops the compilation of its table.
+constexpr const TPayloadMember* Carried(const TPayloadMember& Member, bool Carries) {
+    if (!Carries)
+        throw std::logic_error("a payload item bound to a member of another kind");
+    return &Member;
+}
+
 // Builders of the rows bound to a member.
 constexpr TPayloadItem Number(int Offset, int Width, const TPayloadMember& Member) {
     TPayloadItem item{Offset, TPayloadKind::Number, Width};
-    item.Member = &Member;
+    item.Member = Carried(Member, Member.Set != nullptr);
     return item;
 }
 
@@ -167,21 +175,21 @@ constexpr TPayloadItem Bits(int Offset, int Bit, const TPayloadMember& Member, i
     TPayloadItem item{Offset, TPayloadKind::Bits, 1};
     item.Bit = Bit;
     item.BitCount = BitCount;
-    item.Member = &Member;
+    item.Member = Carried(Member, Member.Set != nullptr);
     return item;
 }
 
 // Texts bound to a member are padded with spaces; KeepBlanks keeps what was read as is.
 constexpr TPayloadItem Text(int Offset, int Width, const TPayloadMember& Member, bool KeepBlanks) {
     TPayloadItem item{Offset, TPayloadKind::Text, Width};
-    item.Member = &Member;
+    item.Member = Carried(Member, Member.SetText != nullptr);
     item.KeepBlanks = KeepBlanks;
     return item;
 }
 
 constexpr TPayloadItem Raw(int Offset, int Width, const TPayloadMember& Member) {
     TPayloadItem item{Offset, TPayloadKind::Raw, Width};
-    item.Member = &Member;
+    item.Member = Carried(Member, Member.Read != nullptr);
     return item;
 }
 
