@@ -50,7 +50,11 @@ struct TPayloadMember {
     void (*Read)(TZoneCPS& Zone, const TByteArray& Trame, int Index) = nullptr;
     // Copies the member from Source to Dest, two zones of the member's class; null for a
     // value computed from other members.
-    void (*Copy)(TZoneCPS& Dest, const TZoneCPS& Source) = nullptr;
+    void (*Copy)(TZoneCPS& Dest, const TZoneCPS& Source) =
+        nullptr; // Which of the pairs above are set (known while tables are compiled).
+    bool Numbers = false;
+    bool Texts = false;
+    bool Bytes = false;
 };
 
 struct TPayloadItem {

@@ -112,14 +112,17 @@ template <auto M, class TConversion = void> struct TMemberAccess {
         if constexpr (requires(Value & V) { Conversion::Set(V, Int64{}); }) {
             table.Get = &Get;
             table.Set = &Set;
+            table.Numbers = true;
         }
         if constexpr (requires(Value & V) { Conversion::SetText(V, std::string()); }) {
             table.GetText = &GetText;
             table.SetText = &SetText;
+            table.Texts = true;
         }
         if constexpr (requires(Value & V, const TByteArray& T) { Conversion::Read(V, T, 0); }) {
             table.Write = &Write;
             table.Read = &Read;
+            table.Bytes = true;
         }
         table.Copy = &Copy;
         return table;
@@ -148,6 +151,7 @@ template <auto Store, auto Extract> struct TComputedAccess {
     static constexpr TPayloadMember Table() {
         TPayloadMember table;
         table.Set = &Set;
+        table.Numbers = true;
         if constexpr (!std::is_null_pointer_v<decltype(Extract)>)
             table.Get = &Get;
         return table;
@@ -167,7 +171,7 @@ constexpr const TPayloadMember* Carried(const TPayloadMember& Member, bool Carri
 // Builders of the rows bound to a member.
 constexpr TPayloadItem Number(int Offset, int Width, const TPayloadMember& Member) {
     TPayloadItem item{Offset, TPayloadKind::Number, Width};
-    item.Member = Carried(Member, Member.Set != nullptr);
+    item.Member = Carried(Member, Member.Numbers);
     return item;
 }
 
@@ -175,21 +179,21 @@ constexpr TPayloadItem Bits(int Offset, int Bit, const TPayloadMember& Member, i
     TPayloadItem item{Offset, TPayloadKind::Bits, 1};
     item.Bit = Bit;
     item.BitCount = BitCount;
-    item.Member = Carried(Member, Member.Set != nullptr);
+    item.Member = Carried(Member, Member.Numbers);
     return item;
 }
 
 // Texts bound to a member are padded with spaces; KeepBlanks keeps what was read as is.
 constexpr TPayloadItem Text(int Offset, int Width, const TPayloadMember& Member, bool KeepBlanks) {
     TPayloadItem item{Offset, TPayloadKind::Text, Width};
-    item.Member = Carried(Member, Member.SetText != nullptr);
+    item.Member = Carried(Member, Member.Texts);
     item.KeepBlanks = KeepBlanks;
     return item;
 }
 
 constexpr TPayloadItem Raw(int Offset, int Width, const TPayloadMember& Member) {
     TPayloadItem item{Offset, TPayloadKind::Raw, Width};
-    item.Member = Carried(Member, Member.Read != nullptr);
+    item.Member = Carried(Member, Member.Bytes);
     return item;
 }
 
