@@ -48,7 +48,7 @@ template <class TZone> std::optional<TOctets> Image(const TZone& Zone) {
     TByteArray& trame = Tampon();
     trame.fill(0);
     try {
-        const int fin = EcrireStatut(Zone, Zone.Layout(), trame, 0);
+        const int fin = Zone.Layout().Encode(Zone, trame, 0);
         return TOctets(trame.begin(), trame.begin() + fin);
     } catch (const ERangeError&) {
         return std::nullopt;

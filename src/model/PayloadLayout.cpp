@@ -84,11 +84,11 @@ void EncodeText(TByteArray& Trame, int Index, int Width, Byte Pad, const std::st
                 i < static_cast<int>(bytes.size()) ? static_cast<Byte>(bytes[i]) : Pad);
 }
 
-std::string DecodeText(const TByteArray& Trame, int Index, int Width) {
+std::string DecodeText(const TByteArray& Trame, int Index, int Width, bool KeepBlanks = false) {
     std::string bytes;
     for (int i = 0; i < Width; ++i)
         bytes += static_cast<char>(GetByte(Trame, Index + i));
-    return Latin1ToUtf8(TrimRight(bytes));
+    return Latin1ToUtf8(KeepBlanks ? bytes : TrimRight(bytes));
 }
 
 // The first row of a bit-packed byte clears it; later rows of the same byte add to it.
@@ -97,10 +97,58 @@ bool StartsByte(std::span<const TPayloadItem> Items, std::size_t i) {
            Items[i - 1].Offset != Items[i].Offset;
 }
 
+void PutBits(TByteArray& Trame, int Index, std::span<const TPayloadItem> Items, std::size_t i,
+             Int64 Value) {
+    if (Value < 0 || Value > static_cast<Int64>(BitMask(Items[i])))
+        throw ERangeError();
+    const Byte current = StartsByte(Items, i) ? 0 : GetByte(Trame, Index);
+    PutByte(Trame, Index, static_cast<Byte>(current | (Value << Items[i].Bit)));
+}
+
+// An item bound to a member: one unsigned value, read and written by the member's
+// accessors.
+void EncodeMember(const TZoneCPS& Zone, TByteArray& Trame, std::span<const TPayloadItem> Items,
+                  std::size_t i, int Position) {
+    const TPayloadItem& item = Items[i];
+    const TPayloadMember& member = *item.Member;
+    switch (item.Kind) {
+    case TPayloadKind::Number:
+        return PutNumber(Trame, Position, item.Width, member.Get(Zone), false);
+    case TPayloadKind::Bits:
+        return PutBits(Trame, Position, Items, i, member.Get(Zone));
+    case TPayloadKind::Text:
+        return EncodeText(Trame, Position, item.Width, item.Pad, member.GetText(Zone));
+    case TPayloadKind::Raw:
+        return member.Write(Zone, Trame, Position);
+    case TPayloadKind::Constant:
+    case TPayloadKind::Skip:
+        return;
+    }
+}
+
+void DecodeMember(TZoneCPS& Zone, const TByteArray& Trame, const TPayloadItem& Item, int Offset) {
+    const TPayloadMember& member = *Item.Member;
+    switch (Item.Kind) {
+    case TPayloadKind::Number:
+        return member.Set(Zone, GetNumber(Trame, Offset, Item.Width));
+    case TPayloadKind::Bits:
+        return member.Set(Zone, GetByte(Trame, Offset) >> Item.Bit & BitMask(Item));
+    case TPayloadKind::Text:
+        return member.SetText(Zone, DecodeText(Trame, Offset, Item.Width, Item.KeepBlanks));
+    case TPayloadKind::Raw:
+        return member.Read(Zone, Trame, Offset);
+    case TPayloadKind::Constant:
+    case TPayloadKind::Skip:
+        return;
+    }
+}
+
 void EncodeItem(const TZoneCPS& Zone, TByteArray& Trame, int Start,
                 std::span<const TPayloadItem> Items, std::size_t i, int& Position) {
     const TPayloadItem& item = Items[i];
     Position = Start + item.Offset;
+    if (item.Member != nullptr)
+        return EncodeMember(Zone, Trame, Items, i, Position);
     switch (item.Kind) {
     case TPayloadKind::Number:
         for (int k = 0; k < item.Count; ++k) {
@@ -110,12 +158,8 @@ void EncodeItem(const TZoneCPS& Zone, TByteArray& Trame, int Start,
         }
         return;
     case TPayloadKind::Bits: {
-        const Int64 value = RawOf(ItemField(Zone, item, ElementIndex(item, 0)), 1);
-        if (value < 0 || value > static_cast<Int64>(BitMask(item)))
-            throw ERangeError();
-        const Byte current = StartsByte(Items, i) ? 0 : GetByte(Trame, Position);
-        PutByte(Trame, Position, static_cast<Byte>(current | (value << item.Bit)));
-        return;
+        return PutBits(Trame, Position, Items, i,
+                       RawOf(ItemField(Zone, item, ElementIndex(item, 0)), 1));
     }
     case TPayloadKind::Text:
         for (int k = 0; k < item.Count; ++k) {
@@ -127,6 +171,7 @@ void EncodeItem(const TZoneCPS& Zone, TByteArray& Trame, int Start,
     case TPayloadKind::Constant:
         return PutConstant(Trame, Position, item);
     case TPayloadKind::Skip:
+    case TPayloadKind::Raw:
         return;
     }
 }
@@ -134,6 +179,8 @@ void EncodeItem(const TZoneCPS& Zone, TByteArray& Trame, int Start,
 void DecodeItem(TZoneCPS& Zone, const TByteArray& Trame, int Start, const TPayloadItem& Item,
                 int& Offset) {
     Offset = Start + Item.Offset;
+    if (Item.Member != nullptr)
+        return DecodeMember(Zone, Trame, Item, Offset);
     switch (Item.Kind) {
     case TPayloadKind::Number:
         for (int k = 0; k < Item.Count; ++k) {
@@ -156,6 +203,7 @@ void DecodeItem(TZoneCPS& Zone, const TByteArray& Trame, int Start, const TPaylo
         return;
     case TPayloadKind::Constant:
     case TPayloadKind::Skip:
+    case TPayloadKind::Raw:
         return;
     }
 }
@@ -188,6 +236,12 @@ TErreurSerie TPayloadLayout::DecodeZone(TZoneCPS& Zone, const TByteArray& Trame,
                           [this](TZoneCPS& Copy, const TByteArray& Data, int& Offset) {
                               return Decode(Copy, Data, 0, Offset);
                           });
+}
+
+void TPayloadLayout::CopyMembers(TZoneCPS& Dest, const TZoneCPS& Source) const {
+    for (const TPayloadItem& item : FItems)
+        if (item.Member != nullptr && item.Member->Copy != nullptr)
+            item.Member->Copy(Dest, Source);
 }
 
 } // namespace g20seq

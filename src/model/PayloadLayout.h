@@ -13,23 +13,49 @@
 //            read back with trailing blanks and control characters removed
 //   Constant Width bytes holding Value (big-endian); skipped by the decoder
 //   Skip     Width bytes neither written nor read
+//   Raw      Width bytes that a member reads and writes itself (a date and time)
 // An item names its field by identifier and, for an element of an array field, by the
-// element's index. Values travel as raw values, never scaled. A value that does not fit
-// its bytes or bits, a character above 255 or a text longer than its bytes raises
-// ERangeError; a value outside its field's limits raises the field's error; any access
-// outside the payload buffer raises ERangeError.
+// element's index, or a member of the zone class through its accessor table
+// (TPayloadMember, built by model/PayloadMember.h); a member item is one value (Count 1)
+// and its numbers are unsigned. A Skip item of no bytes that names a member travels in no
+// payload: it only says that copying the zone copies that member (CopyMembers). Values travel as
+// raw values, never scaled. A value that does not fit its bytes or bits, a character above 255 or a
+// text longer than its bytes raises ERangeError; a value outside its field's limits raises the
+// field's error; any access outside the payload buffer raises ERangeError.
 #pragma once
 
 #include "model/ErreurSerie.h"
 #include "support/ByteArray.h"
 
 #include <span>
+#include <string>
 
 namespace g20seq {
 
 class TZoneCPS;
 
-enum class TPayloadKind : Byte { Number, Bits, Text, Constant, Skip };
+enum class TPayloadKind : Byte { Number, Bits, Text, Constant, Skip, Raw };
+
+// How an item reaches a member of a zone class: the operations the member's kind of value
+// supports, the others null. The zone handed in is always of the member's class.
+struct TPayloadMember {
+    // The value as an unsigned raw number (Number and Bits items).
+    Int64 (*Get)(const TZoneCPS& Zone) = nullptr;
+    void (*Set)(TZoneCPS& Zone, Int64 Value) = nullptr;
+    // The value as UTF-8 text (Text items).
+    std::string (*GetText)(const TZoneCPS& Zone) = nullptr;
+    void (*SetText)(TZoneCPS& Zone, const std::string& Value) = nullptr;
+    // The value as the item's bytes at Trame[Index] (Raw items).
+    void (*Write)(const TZoneCPS& Zone, TByteArray& Trame, int Index) = nullptr;
+    void (*Read)(TZoneCPS& Zone, const TByteArray& Trame, int Index) = nullptr;
+    // Copies the member from Source to Dest, two zones of the member's class; null for a
+    // value computed from other members.
+    void (*Copy)(TZoneCPS& Dest, const TZoneCPS& Source) =
+        nullptr; // Which of the pairs above are set (known while tables are compiled).
+    bool Numbers = false;
+    bool Texts = false;
+    bool Bytes = false;
+};
 
 struct TPayloadItem {
     int Offset = 0;
@@ -44,6 +70,10 @@ struct TPayloadItem {
     int BitCount = 0;
     Byte Pad = ' ';
     LongWord Value = 0;
+    // The member the item reads and writes instead of a field.
+    const TPayloadMember* Member = nullptr;
+    // A text read keeps its trailing blanks and control characters.
+    bool KeepBlanks = false;
 
     // Bytes the item covers.
     constexpr int Length() const { return Kind == TPayloadKind::Bits ? 1 : Width * Count; }
@@ -100,6 +130,9 @@ public:
     // The whole decode rule: Trame[0..LngTrame-1] into a duplicate of Zone, assigned when
     // it is exactly this layout (DecodeIntoCopy).
     TErreurSerie DecodeZone(TZoneCPS& Zone, const TByteArray& Trame, int LngTrame) const;
+    // Copies every member the items name from Source to Dest, two zones of the class the
+    // layout describes (computed values excepted); fields are the zone's own business.
+    void CopyMembers(TZoneCPS& Dest, const TZoneCPS& Source) const;
 
 private:
     std::span<const TPayloadItem> FItems;

@@ -6,19 +6,20 @@ TApprentissage::TApprentissage(TPersistent* AOwner, TTypeZones TypeZone, Word Nu
                                TInterfacedPersistent* aLogicalZone)
     : TZoneStatut(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-std::span<const TItemStatut<TApprentissage>> TApprentissage::Layout() {
+const TPayloadLayout& TApprentissage::Layout() {
     using Z = TApprentissage;
-    static constexpr TItemStatut<Z> items[] = {
-        statut::Entier(0, 2, &Z::FGainStatique),
-        statut::Entier(2, 2, &Z::FOffsetCoefficientRegulation),
-        statut::Entier(4, 2, &Z::FCoefficientOndulationA),
-        statut::Entier(6, 2, &Z::FCoefficientOndulationB),
-        statut::Entier(8, 2, &Z::FGainCompensationOndulation),
-        statut::Entier(10, 2, &Z::FTensionApprentissage),
-        statut::Entier(12, 1, &Z::FTempsMonte),
+    static constexpr TPayloadItem items[] = {
+        payload::Number(0, 2, payload::Member<&Z::FGainStatique>),
+        payload::Number(2, 2, payload::Member<&Z::FOffsetCoefficientRegulation>),
+        payload::Number(4, 2, payload::Member<&Z::FCoefficientOndulationA>),
+        payload::Number(6, 2, payload::Member<&Z::FCoefficientOndulationB>),
+        payload::Number(8, 2, payload::Member<&Z::FGainCompensationOndulation>),
+        payload::Number(10, 2, payload::Member<&Z::FTensionApprentissage>),
+        payload::Number(12, 1, payload::Member<&Z::FTempsMonte>),
     };
-    static_assert(TailleStatut<Z>(items) == TaillePayload);
-    return items;
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayload);
+    return layout;
 }
 
 } // namespace g20seq

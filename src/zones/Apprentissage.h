@@ -18,7 +18,7 @@ public:
                    TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TApprentissage"; }
-    static std::span<const TItemStatut<TApprentissage>> Layout();
+    static const TPayloadLayout& Layout();
 
     int GetGainStatique() const { return Lu(FGainStatique); }
     int GetOffsetCoefficientRegulation() const { return Lu(FOffsetCoefficientRegulation); }

@@ -1,6 +1,7 @@
 #include "zones/Compteur.h"
 
 #include "interface/CustomEprom.h"
+#include "model/PayloadMember.h"
 #include "model/ZoneCodec.h"
 #include "support/ByteArray.h"
 #include "support/StringList.h"
@@ -22,11 +23,6 @@ namespace {
 constexpr const char* DefautFinDeVie = "10";
 constexpr const char* DefautRodage = "12";
 
-// Offsets of the read payload after the four counters.
-constexpr int OctetEtat = 8;
-constexpr int OctetPalier = 9;
-constexpr int MotFinDeVie = 10;
-
 // The three bytes that complete a companion's 9-byte payload: step 1, end-of-life value 0.
 constexpr Byte ComplementCompagnon[] = {1, 0, 0};
 
@@ -38,18 +34,55 @@ int Borne(Int64 Valeur) {
 
 } // namespace
 
-const TCompteur::TMotTrame TCompteur::MotsTrame[4] = {
-    {0, &TCompteur::FCompteurPoints},
-    {2, &TCompteur::FCompteurRodages},
-    {4, &TCompteur::FCompteurPointsInterPalier},
-    {6, &TCompteur::FCompteurPointsAbsolu},
-};
+const TPayloadLayout& TCompteur::LayoutLecture() {
+    using Z = TCompteur;
+    using payload::Bits, payload::Member, payload::Number, payload::TWordModulo;
+    static constexpr TPayloadItem items[] = {
+        Number(0, 2, Member<&Z::FCompteurPoints, TWordModulo>),
+        Number(2, 2, Member<&Z::FCompteurRodages, TWordModulo>),
+        Number(4, 2, Member<&Z::FCompteurPointsInterPalier, TWordModulo>),
+        Number(6, 2, Member<&Z::FCompteurPointsAbsolu, TWordModulo>),
+        Bits(8, 4, Member<&Z::FFinDeVie>),
+        Bits(8, 3, Member<&Z::FDemandeChangement>),
+        Bits(8, 2, Member<&Z::FDemandeRodageFinCU>),
+        Bits(8, 1, Member<&Z::FDemandeRodageInterpalier>),
+        Bits(8, 0, Member<&Z::FDemandeRodageNeuve>),
+        Number(9, 1, Member<&Z::FNumeroPalier>),
+        Number(10, 2, Member<&Z::FValeurFinDeVie, TWordModulo>),
+        payload::Copied(Member<&Z::FCompteurChainage>),
+    };
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TailleLecture);
+    return layout;
+}
 
-const TCompteur::TBitEtat TCompteur::BitsEtat[5] = {
-    {4, &TCompteur::FFinDeVie, false},           {3, &TCompteur::FDemandeChangement, false},
-    {2, &TCompteur::FDemandeRodageFinCU, false}, {1, &TCompteur::FDemandeRodageInterpalier, true},
-    {0, &TCompteur::FDemandeRodageNeuve, true},
-};
+// The four counters and the two requests the host may set, then the step and the
+// end-of-life value; the state bits the controller alone sets are 0.
+constexpr int ItemsEcriture = 6;
+
+const TPayloadLayout& TCompteur::LayoutFichier() {
+    using Z = TCompteur;
+    using payload::Bits, payload::Member, payload::Number, payload::TWordModulo;
+    static constexpr TPayloadItem items[] = {
+        Number(0, 2, Member<&Z::FCompteurPoints, TWordModulo>),
+        Number(2, 2, Member<&Z::FCompteurRodages, TWordModulo>),
+        Number(4, 2, Member<&Z::FCompteurPointsInterPalier, TWordModulo>),
+        Number(6, 2, Member<&Z::FCompteurPointsAbsolu, TWordModulo>),
+        Bits(8, 1, Member<&Z::FDemandeRodageInterpalier>),
+        Bits(8, 0, Member<&Z::FDemandeRodageNeuve>),
+        Number(9, 1, Member<&Z::FNumeroPalier>),
+        Number(10, 2, Member<&Z::FValeurFinDeVie, TWordModulo>),
+    };
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TailleLecture);
+    static_assert(TPayloadLayout(std::span(items).first(ItemsEcriture)).Size() == TailleEcriture);
+    return layout;
+}
+
+const TPayloadLayout& TCompteur::LayoutEcriture() {
+    static const TPayloadLayout layout{LayoutFichier().Items().first(ItemsEcriture)};
+    return layout;
+}
 
 bool DefautPresent(const TStringList& Defauts, const char* Numero) {
     return Defauts.IndexOf(Numero) >= 0;
@@ -90,18 +123,7 @@ void TCompteur::Assign(const TPersistent* Source) {
     // was made from the zone, so taking the locks one inside the other would invert them.
     const TLockPair lock = LockWith(*source);
     AssignCustomZone(*source);
-    FCompteurPoints = source->FCompteurPoints;
-    FCompteurRodages = source->FCompteurRodages;
-    FCompteurPointsInterPalier = source->FCompteurPointsInterPalier;
-    FCompteurPointsAbsolu = source->FCompteurPointsAbsolu;
-    FCompteurChainage = source->FCompteurChainage;
-    FFinDeVie = source->FFinDeVie;
-    FDemandeRodageInterpalier = source->FDemandeRodageInterpalier;
-    FDemandeRodageNeuve = source->FDemandeRodageNeuve;
-    FDemandeRodageFinCU = source->FDemandeRodageFinCU;
-    FDemandeChangement = source->FDemandeChangement;
-    FNumeroPalier.Assign(&source->FNumeroPalier);
-    FValeurFinDeVie = source->FValeurFinDeVie;
+    LayoutLecture().CopyMembers(*this, *source);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -123,50 +145,25 @@ TErreurSerie TCompteur::SerialDecode(const TByteArray& Trame, int LngTrame) {
 }
 
 int TCompteur::LireTrame(const TByteArray& Trame, int& Offset) {
-    for (const TMotTrame& mot : MotsTrame) {
-        Offset = mot.Offset;
-        this->*mot.Valeur = GetWord(Trame, mot.Offset);
-    }
-    Offset = OctetEtat;
-    const Byte etat = GetByte(Trame, OctetEtat);
-    for (const TBitEtat& bit : BitsEtat)
-        this->*bit.Valeur = ((etat >> bit.Bit) & 1) != 0;
-    Offset = OctetPalier;
-    FNumeroPalier.SetValue(GetByte(Trame, OctetPalier));
-    Offset = MotFinDeVie;
-    FValeurFinDeVie = GetWord(Trame, MotFinDeVie);
-    return TailleLecture;
+    return LayoutLecture().Decode(*this, Trame, 0, Offset);
 }
 
 int TCompteur::SerialEncode(TByteArray& Trame, int LngTrame, int /*TailleZone*/) const {
     if (!EstCompteurs())
         return NothingEncoded;
-    EcrireTrame(Trame, LngTrame);
-    return LngTrame + TailleEcriture;
-}
-
-void TCompteur::EcrireTrame(TByteArray& Trame, int Start) const {
     TLockGuard lock(ZoneLock());
-    for (const TMotTrame& mot : MotsTrame)
-        PutWord(Trame, Start + mot.Offset, static_cast<Word>(this->*mot.Valeur));
-    Byte etat = 0;
-    for (const TBitEtat& bit : BitsEtat)
-        if (bit.Ecrit && this->*bit.Valeur)
-            etat = static_cast<Byte>(etat | (1 << bit.Bit));
-    PutByte(Trame, Start + OctetEtat, etat);
+    return LayoutEcriture().Encode(*this, Trame, LngTrame);
 }
 
 TErreurSerie TCompteur::FileDecode(const TByteArray& Trame, int LngTrame) {
     return SerialDecode(Trame, LngTrame);
 }
 
-int TCompteur::FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) const {
+int TCompteur::FileEncode(TByteArray& Trame, int LngTrame, int /*TailleZone*/) const {
     if (!EstCompteurs())
         return NothingEncoded;
-    const int fin = SerialEncode(Trame, LngTrame, TailleZone);
-    PutByte(Trame, fin, static_cast<Byte>(GetNumeroPalier()));
-    PutWord(Trame, fin + 1, static_cast<Word>(GetValeurFinDeVie()));
-    return LngTrame + TailleLecture;
+    TLockGuard lock(ZoneLock());
+    return LayoutFichier().Encode(*this, Trame, LngTrame);
 }
 
 // ---------------------------------------------------------------------------------------

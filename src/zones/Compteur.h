@@ -16,6 +16,7 @@
 
 #include "interface/ProxyInterface.h"
 #include "interface/ZoneInterfaces.h"
+#include "model/PayloadLayout.h"
 #include "model/TypeRange.h"
 #include "model/ZoneCPS.h"
 #include "zones/ZoneCalcul.h"
@@ -140,24 +141,15 @@ protected:
     // Reads the 12-byte payload from Trame[0] into this zone (a duplicate being decoded)
     // and answers the bytes consumed; Offset follows the item being read.
     virtual int LireTrame(const TByteArray& Trame, int& Offset);
-    // Writes the 9-byte payload from Trame[Start] on.
-    void EcrireTrame(TByteArray& Trame, int Start) const;
     // The faults present on the controller, as the owner EPROM lists them.
     void DefautsPresents(TStringList& Defauts) const;
 
 private:
-    // One 16-bit counter of the payloads, and one flag of the state byte.
-    struct TMotTrame {
-        int Offset;
-        int TCompteur::*Valeur;
-    };
-    struct TBitEtat {
-        int Bit;
-        bool TCompteur::*Valeur;
-        bool Ecrit; // also in the written payload
-    };
-    static const TMotTrame MotsTrame[4];
-    static const TBitEtat BitsEtat[5];
+    // The read payload, which also names every value that copying the zone copies; the
+    // zone-file form, whose first bytes are the written payload.
+    static const TPayloadLayout& LayoutLecture();
+    static const TPayloadLayout& LayoutFichier();
+    static const TPayloadLayout& LayoutEcriture();
 
     // The derived values once the electrode is known to exist.
     TEtatVie EtatCU(const TElectrode& Electrode, const TStringList& Defauts) const;

@@ -2,6 +2,7 @@
 
 #include "interface/CustomEprom.h"
 #include "model/EpromDescription.h"
+#include "model/PayloadMember.h"
 #include "model/ZoneCodec.h"
 #include "support/ByteArray.h"
 
@@ -10,9 +11,6 @@
 namespace g20seq {
 
 namespace {
-
-// Index of the zero byte that ends the short payload.
-constexpr int OctetNul = 2;
 
 // Generation of the owner EPROM's description, 0 without one.
 int Generation(const TCustomZoneCPS& Zone) {
@@ -23,15 +21,30 @@ int Generation(const TCustomZoneCPS& Zone) {
 
 } // namespace
 
-const TCompteurFraise::TMotCompteur TCompteurFraise::MotsCourts[1] = {
-    {0, &TCompteurFraise::FCompteurFraiseRodeuse},
-};
+const TPayloadLayout& TCompteurFraise::LayoutCourt() {
+    // The use counter and a zero byte.
+    static constexpr TPayloadItem items[] = {
+        payload::Number(
+            0, 2, payload::Member<&TCompteurFraise::FCompteurFraiseRodeuse, payload::TWordModulo>),
+        payload::Constant(2, 1),
+    };
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TailleCourte);
+    return layout;
+}
 
-const TCompteurFraise::TMotCompteur TCompteurFraise::MotsLongs[3] = {
-    {0, &TCompteurFraise::FCompteurFraiseRodeuse},
-    {2, &TCompteurFraise::FNombreRodagesOK},
-    {4, &TCompteurFraise::FNombreRodagesNOK},
-};
+const TPayloadLayout& TCompteurFraise::LayoutLong() {
+    using Z = TCompteurFraise;
+    using payload::Member, payload::Number, payload::TWordModulo;
+    static constexpr TPayloadItem items[] = {
+        Number(0, 2, Member<&Z::FCompteurFraiseRodeuse, TWordModulo>),
+        Number(2, 2, Member<&Z::FNombreRodagesOK, TWordModulo>),
+        Number(4, 2, Member<&Z::FNombreRodagesNOK, TWordModulo>),
+    };
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TailleLongue);
+    return layout;
+}
 
 TCompteurFraise::TCompteurFraise(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                                  TInterfacedPersistent* aLogicalZone)
@@ -55,9 +68,7 @@ void TCompteurFraise::Assign(const TPersistent* Source) {
     // Both zones locked at once (a decode assigns a copy made from the zone itself).
     const TLockPair lock = LockWith(*source);
     AssignCustomZone(*source);
-    FCompteurFraiseRodeuse = source->FCompteurFraiseRodeuse;
-    FNombreRodagesOK = source->FNombreRodagesOK;
-    FNombreRodagesNOK = source->FNombreRodagesNOK;
+    LayoutLong().CopyMembers(*this, *source);
 }
 
 std::unique_ptr<TCustomZoneCPS> TCompteurFraise::Create(TPersistent* AOwner, TTypeZones TypeZone,
@@ -66,34 +77,16 @@ std::unique_ptr<TCustomZoneCPS> TCompteurFraise::Create(TPersistent* AOwner, TTy
     return std::make_unique<TCompteurFraise>(AOwner, TypeZone, Numero, aLogicalZone);
 }
 
-std::span<const TCompteurFraise::TMotCompteur> TCompteurFraise::Mots() const {
-    if (FAvecRodages)
-        return MotsLongs;
-    return MotsCourts;
-}
-
 TErreurSerie TCompteurFraise::SerialDecode(const TByteArray& Trame, int LngTrame) {
     return DecodeIntoCopy<TCompteurFraise>(
         *this, Trame, LngTrame, [](TCompteurFraise& Copie, const TByteArray& Donnees, int& Offset) {
-            return Copie.LireTrame(Donnees, Offset);
+            return Copie.Layout().Decode(Copie, Donnees, 0, Offset);
         });
-}
-
-int TCompteurFraise::LireTrame(const TByteArray& Trame, int& Offset) {
-    for (const TMotCompteur& mot : Mots()) {
-        Offset = mot.Offset;
-        this->*mot.Valeur = GetWord(Trame, mot.Offset);
-    }
-    return TaillePayload();
 }
 
 int TCompteurFraise::SerialEncode(TByteArray& Trame, int LngTrame, int /*TailleZone*/) const {
     TLockGuard lock(ZoneLock());
-    for (const TMotCompteur& mot : Mots())
-        PutWord(Trame, LngTrame + mot.Offset, static_cast<Word>(this->*mot.Valeur));
-    if (!FAvecRodages)
-        PutByte(Trame, LngTrame + OctetNul, 0);
-    return LngTrame + TaillePayload();
+    return Layout().Encode(*this, Trame, LngTrame);
 }
 
 TErreurSerie TCompteurFraise::FileDecode(const TByteArray& Trame, int LngTrame) {

@@ -2,9 +2,9 @@
 // of life and alarm, and on later generations the dressings that succeeded and failed.
 #pragma once
 
+#include "model/PayloadLayout.h"
 #include "model/ZoneCPS.h"
 
-#include <span>
 #include <string>
 
 namespace g20seq {
@@ -49,17 +49,11 @@ public:
     void SetNombreRodagesNOK(int Value);
 
 private:
-    // One 16-bit counter of a payload layout.
-    struct TMotCompteur {
-        int Offset;
-        int TCompteurFraise::*Valeur;
-    };
-    static const TMotCompteur MotsCourts[1];
-    static const TMotCompteur MotsLongs[3];
+    // The short and the long payload; the long one names every counter the copy copies.
+    static const TPayloadLayout& LayoutCourt();
+    static const TPayloadLayout& LayoutLong();
 
-    // The counters of the zone's layout.
-    std::span<const TMotCompteur> Mots() const;
-    int LireTrame(const TByteArray& Trame, int& Offset);
+    const TPayloadLayout& Layout() const { return FAvecRodages ? LayoutLong() : LayoutCourt(); }
     int Lire(int TCompteurFraise::*Valeur) const;
     void Ecrire(int TCompteurFraise::*Valeur, int Value);
 

@@ -1,5 +1,6 @@
 #include "zones/CompteurG20.h"
 
+#include "model/PayloadMember.h"
 #include "support/ByteArray.h"
 #include "zones/CompteurFraise.h"
 #include "zones/ElectrodeG20.h"
@@ -11,10 +12,6 @@
 namespace g20seq {
 
 namespace {
-
-// Bit of the state byte of the read payload that holds the degraded welding mode.
-constexpr int OctetEtat = 8;
-constexpr Byte BitModeDegrade = 0x80;
 
 // Values of the Maxi companion.
 constexpr int MaxiCompteur = 65000;
@@ -81,7 +78,16 @@ void TCompteurG20::Assign(const TPersistent* Source) {
     if (source == nullptr || source == this || source->GetOwner() != GetOwner())
         return;
     std::scoped_lock lock(ZoneLock(), source->ZoneLock());
-    FModeSoudageDegrade = source->FModeSoudageDegrade;
+    LayoutG20().CopyMembers(*this, *source);
+}
+
+const TPayloadLayout& TCompteurG20::LayoutG20() {
+    // Bit 7 of the state byte: the degraded welding mode.
+    static constexpr TPayloadItem items[] = {
+        payload::Bits(8, 7, payload::Member<&TCompteurG20::FModeSoudageDegrade>),
+    };
+    static constexpr TPayloadLayout layout{items};
+    return layout;
 }
 
 std::unique_ptr<TCustomZoneCPS> TCompteurG20::Create(TPersistent* AOwner, TTypeZones TypeZone,
@@ -99,7 +105,7 @@ bool TCompteurG20::EqualsDetails(const TPersistent* Other, TStringList* ListeDif
 
 int TCompteurG20::LireTrame(const TByteArray& Trame, int& Offset) {
     const int lus = TCompteur::LireTrame(Trame, Offset);
-    FModeSoudageDegrade = (GetByte(Trame, OctetEtat) & BitModeDegrade) != 0;
+    LayoutG20().Decode(*this, Trame, 0, Offset);
     return lus;
 }
 

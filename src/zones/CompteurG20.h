@@ -62,6 +62,8 @@ protected:
     int LireTrame(const TByteArray& Trame, int& Offset) override;
 
 private:
+    // The G20 values of the read payload beside the counters' own.
+    static const TPayloadLayout& LayoutG20();
     void InitCompagnon();
     // Cutter number of the electrode, -1 without the electrode.
     int NumeroFraise(const char* Source) const;

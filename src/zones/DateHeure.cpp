@@ -1,6 +1,7 @@
 #include "zones/DateHeure.h"
 
 #include "support/Exceptions.h"
+#include "support/Format.h"
 
 #include <cmath>
 
@@ -70,6 +71,23 @@ void TDateHeure::Assign(const TPersistent* Source) {
         return;
     }
     FDateTime = source->FDateTime;
+}
+
+void TConversionDateHeure::Read(TDateTime& Valeur, const TByteArray& Trame, int Index) {
+    if (Index < 0 || Index > MaxBuffer - TDateHeure::Taille)
+        throw ERangeError();
+    TDateHeure dateHeure;
+    const std::span<const Byte> octets(Trame.data() + Index, TDateHeure::Taille);
+    if (dateHeure.Decode(octets, TDateHeure::Taille))
+        throw EConvertError(Format("Date invalide %d/%d/%d %d:%d:%d", octets[2], octets[1],
+                                   2000 + octets[0], octets[3], octets[4], octets[5]));
+    Valeur = dateHeure.GetDateTime();
+}
+
+void TConversionDateHeure::Write(TDateTime Valeur, TByteArray& Trame, int Index) {
+    TDateHeure dateHeure;
+    dateHeure.SetDateTime(Valeur);
+    dateHeure.Encode(Trame, Index);
 }
 
 } // namespace g20seq

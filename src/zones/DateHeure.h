@@ -3,6 +3,7 @@
 //   5 second.
 #pragma once
 
+#include "model/PayloadMember.h"
 #include "support/ByteArray.h"
 #include "support/DateTime.h"
 #include "support/Object.h"
@@ -44,5 +45,22 @@ public:
 private:
     TDateTime FDateTime = 0.0;
 };
+
+// The six-byte form of a TDateTime member of a zone, for payload items bound to it.
+struct TConversionDateHeure {
+    // EConvertError for an impossible date or time, ERangeError outside the buffer.
+    static void Read(TDateTime& Valeur, const TByteArray& Trame, int Index);
+    static void Write(TDateTime Valeur, TByteArray& Trame, int Index);
+    static void Copy(TDateTime& Dest, const TDateTime& Source) { Dest = Source; }
+};
+
+namespace statut {
+
+// The date and time of member Membre at Offset.
+template <auto Membre> constexpr TPayloadItem DateHeure(int Offset) {
+    return payload::Raw(Offset, TDateHeure::Taille, payload::Member<Membre, TConversionDateHeure>);
+}
+
+} // namespace statut
 
 } // namespace g20seq

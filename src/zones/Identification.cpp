@@ -6,19 +6,20 @@ TIdentificationG20::TIdentificationG20(TPersistent* AOwner, TTypeZones TypeZone,
                                        TInterfacedPersistent* aLogicalZone)
     : TReadOnlyZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-std::span<const TItemStatut<TIdentificationG20>> TIdentificationG20::Layout() {
+const TPayloadLayout& TIdentificationG20::Layout() {
     using Z = TIdentificationG20;
-    static constexpr TItemStatut<Z> items[] = {
-        statut::Texte(0, 3, &Z::FVersionLogiciel),
-        statut::Texte(3, 2, &Z::FTypeLogiciel),
-        statut::Texte(5, 3, &Z::FVersionProtocole),
-        statut::Texte(8, 2, &Z::FAnneeProduction),
-        statut::Texte(10, 2, &Z::FSemaineProduction),
-        statut::Texte(12, 4, &Z::FGroupeStatistiqueVente),
-        statut::Texte(16, 3, &Z::FNumeroIncremental),
+    static constexpr TPayloadItem items[] = {
+        payload::Text(0, 3, payload::Member<&Z::FVersionLogiciel>, statut::TelQuel),
+        payload::Text(3, 2, payload::Member<&Z::FTypeLogiciel>, statut::TelQuel),
+        payload::Text(5, 3, payload::Member<&Z::FVersionProtocole>, statut::TelQuel),
+        payload::Text(8, 2, payload::Member<&Z::FAnneeProduction>, statut::TelQuel),
+        payload::Text(10, 2, payload::Member<&Z::FSemaineProduction>, statut::TelQuel),
+        payload::Text(12, 4, payload::Member<&Z::FGroupeStatistiqueVente>, statut::TelQuel),
+        payload::Text(16, 3, payload::Member<&Z::FNumeroIncremental>, statut::TelQuel),
     };
-    static_assert(TailleStatut<Z>(items) == TaillePayload);
-    return items;
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayload);
+    return layout;
 }
 
 } // namespace g20seq

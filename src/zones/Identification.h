@@ -16,7 +16,7 @@ public:
                        TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TIdentificationG20"; }
-    static std::span<const TItemStatut<TIdentificationG20>> Layout();
+    static const TPayloadLayout& Layout();
 
     std::string GetVersionLogiciel() const { return Lu(FVersionLogiciel); }
     std::string GetTypeLogiciel() const { return Lu(FTypeLogiciel); }

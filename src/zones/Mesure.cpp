@@ -4,7 +4,7 @@ namespace g20seq {
 
 namespace {
 
-constexpr double Centiemes = 100.0;
+constexpr int Centiemes = 100;
 
 } // namespace
 
@@ -15,45 +15,45 @@ TMesureG20::TMesureG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
         SetTailles(GetTailleSendZone(), TaillePayloadMF);
 }
 
-std::span<const TItemStatut<TMesureG20>> TMesureG20::Layout() const {
+const TPayloadLayout& TMesureG20::Layout() const {
     return EstControleurMF(*this) ? LayoutMF() : LayoutAC();
 }
 
-std::span<const TItemStatut<TMesureG20>> TMesureG20::LayoutAC() {
+const TPayloadLayout& TMesureG20::LayoutAC() {
     using Z = TMesureG20;
-    static constexpr TItemStatut<Z> items[] = {
-        statut::Plage(0, 2, &Z::FIntensiteMesuree),
-        statut::Plage(2, 2, &Z::FPctEquivalent, Centiemes),
-        statut::Plage(4, 2, &Z::FPctTensionMesuree, Centiemes),
-        statut::Plage(6, 2, &Z::FConsigneIntensite),
-        statut::Plage(8, 2, &Z::FPctConsigneTension, Centiemes),
-        statut::Plage(10, 2, &Z::FEffortMesure),
-        statut::Plage(12, 2, &Z::FDureeTempsAccostage),
+    static constexpr TPayloadItem items[] = {
+        payload::Number(0, 2, payload::Member<&Z::FIntensiteMesuree>),
+        payload::Number(2, 2, payload::Member<&Z::FPctEquivalent, payload::TScale<Centiemes>>),
+        payload::Number(4, 2, payload::Member<&Z::FPctTensionMesuree, payload::TScale<Centiemes>>),
+        payload::Number(6, 2, payload::Member<&Z::FConsigneIntensite>),
+        payload::Number(8, 2, payload::Member<&Z::FPctConsigneTension, payload::TScale<Centiemes>>),
+        payload::Number(10, 2, payload::Member<&Z::FEffortMesure>),
+        payload::Number(12, 2, payload::Member<&Z::FDureeTempsAccostage>),
+        // The medium-frequency values, which the AC payload does not carry.
+        payload::Copied(payload::Member<&Z::FIntensitePrimaire>),
+        payload::Copied(payload::Member<&Z::FIntensiteParametree>),
     };
-    static_assert(TailleStatut<Z>(items) == TaillePayloadAC);
-    return items;
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayloadAC);
+    return layout;
 }
 
-std::span<const TItemStatut<TMesureG20>> TMesureG20::LayoutMF() {
+const TPayloadLayout& TMesureG20::LayoutMF() {
     using Z = TMesureG20;
-    static constexpr TItemStatut<Z> items[] = {
-        statut::Plage(0, 2, &Z::FIntensiteMesuree),
-        statut::Plage(2, 2, &Z::FPctEquivalent, Centiemes),
-        statut::Plage(4, 2, &Z::FPctTensionMesuree, Centiemes),
-        statut::Plage(6, 2, &Z::FConsigneIntensite),
-        statut::Plage(8, 2, &Z::FPctConsigneTension, Centiemes),
-        statut::Plage(10, 2, &Z::FIntensitePrimaire),
-        statut::Plage(12, 2, &Z::FIntensiteParametree),
-        statut::Plage(14, 2, &Z::FEffortMesure),
-        statut::Plage(16, 2, &Z::FDureeTempsAccostage),
+    static constexpr TPayloadItem items[] = {
+        payload::Number(0, 2, payload::Member<&Z::FIntensiteMesuree>),
+        payload::Number(2, 2, payload::Member<&Z::FPctEquivalent, payload::TScale<Centiemes>>),
+        payload::Number(4, 2, payload::Member<&Z::FPctTensionMesuree, payload::TScale<Centiemes>>),
+        payload::Number(6, 2, payload::Member<&Z::FConsigneIntensite>),
+        payload::Number(8, 2, payload::Member<&Z::FPctConsigneTension, payload::TScale<Centiemes>>),
+        payload::Number(10, 2, payload::Member<&Z::FIntensitePrimaire>),
+        payload::Number(12, 2, payload::Member<&Z::FIntensiteParametree>),
+        payload::Number(14, 2, payload::Member<&Z::FEffortMesure>),
+        payload::Number(16, 2, payload::Member<&Z::FDureeTempsAccostage>),
     };
-    static_assert(TailleStatut<Z>(items) == TaillePayloadMF);
-    return items;
-}
-
-void TMesureG20::AssignAutres(const TMesureG20& Source) {
-    FIntensitePrimaire.Assign(&Source.FIntensitePrimaire);
-    FIntensiteParametree.Assign(&Source.FIntensiteParametree);
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayloadMF);
+    return layout;
 }
 
 double TMesureG20::GetIntensiteMesuree(bool ModeAmperes) const {

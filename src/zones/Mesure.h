@@ -20,9 +20,9 @@ public:
 
     std::string ClassName() const override { return "TMesureG20"; }
     // The payload of the owner EPROM's controller variant.
-    std::span<const TItemStatut<TMesureG20>> Layout() const;
-    static std::span<const TItemStatut<TMesureG20>> LayoutAC();
-    static std::span<const TItemStatut<TMesureG20>> LayoutMF();
+    const TPayloadLayout& Layout() const;
+    static const TPayloadLayout& LayoutAC();
+    static const TPayloadLayout& LayoutMF();
 
     // Currents as the host shows them (see IntensiteAffichee).
     double GetIntensiteMesuree(bool ModeAmperes) const;
@@ -36,9 +36,6 @@ public:
     int GetDureeTempsAccostage() const { return Lu(FDureeTempsAccostage); }
 
 protected:
-    // The medium-frequency values, which the AC payload does not name.
-    void AssignAutres(const TMesureG20& Source) override;
-
     TIntegerRange FIntensiteMesuree{0, 65535, 0};
     TDoubleRange FPctEquivalent{0.0, 655.35, 0.0};
     TDoubleRange FPctTensionMesuree{0.0, 655.35, 0.0};

@@ -23,25 +23,31 @@ TMouchardG20::TMouchardG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero
                            TInterfacedPersistent* aLogicalZone)
     : TReadOnlyZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-std::span<const TItemStatut<TMouchardG20>> TMouchardG20::Layout() {
+const TPayloadLayout& TMouchardG20::Layout() {
     using Z = TMouchardG20;
-    static constexpr TItemStatut<Z> items[] = {
-        statut::Texte(0, 2, &Z::FTypeLogiciel),
-        statut::Entier(2, 1, &Z::FVersionBase),
-        statut::Plage(3, 1, &Z::FNumeroInterneCPS),
-        statut::Drapeau(4, 1, &Z::FParametresModifies),
-        statut::Drapeau(4, 2, &Z::FDemandeRAZNovram),
-        statut::Drapeau(4, 4, &Z::FPerteSignatureCommunication),
-        statut::Drapeau(4, 5, &Z::FPerteSignatureAffichage),
-        statut::Drapeau(4, 7, &Z::FDernierDemiPeriodenegative),
-        statut::Ignore<Z>(5, 1),
-        statut::Calcule(6, 2, &Z::StockerDerniereEdition, &Z::ExtraireDerniereEdition),
-        statut::Calcule(8, 4, &Z::StockerNombreTotal, &Z::ExtraireNombreTotal),
-        statut::Entier(12, 2, &Z::FIntensiteThermiqueMaxi),
-        statut::DateHeure(14, &Z::FDateThermiqueMaxi),
+    static constexpr TPayloadItem items[] = {
+        payload::Text(0, 2, payload::Member<&Z::FTypeLogiciel>, statut::TelQuel),
+        payload::Number(2, 1, payload::Member<&Z::FVersionBase>),
+        payload::Number(3, 1, payload::Member<&Z::FNumeroInterneCPS>),
+        payload::Bits(4, 1, payload::Member<&Z::FParametresModifies>),
+        payload::Bits(4, 2, payload::Member<&Z::FDemandeRAZNovram>),
+        payload::Bits(4, 4, payload::Member<&Z::FPerteSignatureCommunication>),
+        payload::Bits(4, 5, payload::Member<&Z::FPerteSignatureAffichage>),
+        payload::Bits(4, 7, payload::Member<&Z::FDernierDemiPeriodenegative>),
+        payload::Skip(5, 1),
+        payload::Number(6, 2,
+                        payload::Computed<&Z::StockerDerniereEdition, &Z::ExtraireDerniereEdition>),
+        payload::Number(8, 4, payload::Computed<&Z::StockerNombreTotal, &Z::ExtraireNombreTotal>),
+        payload::Number(12, 2, payload::Member<&Z::FIntensiteThermiqueMaxi>),
+        statut::DateHeure<&Z::FDateThermiqueMaxi>(14),
+        // What the computed words stand for.
+        payload::Copied(payload::Member<&Z::FDerniereEdition>),
+        payload::Copied(payload::Member<&Z::FDernierProgrammeEdite>),
+        payload::Copied(payload::Member<&Z::FNombreTotalPointCPS>),
     };
-    static_assert(TailleStatut<Z>(items) == TaillePayload);
-    return items;
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayload);
+    return layout;
 }
 
 void TMouchardG20::StockerDerniereEdition(TMouchardG20& Zone, LongWord Mot) {
@@ -71,12 +77,6 @@ LongWord TMouchardG20::ExtraireNombreTotal(const TMouchardG20& Zone) {
     if (dizaines > 0xFFFF)
         throw ERangeError();
     return MakeLong(static_cast<Word>(dizaines), static_cast<Word>(total % DizainesDeMille));
-}
-
-void TMouchardG20::AssignAutres(const TMouchardG20& Source) {
-    FDerniereEdition.Assign(&Source.FDerniereEdition);
-    FDernierProgrammeEdite.Assign(&Source.FDernierProgrammeEdite);
-    FNombreTotalPointCPS = Source.FNombreTotalPointCPS;
 }
 
 double TMouchardG20::GetIntensiteThermiqueMaxi(bool ModeAmperes) const {

@@ -22,7 +22,7 @@ public:
                  TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TMouchardG20"; }
-    static std::span<const TItemStatut<TMouchardG20>> Layout();
+    static const TPayloadLayout& Layout();
 
     std::string GetTypeLogiciel() const { return Lu(FTypeLogiciel); }
     int GetVersionBase() const { return Lu(FVersionBase); }
@@ -41,8 +41,6 @@ public:
     TDateTime GetDateThermiqueMaxi() const { return Lu(FDateThermiqueMaxi); }
 
 protected:
-    void AssignAutres(const TMouchardG20& Source) override;
-
     std::string FTypeLogiciel;
     int FVersionBase = 0;
     TIntegerRange FNumeroInterneCPS{0, 254, 0};

@@ -4,7 +4,7 @@ namespace g20seq {
 
 namespace {
 
-constexpr double Centiemes = 100.0;
+constexpr int Centiemes = 100;
 
 } // namespace
 
@@ -12,25 +12,27 @@ TPeriodesG20::TPeriodesG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero
                            TInterfacedPersistent* aLogicalZone)
     : TReadOnlyZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-std::span<const TItemStatut<TPeriodesG20>> TPeriodesG20::Layout() {
+const TPayloadLayout& TPeriodesG20::Layout() {
     using Z = TPeriodesG20;
-    static constexpr TItemStatut<Z> items[] = {
-        statut::Entier(0, 2, &Z::FIntensitePlus),
-        statut::Entier(2, 2, &Z::FIntensiteMoins),
-        statut::Entier(4, 2, &Z::FPhiPlus),
-        statut::Entier(6, 2, &Z::FPhiMoins),
-        statut::Entier(8, 2, &Z::FPhiePlus),
-        statut::Entier(10, 2, &Z::FPsiPlus),
-        statut::Entier(12, 2, &Z::FPsiMoins),
-        statut::Reel(14, 2, &Z::FPctIntensite, Centiemes),
-        statut::Reel(16, 2, &Z::FTensionPlus, Centiemes),
-        statut::Reel(18, 2, &Z::FTensionMoins, Centiemes),
-        statut::Entier(20, 2, &Z::FConsigne),
-        statut::Reel(22, 2, &Z::FPctZ, Centiemes),
-        statut::Reel(24, 2, &Z::FPctIntensiteMesuree, Centiemes),
+    static constexpr TPayloadItem items[] = {
+        payload::Number(0, 2, payload::Member<&Z::FIntensitePlus>),
+        payload::Number(2, 2, payload::Member<&Z::FIntensiteMoins>),
+        payload::Number(4, 2, payload::Member<&Z::FPhiPlus>),
+        payload::Number(6, 2, payload::Member<&Z::FPhiMoins>),
+        payload::Number(8, 2, payload::Member<&Z::FPhiePlus>),
+        payload::Number(10, 2, payload::Member<&Z::FPsiPlus>),
+        payload::Number(12, 2, payload::Member<&Z::FPsiMoins>),
+        payload::Number(14, 2, payload::Member<&Z::FPctIntensite, payload::TScale<Centiemes>>),
+        payload::Number(16, 2, payload::Member<&Z::FTensionPlus, payload::TScale<Centiemes>>),
+        payload::Number(18, 2, payload::Member<&Z::FTensionMoins, payload::TScale<Centiemes>>),
+        payload::Number(20, 2, payload::Member<&Z::FConsigne>),
+        payload::Number(22, 2, payload::Member<&Z::FPctZ, payload::TScale<Centiemes>>),
+        payload::Number(24, 2,
+                        payload::Member<&Z::FPctIntensiteMesuree, payload::TScale<Centiemes>>),
     };
-    static_assert(TailleStatut<Z>(items) == TaillePayload);
-    return items;
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayload);
+    return layout;
 }
 
 double TPeriodesG20::GetIntensitePlus(bool ModeAmperes) const {

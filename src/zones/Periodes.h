@@ -16,7 +16,7 @@ public:
                  TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TPeriodesG20"; }
-    static std::span<const TItemStatut<TPeriodesG20>> Layout();
+    static const TPayloadLayout& Layout();
 
     // Currents as the host shows them (see IntensiteAffichee).
     double GetIntensitePlus(bool ModeAmperes) const;

@@ -7,13 +7,13 @@ TSignalisationModificationG20::TSignalisationModificationG20(TPersistent* AOwner
                                                              TInterfacedPersistent* aLogicalZone)
     : TWriteOnlyZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-std::span<const TItemStatut<TSignalisationModificationG20>>
-TSignalisationModificationG20::Layout() {
+const TPayloadLayout& TSignalisationModificationG20::Layout() {
     using Z = TSignalisationModificationG20;
-    static constexpr TItemStatut<Z> items[] = {
-        statut::Drapeau(0, 0, &Z::FSurveillanceModification)};
-    static_assert(TailleStatut<Z>(items) == TaillePayload);
-    return items;
+    static constexpr TPayloadItem items[] = {
+        payload::Bits(0, 0, payload::Member<&Z::FSurveillanceModification>)};
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayload);
+    return layout;
 }
 
 void TSignalisationModificationG20::SetSurveillanceModification(bool Value) {

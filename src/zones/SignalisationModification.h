@@ -15,7 +15,7 @@ public:
                                   TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TSignalisationModificationG20"; }
-    static std::span<const TItemStatut<TSignalisationModificationG20>> Layout();
+    static const TPayloadLayout& Layout();
 
     bool GetSurveillanceModification() const { return Lu(FSurveillanceModification); }
     void SetSurveillanceModification(bool Value);

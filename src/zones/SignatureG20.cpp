@@ -1,12 +1,14 @@
 #include "zones/SignatureG20.h"
 
 #include "model/EpromDescription.h"
+#include "model/PayloadMember.h"
 #include "support/Exceptions.h"
 #include "support/Format.h"
+#include "zones/DateHeure.h"
 
 namespace g20seq {
 
-// How each value of the payload is stored into a signature.
+// The values a payload byte or word gives after a computation, or to several members.
 struct TStockageSignatureG20 {
     using S = TSignatureG20;
 
@@ -22,87 +24,26 @@ struct TStockageSignatureG20 {
         if (type == SigDefaut || type == SigAcquittement)
             Sig.FNumeroDefaut = Valeur;
     }
-    static void OrigineAcquittement(S& Sig, int Valeur) {
-        Sig.FOrigineAcquittement.SetValue(Valeur);
-    }
-    static void NumeroProgramme(S& Sig, int Valeur) { Sig.FNumeroProgramme.SetValue(Valeur); }
-    static void NumeroPalier(S& Sig, int Valeur) { Sig.FNumeropalier.SetValue(Valeur); }
     static void NumeroPoint(S& Sig, int Valeur) {
         if (Sig.FNumeroPoint != -1)
             Sig.FNumeroPoint = Valeur;
     }
-    // AC measurements.
-    static void IntensiteMesuree(S& Sig, int Valeur) { Sig.FIntensiteMesuree = Valeur; }
-    static void PourcentEquivalent(S& Sig, int Valeur) { Sig.FPourcentEquivalent = Valeur / 10.0; }
-    static void PourcentTension(S& Sig, int Valeur) { Sig.FPourcentTension = Valeur / 10.0; }
     // Medium-frequency measurements.
     static void IntensiteSansMontee(S& Sig, int Valeur) {
         Sig.FIntensiteSansMontee = Valeur;
         Sig.FIntensiteMesuree = Valeur;
     }
     static void IntensiteParametree(S& Sig, int Valeur) { Sig.FIntensiteParametree = Valeur * 10; }
-    static void IntensitePrimaire(S& Sig, int Valeur) { Sig.FIntensitePrimaire = Valeur; }
     static void PourcentCyclique(S& Sig, int Valeur) {
         Sig.FPourcentCyclique = Valeur;
         Sig.FPourcentEquivalent = Valeur;
     }
-    static void Ignore(S&, int) {}
-    // Electrode block.
-    static void NumeroElectrode(S& Sig, int Valeur) { Sig.FNumeroElectrode.SetValue(Valeur); }
-    static void EtatElectrode(S& Sig, int Octet) {
-        Sig.FDemandeRodageneuve = (Octet & 0x01) != 0;
-        Sig.FDemandeRodageIP = (Octet & 0x02) != 0;
-        Sig.FDemandeRodageFinCU = (Octet & 0x04) != 0;
-        Sig.FAlarmeChangementElectrode = (Octet & 0x08) != 0;
-        Sig.FFinDeVie = (Octet & 0x10) != 0;
-        Sig.FModeSoudageDegrade = (Octet & 0x80) != 0;
-    }
-    static void CompteurPointsAbsolu(S& Sig, int Valeur) { Sig.FCompteurPointsAbsolu = Valeur; }
-    static void CompteurPoints(S& Sig, int Valeur) { Sig.FCompteurPoints = Valeur; }
-    static void CompteurRodage(S& Sig, int Valeur) { Sig.FCompteurRodage = Valeur; }
-    static void CompteurPointsIP(S& Sig, int Valeur) { Sig.FCompteurPointsIP = Valeur; }
-    static void CoefficientDerive(S& Sig, int Valeur) { Sig.FCoefficientDerive = Valeur; }
-    static void EffortMesure(S& Sig, int Valeur) { Sig.FEffortMesure = Valeur; }
-    static void DureeTempsAccostage(S& Sig, int Valeur) { Sig.FDureeTempsAccostage = Valeur; }
 };
 
 namespace {
 
 using St = TStockageSignatureG20;
-
-constexpr TValeurSignature ValeursSignatureAC[] = {
-    {6, 1, St::TypeOctet},           {7, 1, St::NumeroDefaut},
-    {8, 1, St::OrigineAcquittement}, {9, 1, St::NumeroProgramme},
-    {10, 1, St::NumeroPalier},       {11, 1, St::NumeroPoint},
-    {12, 2, St::IntensiteMesuree},   {14, 2, St::PourcentEquivalent},
-    {16, 2, St::PourcentTension},    {18, 1, St::NumeroElectrode},
-    {19, 1, St::EtatElectrode},      {20, 2, St::CompteurPointsAbsolu},
-    {22, 2, St::CompteurPoints},     {24, 2, St::CompteurRodage},
-    {26, 2, St::CompteurPointsIP},   {28, 2, St::CoefficientDerive},
-    {30, 2, St::EffortMesure},       {32, 2, St::DureeTempsAccostage},
-};
-
-constexpr TValeurSignature ValeursSignatureMF[] = {
-    {6, 1, St::TypeOctet},
-    {7, 1, St::NumeroDefaut},
-    {8, 1, St::OrigineAcquittement},
-    {9, 1, St::NumeroProgramme},
-    {10, 1, St::NumeroPalier},
-    {11, 1, St::NumeroPoint},
-    {12, 2, St::IntensiteSansMontee},
-    {14, 2, St::IntensiteParametree},
-    {16, 2, St::IntensitePrimaire},
-    {18, 2, St::PourcentCyclique},
-    {20, 2, St::Ignore},
-    {22, 1, St::NumeroElectrode},
-    {23, 1, St::EtatElectrode},
-    {24, 2, St::CompteurPointsAbsolu},
-    {26, 2, St::CompteurPoints},
-    {28, 2, St::CompteurRodage},
-    {30, 2, St::CompteurPointsIP},
-    {32, 2, St::EffortMesure},
-    {34, 2, St::DureeTempsAccostage},
-};
+constexpr int Dixiemes = 10;
 
 } // namespace
 
@@ -147,12 +88,92 @@ std::unique_ptr<TCustomZoneCPS> TSignatureG20::Create(TPersistent* AOwner, TType
     return std::make_unique<TSignatureG20>(AOwner, TypeZone, Numero, aLogicalZone);
 }
 
-std::span<const TValeurSignature> TSignatureG20::ValeursAC() {
-    return ValeursSignatureAC;
+const TPayloadLayout& TSignatureG20::LayoutEntete() {
+    using Z = TSignatureG20;
+    using payload::Computed, payload::Member, payload::Number;
+    // The date and time, the type byte, the fault, acknowledgement origin, program, step
+    // and point numbers.
+    static constexpr TPayloadItem items[] = {
+        statut::DateHeure<&Z::FDateHeure>(0),       Number(6, 1, Computed<&St::TypeOctet>),
+        Number(7, 1, Computed<&St::NumeroDefaut>),  Number(8, 1, Member<&Z::FOrigineAcquittement>),
+        Number(9, 1, Member<&Z::FNumeroProgramme>), Number(10, 1, Member<&Z::FNumeropalier>),
+        Number(11, 1, Computed<&St::NumeroPoint>),
+    };
+    static constexpr TPayloadLayout layout{items};
+    return layout;
 }
 
-std::span<const TValeurSignature> TSignatureG20::ValeursMF() {
-    return ValeursSignatureMF;
+const TPayloadLayout& TSignatureG20::LayoutAC() {
+    using Z = TSignatureG20;
+    using payload::Bits, payload::Member, payload::Number, payload::TScale;
+    static constexpr TPayloadItem items[] = {
+        Number(12, 2, Member<&Z::FIntensiteMesuree>),
+        Number(14, 2, Member<&Z::FPourcentEquivalent, TScale<Dixiemes>>),
+        Number(16, 2, Member<&Z::FPourcentTension, TScale<Dixiemes>>),
+        Number(18, 1, Member<&Z::FNumeroElectrode>),
+        Bits(19, 0, Member<&Z::FDemandeRodageneuve>),
+        Bits(19, 1, Member<&Z::FDemandeRodageIP>),
+        Bits(19, 2, Member<&Z::FDemandeRodageFinCU>),
+        Bits(19, 3, Member<&Z::FAlarmeChangementElectrode>),
+        Bits(19, 4, Member<&Z::FFinDeVie>),
+        Bits(19, 7, Member<&Z::FModeSoudageDegrade>),
+        Number(20, 2, Member<&Z::FCompteurPointsAbsolu>),
+        Number(22, 2, Member<&Z::FCompteurPoints>),
+        Number(24, 2, Member<&Z::FCompteurRodage>),
+        Number(26, 2, Member<&Z::FCompteurPointsIP>),
+        Number(28, 2, Member<&Z::FCoefficientDerive>),
+        Number(30, 2, Member<&Z::FEffortMesure>),
+        Number(32, 2, Member<&Z::FDureeTempsAccostage>),
+    };
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayloadAC);
+    return layout;
+}
+
+const TPayloadLayout& TSignatureG20::LayoutMF() {
+    using Z = TSignatureG20;
+    using payload::Bits, payload::Computed, payload::Member, payload::Number;
+    static constexpr TPayloadItem items[] = {
+        Number(12, 2, Computed<&St::IntensiteSansMontee>),
+        Number(14, 2, Computed<&St::IntensiteParametree>),
+        Number(16, 2, Member<&Z::FIntensitePrimaire>),
+        Number(18, 2, Computed<&St::PourcentCyclique>),
+        payload::Skip(20, 2),
+        Number(22, 1, Member<&Z::FNumeroElectrode>),
+        Bits(23, 0, Member<&Z::FDemandeRodageneuve>),
+        Bits(23, 1, Member<&Z::FDemandeRodageIP>),
+        Bits(23, 2, Member<&Z::FDemandeRodageFinCU>),
+        Bits(23, 3, Member<&Z::FAlarmeChangementElectrode>),
+        Bits(23, 4, Member<&Z::FFinDeVie>),
+        Bits(23, 7, Member<&Z::FModeSoudageDegrade>),
+        Number(24, 2, Member<&Z::FCompteurPointsAbsolu>),
+        Number(26, 2, Member<&Z::FCompteurPoints>),
+        Number(28, 2, Member<&Z::FCompteurRodage>),
+        Number(30, 2, Member<&Z::FCompteurPointsIP>),
+        Number(32, 2, Member<&Z::FEffortMesure>),
+        Number(34, 2, Member<&Z::FDureeTempsAccostage>),
+    };
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayloadMF);
+    return layout;
+}
+
+const TPayloadLayout& TSignatureG20::LayoutCopie() {
+    using Z = TSignatureG20;
+    using payload::Copied, payload::Member;
+    static constexpr TPayloadItem items[] = {
+        Copied(Member<&Z::FNumeroDefaut>),        Copied(Member<&Z::FNumeroPoint>),
+        Copied(Member<&Z::FCoefficientDerive>),   Copied(Member<&Z::FDureeTempsAccostage>),
+        Copied(Member<&Z::FModeSoudageDegrade>),  Copied(Member<&Z::FIntensiteSansMontee>),
+        Copied(Member<&Z::FIntensiteParametree>), Copied(Member<&Z::FIntensitePrimaire>),
+        Copied(Member<&Z::FPourcentCyclique>),    Copied(Member<&Z::FTensionBusAuRepos>),
+    };
+    static constexpr TPayloadLayout layout{items};
+    return layout;
+}
+
+const TPayloadLayout& TSignatureG20::Layout() const {
+    return EstMF() ? LayoutMF() : LayoutAC();
 }
 
 bool TSignatureG20::EstMF() const {
@@ -169,28 +190,10 @@ TErreurSerie TSignatureG20::SerialDecode(const TByteArray& Trame, int LngTrame) 
 }
 
 int TSignatureG20::Lire(const TByteArray& Trame, int& Offset) {
-    Offset = 0;
-    LireDateHeure(Trame);
-    const std::span<const TValeurSignature> valeurs = EstMF() ? ValeursMF() : ValeursAC();
-    for (const TValeurSignature& valeur : valeurs) {
-        Offset = valeur.Offset;
-        valeur.Stocker(*this, valeur.Width == 1 ? GetByte(Trame, Offset) : GetWord(Trame, Offset));
-    }
+    LayoutEntete().Decode(*this, Trame, 0, Offset);
+    const int lus = Layout().Decode(*this, Trame, 0, Offset);
     ApresDecodage();
-    return valeurs.back().Offset + valeurs.back().Width;
-}
-
-void TSignatureG20::LireDateHeure(const TByteArray& Trame) {
-    Word b[6];
-    for (int i = 0; i < 6; ++i)
-        b[i] = GetByte(Trame, i);
-    TDateTime date = 0.0;
-    TDateTime heure = 0.0;
-    if (!TryEncodeDate(static_cast<Word>(2000 + b[0]), b[1], b[2], date) ||
-        !TryEncodeTime(b[3], b[4], b[5], 0, heure))
-        throw EConvertError(
-            Format("Date invalide %d/%d/%d %d:%d:%d", b[2], b[1], 2000 + b[0], b[3], b[4], b[5]));
-    FDateHeure = date + heure;
+    return lus;
 }
 
 void TSignatureG20::ApresDecodage() {}
@@ -198,18 +201,8 @@ void TSignatureG20::ApresDecodage() {}
 void TSignatureG20::AssignSignature(const TSignature& Source) {
     TSignature::AssignSignature(Source);
     const auto* source = dynamic_cast<const TSignatureG20*>(&Source);
-    if (source == nullptr)
-        return;
-    FNumeroDefaut = source->FNumeroDefaut;
-    FNumeroPoint = source->FNumeroPoint;
-    FCoefficientDerive = source->FCoefficientDerive;
-    FDureeTempsAccostage = source->FDureeTempsAccostage;
-    FModeSoudageDegrade = source->FModeSoudageDegrade;
-    FIntensiteSansMontee = source->FIntensiteSansMontee;
-    FIntensiteParametree = source->FIntensiteParametree;
-    FIntensitePrimaire = source->FIntensitePrimaire;
-    FPourcentCyclique = source->FPourcentCyclique;
-    FTensionBusAuRepos = source->FTensionBusAuRepos;
+    if (source != nullptr)
+        LayoutCopie().CopyMembers(*this, *source);
 }
 
 bool TSignatureG20::EqualsSignature(const TSignature& Other) const {

@@ -19,21 +19,10 @@
 // Words are most significant byte first.
 #pragma once
 
+#include "model/PayloadLayout.h"
 #include "zones/Signature.h"
 
-#include <span>
-
 namespace g20seq {
-
-class TSignatureG20;
-
-// One value of the payload: Width bytes (1 or 2) at Offset, read as an unsigned
-// big-endian integer and handed to Stocker, which raises for a value outside its range.
-struct TValeurSignature {
-    int Offset;
-    int Width;
-    void (*Stocker)(TSignatureG20& Signature, int Valeur);
-};
 
 class TSignatureG20 : public TSignature, public ISignatureAssignation, public ISignatureEx {
 public:
@@ -76,13 +65,13 @@ public:
     int GetPourcentCyclique() const override;
     int GetTensionBusAuRepos() const override;
 
-    // The values of the payload after the date and time, for the AC and the
-    // medium-frequency controllers, in payload order.
-    static std::span<const TValeurSignature> ValeursAC();
-    static std::span<const TValeurSignature> ValeursMF();
+    // The payloads of the AC and the medium-frequency controllers, read in order: the
+    // type byte before the values that depend on it.
+    static const TPayloadLayout& LayoutAC();
+    static const TPayloadLayout& LayoutMF();
 
 protected:
-    // The stores of the payload tables.
+    // The values the payloads compute from their bytes.
     friend struct TStockageSignatureG20;
 
     void AssignSignature(const TSignature& Source) override;
@@ -105,9 +94,14 @@ protected:
     int FTensionBusAuRepos = 0;
 
 private:
+    // Bytes 0 to 11, the same on both controller variants.
+    static const TPayloadLayout& LayoutEntete();
+    // The G20 values that copying a signature copies.
+    static const TPayloadLayout& LayoutCopie();
     // Reads the payload into this (duplicate) signature; answers the bytes consumed.
     int Lire(const TByteArray& Trame, int& Offset);
-    void LireDateHeure(const TByteArray& Trame);
+    // The payload of the owner EPROM's controller variant.
+    const TPayloadLayout& Layout() const;
 };
 
 // The signature of a medium-frequency G20 controller. Its own value is the transformer

@@ -6,11 +6,13 @@ TSignaturesPerduesG20::TSignaturesPerduesG20(TPersistent* AOwner, TTypeZones Typ
                                              TInterfacedPersistent* aLogicalZone)
     : TNotInFilesZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-std::span<const TItemStatut<TSignaturesPerduesG20>> TSignaturesPerduesG20::Layout() {
+const TPayloadLayout& TSignaturesPerduesG20::Layout() {
     using Z = TSignaturesPerduesG20;
-    static constexpr TItemStatut<Z> items[] = {statut::Entier(0, 2, &Z::FNbSignaturesPerdues)};
-    static_assert(TailleStatut<Z>(items) == TaillePayload);
-    return items;
+    static constexpr TPayloadItem items[] = {
+        payload::Number(0, 2, payload::Member<&Z::FNbSignaturesPerdues>)};
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayload);
+    return layout;
 }
 
 void TSignaturesPerduesG20::SetNbSignaturesPerdues(Word Value) {

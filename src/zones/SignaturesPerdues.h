@@ -14,7 +14,7 @@ public:
                           TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TSignaturesPerduesG20"; }
-    static std::span<const TItemStatut<TSignaturesPerduesG20>> Layout();
+    static const TPayloadLayout& Layout();
 
     int GetNbSignaturesPerdues() const { return Lu(FNbSignaturesPerdues); }
     void SetNbSignaturesPerdues(Word Value);

@@ -6,16 +6,20 @@ TSoudageG20::TSoudageG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                          TInterfacedPersistent* aLogicalZone)
     : TReadOnlyZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-std::span<const TItemStatut<TSoudageG20>> TSoudageG20::Layout() {
+const TPayloadLayout& TSoudageG20::Layout() {
     using Z = TSoudageG20;
-    static constexpr TItemStatut<Z> items[] = {
-        statut::Entier(0, 2, &Z::FPhiePlus), statut::Entier(2, 2, &Z::FPsiPlus),
-        statut::Entier(4, 2, &Z::FPhiPlus),  statut::Entier(6, 2, &Z::FMesureIntensitePlus),
-        statut::Entier(8, 2, &Z::FConsigne), statut::Entier(10, 2, &Z::FOffsetMesure),
-        statut::Entier(12, 1, &Z::FMode),
+    static constexpr TPayloadItem items[] = {
+        payload::Number(0, 2, payload::Member<&Z::FPhiePlus>),
+        payload::Number(2, 2, payload::Member<&Z::FPsiPlus>),
+        payload::Number(4, 2, payload::Member<&Z::FPhiPlus>),
+        payload::Number(6, 2, payload::Member<&Z::FMesureIntensitePlus>),
+        payload::Number(8, 2, payload::Member<&Z::FConsigne>),
+        payload::Number(10, 2, payload::Member<&Z::FOffsetMesure>),
+        payload::Number(12, 1, payload::Member<&Z::FMode>),
     };
-    static_assert(TailleStatut<Z>(items) == TaillePayload);
-    return items;
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayload);
+    return layout;
 }
 
 double TSoudageG20::GetMesureIntensitePlus(bool ModeAmperes) const {

@@ -16,7 +16,7 @@ public:
                 TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TSoudageG20"; }
-    static std::span<const TItemStatut<TSoudageG20>> Layout();
+    static const TPayloadLayout& Layout();
 
     int GetPhiePlus() const { return Lu(FPhiePlus); }
     int GetPsiPlus() const { return Lu(FPsiPlus); }

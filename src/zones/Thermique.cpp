@@ -6,11 +6,13 @@ TThermiqueG20::TThermiqueG20(TPersistent* AOwner, TTypeZones TypeZone, Word Nume
                              TInterfacedPersistent* aLogicalZone)
     : TReadOnlyZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-std::span<const TItemStatut<TThermiqueG20>> TThermiqueG20::Layout() {
+const TPayloadLayout& TThermiqueG20::Layout() {
     using Z = TThermiqueG20;
-    static constexpr TItemStatut<Z> items[] = {statut::Entier(0, 2, &Z::FIntensiteThermique)};
-    static_assert(TailleStatut<Z>(items) == TaillePayload);
-    return items;
+    static constexpr TPayloadItem items[] = {
+        payload::Number(0, 2, payload::Member<&Z::FIntensiteThermique>)};
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayload);
+    return layout;
 }
 
 double TThermiqueG20::GetIntensiteThermique(bool ModeAmperes) const {

@@ -13,7 +13,7 @@ public:
                   TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TThermiqueG20"; }
-    static std::span<const TItemStatut<TThermiqueG20>> Layout();
+    static const TPayloadLayout& Layout();
 
     // The current as the host shows it (see IntensiteAffichee).
     double GetIntensiteThermique(bool ModeAmperes) const;

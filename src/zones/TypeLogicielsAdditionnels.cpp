@@ -2,32 +2,26 @@
 
 namespace g20seq {
 
-namespace {
-
-constexpr bool SansBlancs = true;
-
-} // namespace
-
 TTypeLogicielsAdditionnelsG20::TTypeLogicielsAdditionnelsG20(TPersistent* AOwner,
                                                              TTypeZones TypeZone, Word Numero,
                                                              TInterfacedPersistent* aLogicalZone)
     : TReadOnlyZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-std::span<const TItemStatut<TTypeLogicielsAdditionnelsG20>>
-TTypeLogicielsAdditionnelsG20::Layout() {
+const TPayloadLayout& TTypeLogicielsAdditionnelsG20::Layout() {
     using Z = TTypeLogicielsAdditionnelsG20;
-    static constexpr TItemStatut<Z> items[] = {
-        statut::Texte(0, 2, &Z::FVersion2ndProcesseur, SansBlancs),
-        statut::Texte(2, 1, &Z::FRevision2ndProcesseur, SansBlancs),
-        statut::Texte(3, 2, &Z::FTypeLogiciel2ndProc, SansBlancs),
-        statut::Texte(5, 3, &Z::FComplement2ndProc, SansBlancs),
-        statut::Texte(8, 2, &Z::FVersionCarteMF, SansBlancs),
-        statut::Texte(10, 1, &Z::FRevisionCarteMF, SansBlancs),
-        statut::Texte(11, 2, &Z::FTypeLogicielCarteMF, SansBlancs),
-        statut::Texte(13, 3, &Z::FComplementCarteMF, SansBlancs),
+    static constexpr TPayloadItem items[] = {
+        payload::Text(0, 2, payload::Member<&Z::FVersion2ndProcesseur>, statut::SansBlancs),
+        payload::Text(2, 1, payload::Member<&Z::FRevision2ndProcesseur>, statut::SansBlancs),
+        payload::Text(3, 2, payload::Member<&Z::FTypeLogiciel2ndProc>, statut::SansBlancs),
+        payload::Text(5, 3, payload::Member<&Z::FComplement2ndProc>, statut::SansBlancs),
+        payload::Text(8, 2, payload::Member<&Z::FVersionCarteMF>, statut::SansBlancs),
+        payload::Text(10, 1, payload::Member<&Z::FRevisionCarteMF>, statut::SansBlancs),
+        payload::Text(11, 2, payload::Member<&Z::FTypeLogicielCarteMF>, statut::SansBlancs),
+        payload::Text(13, 3, payload::Member<&Z::FComplementCarteMF>, statut::SansBlancs),
     };
-    static_assert(TailleStatut<Z>(items) == TaillePayload);
-    return items;
+    static constexpr TPayloadLayout layout{items};
+    static_assert(layout.Size() == TaillePayload);
+    return layout;
 }
 
 bool TTypeLogicielsAdditionnelsG20::EqualsDetails(const TPersistent* /*Other*/,

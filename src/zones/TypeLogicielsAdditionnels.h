@@ -17,7 +17,7 @@ public:
                                   TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TTypeLogicielsAdditionnelsG20"; }
-    static std::span<const TItemStatut<TTypeLogicielsAdditionnelsG20>> Layout();
+    static const TPayloadLayout& Layout();
 
     // The software of the additional processors is never a difference: always true.
     bool EqualsDetails(const TPersistent* Other, TStringList* ListeDifferences) const override;

@@ -146,7 +146,7 @@ void AllerRetour(TBancStatut& Banc, TTypeZones Type,
                  const std::function<void(TBytes&, std::mt19937&)>& Limiter = {}) {
     std::mt19937 alea(20240309);
     auto zone = Banc.Nouvelle<TZone>(Type);
-    const int taille = TailleStatut(zone->Layout());
+    const int taille = zone->Layout().Size();
     auto trame = std::make_unique<TByteArray>();
     for (int essai = 0; essai < 200; ++essai) {
         TBytes octets(static_cast<std::size_t>(taille));
@@ -156,7 +156,7 @@ void AllerRetour(TBancStatut& Banc, TTypeZones Type,
             Limiter(octets, alea);
         ASSERT_EQ(TBancStatut::Decoder(*zone, octets), SerSansErreur) << testkit::ToHex(octets);
         trame->fill(0);
-        EXPECT_EQ(EcrireStatut(*zone, zone->Layout(), *trame, 0), taille);
+        EXPECT_EQ(zone->Layout().Encode(*zone, *trame, 0), taille);
         ASSERT_EQ(testkit::FromPayload(*trame, 0, taille), octets) << testkit::ToHex(octets);
     }
 }
