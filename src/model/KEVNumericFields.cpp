@@ -45,12 +45,34 @@ void CheckRange(const TKEVField& Field, double Ratio, T MinValue, T MaxValue, T 
                                       MinValue * Ratio, MaxValue * Ratio, Value * Ratio);
 }
 
+// A decimal integer: an optional minus and at least one digit, nothing else (no sign "+",
+// no blanks, no hexadecimal prefix), within the range of int.
+bool DecimalInteger(const std::string& Text, int& Value) {
+    const bool negative = !Text.empty() && Text[0] == '-';
+    const std::size_t first = negative ? 1 : 0;
+    if (Text.size() == first)
+        return false;
+    Int64 magnitude = 0;
+    for (std::size_t i = first; i < Text.size(); ++i) {
+        if (Text[i] < '0' || Text[i] > '9')
+            return false;
+        magnitude = magnitude * 10 + (Text[i] - '0');
+        if (magnitude > Int64{std::numeric_limits<int>::max()} + 1)
+            return false;
+    }
+    const Int64 value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<int>::max())
+        return false;
+    Value = static_cast<int>(value);
+    return true;
+}
+
 // An integer text for an integer field: empty means no change (false); a text that is no
-// integer raises the field's integer message.
+// decimal integer raises the field's integer message.
 bool IntegerText(const TKEVField& Field, const std::string& Text, int& Value) {
     if (Text.empty())
         return false;
-    if (!TryStrToInt(Text, Value))
+    if (!DecimalInteger(Text, Value))
         throw EFieldError(Format(SFieldBadInteger, Text, Field.ClassName()));
     return true;
 }
@@ -212,8 +234,17 @@ template <class Base> void TKEVIntegerFieldOf<Base>::SetAsFloat(double Value) {
 
 template <class Base> void TKEVIntegerFieldOf<Base>::SetAsString(const std::string& Value) {
     int number = 0;
-    if (IntegerText(*this, Value, number))
-        SetAsInteger(number);
+    if (!IntegerText(*this, Value, number))
+        return;
+    // A typed negative number is a value below the limits of an unsigned field, reported
+    // as such rather than as a storage overflow.
+    if constexpr (std::is_unsigned_v<decltype(this->GetRawValue())>) {
+        const Int64 raw = RoundChecked(number / this->GetRatio());
+        if (raw < 0)
+            CheckRange<double>(*this, this->GetRatio(), this->GetRawMin(), this->GetRawMax(),
+                               static_cast<double>(raw));
+    }
+    SetAsInteger(number);
 }
 
 template <class Base> void TKEVIntegerFieldOf<Base>::SetAsBoolean(bool Value) {
