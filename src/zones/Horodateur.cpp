@@ -56,6 +56,9 @@ void THorodateur::Assign(const TPersistent* Source) {
 }
 
 TErreurSerie THorodateur::SerialDecode(const TByteArray& Trame, int LngTrame) {
+    // A payload of another length is refused as it stands: there is no byte to point at.
+    if (LngTrame != TaillePayload)
+        return SerErrDonnees;
     return DecodeIntoCopy(*this, Trame, LngTrame,
                           [LngTrame](THorodateur& Copie, const TByteArray& Donnees, int& Offset) {
                               Offset = 0;
