@@ -13,7 +13,9 @@ namespace g20seq {
 TKEVDefautField::TKEVDefautField(const std::string& FieldID, TPersistent* Owner,
                                  TInterfacedPersistent* Parent, int MinValue, int MaxValue,
                                  int DefaultValue)
-    : TKEVEnumField(FieldID, Owner, Parent, MinValue, MaxValue, DefaultValue) {}
+    : TKEVEnumField(FieldID, Owner, Parent) {
+    SetRawRange(MinValue, MaxValue, DefaultValue);
+}
 
 std::string TKEVDefautField::ClassName() const {
     return "TKEVDefautField";

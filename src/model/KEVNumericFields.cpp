@@ -368,6 +368,10 @@ TKEVIntegerField::TKEVIntegerField(const std::string& FieldID, TPersistent* Owne
     SetRawRange(MinValue, MaxValue, DefaultValue);
 }
 
+TKEVIntegerField::TKEVIntegerField(const std::string& FieldID, TPersistent* Owner,
+                                   TInterfacedPersistent* Parent, double aRatio)
+    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {}
+
 std::string TKEVIntegerField::ClassName() const {
     return "TKEVIntegerField";
 }
@@ -383,13 +387,13 @@ std::unique_ptr<TKEVField> TKEVIntegerField::Duplicate() const {
 TKEVEnumField::TKEVEnumField(const std::string& FieldID, TPersistent* Owner,
                              TInterfacedPersistent* Parent, std::span<const TIDZone> IDList,
                              int DefaultValue, int EnumOffset)
-    : TKEVEnumField(FieldID, Owner, Parent, EnumOffset,
-                    EnumOffset + static_cast<int>(IDList.size()) - 1, DefaultValue) {}
+    : TKEVEnumField(FieldID, Owner, Parent) {
+    SetRawRange(EnumOffset, EnumOffset + static_cast<Int64>(IDList.size()) - 1, DefaultValue);
+}
 
 TKEVEnumField::TKEVEnumField(const std::string& FieldID, TPersistent* Owner,
-                             TInterfacedPersistent* Parent, int MinValue, int MaxValue,
-                             int DefaultValue)
-    : TKEVIntegerField(FieldID, Owner, Parent, MinValue, MaxValue, DefaultValue, 1.0) {}
+                             TInterfacedPersistent* Parent)
+    : TKEVIntegerField(FieldID, Owner, Parent, 1.0) {}
 
 std::string TKEVEnumField::ClassName() const {
     return "TKEVEnumField";
@@ -416,8 +420,7 @@ void TKEVEnumField::SetAsBoolean(bool) {
 }
 
 std::unique_ptr<TKEVField> TKEVEnumField::Duplicate() const {
-    std::unique_ptr<TKEVEnumField> copy(
-        new TKEVEnumField(GetFieldID(), GetOwner(), nullptr, 0, 0, 0));
+    std::unique_ptr<TKEVEnumField> copy(new TKEVEnumField(GetFieldID(), GetOwner(), nullptr));
     copy->Assign(this);
     return copy;
 }
@@ -453,7 +456,9 @@ void TKEVEnumField::FillList(TStringList* ValueList) const {
 
 TKEVBooleanField::TKEVBooleanField(const std::string& FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, bool DefaultValue)
-    : TKEVEnumField(FieldID, Owner, Parent, 0, 1, DefaultValue ? 1 : 0) {}
+    : TKEVEnumField(FieldID, Owner, Parent) {
+    SetRawRange(0, 1, DefaultValue ? 1 : 0);
+}
 
 std::string TKEVBooleanField::ClassName() const {
     return "TKEVBooleanField";

@@ -146,6 +146,12 @@ public:
 
     std::string ClassName() const override;
     std::unique_ptr<TKEVField> Duplicate() const override;
+
+protected:
+    // Limits and value left at 0: the deriving class sets them in its own constructor, so
+    // that a range error names that class.
+    TKEVIntegerField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+                     double aRatio);
 };
 
 // An index into a list of captions, from EnumOffset on; ratio always 1. The captions come
@@ -172,9 +178,8 @@ public:
     void FillList(TStringList* ValueList) const override;
 
 protected:
-    // An enumeration of the values MinValue..MaxValue.
-    TKEVEnumField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
-                  int MinValue, int MaxValue, int DefaultValue);
+    // An enumeration whose values the deriving class sets in its own constructor.
+    TKEVEnumField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
 };
 
 // A 0/1 value.

@@ -1,3 +1,4 @@
+#include "model/Defaut.h"
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVNumericFields.h"
@@ -136,6 +137,19 @@ TEST(KEVEnumField, AcceptsOffsetValuesAndAsksTheZoneForCaptions) {
     flag.SetAsBoolean(false);
     EXPECT_EQ(flag.GetAsInteger(), 0);
     EXPECT_THROW(flag.SetAsString("1"), EFieldError);
+}
+
+TEST(KEVEnumField, RangeErrorAtConstructionNamesTheFieldsOwnClass) {
+    testkit::FakeDataProxy proxy;
+    TCaptionZone zone;
+    const auto message = [](const char* Description) {
+        return std::string("5 n'est pas une valeur correcte pour le champ '") + Description +
+               "'. Les valeurs doivent être comprises entre 1 et 3";
+    };
+    EXPECT_EQ(MessageOf<EFieldError>([&] { TKEVEnumField("IDMode", &zone, nullptr, Modes, 5, 1); }),
+              message("Champ IDMode:TKEVEnumField"));
+    EXPECT_EQ(MessageOf<EFieldError>([&] { TKEVDefautField("IDDefaut", &zone, nullptr, 1, 3, 5); }),
+              message("IDDefaut:TKEVDefautField"));
 }
 
 TEST(KEVField, ChangeCallbackFiresOncePerRealValueChange) {
