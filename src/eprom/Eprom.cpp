@@ -719,18 +719,26 @@ void TEprom::ReadMissingBloc(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile)
 }
 
 void TEprom::ConversionLiensProcess(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) {
+    static constexpr const char* Source = "ConversionLiensProcess";
     if (FLienProcessClass != nullptr) {
         const std::unique_ptr<TZoneCPS> ancien =
             FLienProcessClass(this, PrcLienProcess, aZone->GetNumeroZone(), nullptr);
-        const auto buffer = std::make_unique<TByteArray>();
-        const int size = ancien->GetTailleReceiveZone();
-        if (aFile->ReadZone(PrcLienProcess, aZone->GetNumeroZone(), *buffer, size) &&
-            ancien->FileDecode(*buffer, size) == SerSansErreur) {
-            aZone->Assign(ancien.get());
-            AppendZone(aZone, *aFile, "ConversionLiensProcess");
+        // An unreadable older block (one of the wrong size, say) is the older zone's
+        // failure: it is reported against that zone and leaves the new zone as it is.
+        try {
+            const auto buffer = std::make_unique<TByteArray>();
+            const int size = ancien->GetTailleReceiveZone();
+            if (aFile->ReadZone(PrcLienProcess, aZone->GetNumeroZone(), *buffer, size) &&
+                ancien->FileDecode(*buffer, size) == SerSansErreur) {
+                aZone->Assign(ancien.get());
+                AppendZone(aZone, *aFile, Source);
+            }
+        } catch (const std::exception& e) {
+            LogEvent(this, Source, e.what(), "Lecture de la zone " + ancien->ZoneLabel(),
+                     LogAnomaly, CatEprom);
         }
     }
-    LogEvent(this, "ConversionLiensProcess", "Fin", "", LogTrace, FNomEprom);
+    LogEvent(this, Source, "Fin", "", LogTrace, FNomEprom);
 }
 
 bool TEprom::AppendZone(const TCustomZoneCPS* aZone, TKevCustomFileStream& aFile,

@@ -227,6 +227,28 @@ TEST_F(EpromFilesTest, OlderProcessLinksAreConvertedOnReading) {
     EXPECT_EQ(Commentaire(*other, 7), "Lien d'origine");
 }
 
+TEST_F(EpromFilesTest, AnOlderProcessLinkOfTheWrongSizeIsReportedAgainstItselfAndTheTraceEnds) {
+    const auto eprom = New();
+    {
+        TKevCustomFileStream old(Path(), fmCreate, true);
+        old.SetIdentification("GA_Old");
+        old.WriteZone(PrcLienProcess, 7, TByteArray{}, 100);
+    }
+    ASSERT_TRUE(eprom->ReadFromFile(Stream("image.kev")));
+    Proxy.ClearLogs();
+    EXPECT_EQ(Commentaire(*eprom, 7), "");
+    std::vector<std::string> conversion;
+    for (const LogEntry& entry : Proxy.Logs())
+        if (entry.Source == "ConversionLiensProcess" || entry.Source == "ReadZoneCPSFromCustomFile")
+            conversion.push_back(entry.Source + "|" + entry.Text1 + "|" + entry.Text2 + "|" +
+                                 std::to_string(entry.Level) + "|" + entry.Category);
+    const std::string ancien = TLienProcess(eprom.get(), PrcLienProcess, 7, nullptr).ZoneLabel();
+    EXPECT_EQ(conversion, (std::vector<std::string>{
+                              "ConversionLiensProcess|" + std::string(SFileBlocFormatIncorrect) +
+                                  "|Lecture de la zone " + ancien + "|2|Eprom",
+                              "ConversionLiensProcess|Fin||0|GA_Image"}));
+}
+
 TEST_F(EpromFilesTest, SmallAcImageByteForByte) {
     const TBytes vector = ReadHexVector(SmallImage);
     const auto eprom = New();
