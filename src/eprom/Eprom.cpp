@@ -160,6 +160,14 @@ void TEprom::CreateZoneTypes() {
     InitExecZoneTypes();
 }
 
+bool TEprom::QueryInterface(const TGUID& IID, void** Obj) {
+    if (IID == TZonesAbsentes::IID) {
+        *Obj = &FZonesAbsentes;
+        return true;
+    }
+    return TCustomEprom::QueryInterface(IID, Obj);
+}
+
 TEprom::~TEprom() {
     FSignatures.Clear();
     if (Protocole != nullptr)
