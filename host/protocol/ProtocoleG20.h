@@ -9,6 +9,7 @@
 #pragma once
 
 #include "interface/ProtocolInterface.h"
+#include "protocol/TableG20.h"
 #include "support/Object.h"
 
 #include <map>
@@ -16,16 +17,6 @@
 #include <string>
 
 namespace g20seq::host {
-
-// One zone type of the G20 memory map.
-struct TZoneProtocoleRow {
-    TTypeZones TypeZone;
-    Word Send;
-    Word Receive;
-    bool InFile;
-    int Zones; // 0: not numbered
-    LongWord Adresse;
-};
 
 // The zone protocol information of one zone type.
 class TZoneProtocoleG20 final : public IZoneProtocole {

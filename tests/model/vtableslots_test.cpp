@@ -5,7 +5,6 @@
 #include "model/Defaut.h"
 #include "model/EpromDescription.h"
 #include "model/KEVNumericFields.h"
-#include "model/Protocole.h"
 #include "model/ZoneCPS.h"
 #include "support/ModelTestKit.h"
 #include "support/VtableSlot.h"
@@ -122,11 +121,7 @@ TEST(VtableSlots, FieldInterfaceFollowsTheHostOrder) {
     EXPECT_EQ(VtableSlot(&I::GetFieldID), VtableSlot(&IInterface::Release) + 8);
 }
 
-TEST(VtableSlots, FaultAndProtocolInterfacesFollowTheHostOrder) {
-    using P = IProtocoleCommunication;
-    EXPECT_EQ(SlotIndexes(VtableSlots(&P::Connecter, &P::Deconnecter, &P::IsConnecte,
-                                      &P::EcrireZone, &P::LireZone, &P::GetAdresseZone)),
-              (std::vector<std::ptrdiff_t>{3, 4, 5, 6, 7, 8}));
+TEST(VtableSlots, FaultInterfacesFollowTheHostOrder) {
     EXPECT_EQ(SlotIndexes(VtableSlots(&IKEVDefaut::GetNumeroDefaut, &IKEVDefaut::GetTypeDefaut,
                                       &IKEVDefaut::GetTypeDefautField, &IKEVDefaut::SetParam,
                                       &IKEVDefaut::SetDefautConfigurable, &IKEVDefautEx::GetOwner,
