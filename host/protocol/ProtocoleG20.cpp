@@ -2,9 +2,9 @@
 
 namespace g20seq::host {
 
-bool TZoneProtocoleG20::QueryInterface(const TGUID&, void** Obj) {
+THResult TZoneProtocoleG20::QueryInterface(const TGUID&, void** Obj) {
     *Obj = nullptr;
-    return false;
+    return THResult::E_NOINTERFACE;
 }
 
 TProtocoleG20::TProtocoleG20() {
@@ -12,14 +12,14 @@ TProtocoleG20::TProtocoleG20() {
         FZones.emplace(row.TypeZone, TZoneProtocoleG20(row));
 }
 
-bool TProtocoleG20::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TProtocoleG20::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IProtocoleModel::IID)
         *Obj = static_cast<IProtocoleModel*>(this);
     else if (IID == IProtocoleNom::IID)
         *Obj = static_cast<IProtocoleNom*>(this);
     else
         return TInterfacedPersistent::QueryInterface(IID, Obj);
-    return true;
+    return THResult::S_OK;
 }
 
 IZoneProtocole* TProtocoleG20::GetZoneProtocole(TTypeZones TypeZone) {

@@ -23,7 +23,7 @@ class TZoneProtocoleG20 final : public IZoneProtocole {
 public:
     explicit TZoneProtocoleG20(const TZoneProtocoleRow& Row) : FRow(Row) {}
 
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 
@@ -50,7 +50,7 @@ public:
 
     std::string ClassName() const override { return "TProtocoleG20"; }
     // Answers IProtocoleModel and IProtocoleNom.
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 

@@ -144,7 +144,8 @@ TEprom::TEprom(TCreateKey, const std::string& NomEprom, TInterfacedPersistent* a
         ListeTypeLogicalZones = std::make_unique<TStringList>();
     }
     void* model = nullptr;
-    if (aProtocole != nullptr && aProtocole->QueryInterface(IProtocoleModel::IID, &model))
+    if (aProtocole != nullptr &&
+        aProtocole->QueryInterface(IProtocoleModel::IID, &model) == THResult::S_OK)
         Protocole = static_cast<IProtocoleModel*>(model);
     if (Protocole != nullptr)
         Protocole->IncNombreEproms();
@@ -160,10 +161,10 @@ void TEprom::CreateZoneTypes() {
     InitExecZoneTypes();
 }
 
-bool TEprom::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TEprom::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == TZonesAbsentes::IID) {
         *Obj = &FZonesAbsentes;
-        return true;
+        return THResult::S_OK;
     }
     return TCustomEprom::QueryInterface(IID, Obj);
 }
@@ -183,7 +184,8 @@ TEprom::~TEprom() {
 
 std::string TEprom::GetNomProtocole() const {
     void* nom = nullptr;
-    if (FProtocoleObject == nullptr || !FProtocoleObject->QueryInterface(IProtocoleNom::IID, &nom))
+    if (FProtocoleObject == nullptr ||
+        FProtocoleObject->QueryInterface(IProtocoleNom::IID, &nom) != THResult::S_OK)
         return {};
     return static_cast<IProtocoleNom*>(nom)->GetNom();
 }

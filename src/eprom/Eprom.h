@@ -129,7 +129,7 @@ public:
 
     std::string ClassName() const override { return "TEprom"; }
     // Also answers the EPROM's journal of missing zones for TZonesAbsentes::IID.
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
 
     // Name of the protocol model ("H35"...), "" when the model does not tell it.
     std::string GetNomProtocole() const;

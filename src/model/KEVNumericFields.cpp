@@ -87,8 +87,8 @@ TKEVRawField<T, IRaw>::TKEVRawField(const std::string& FieldID, TPersistent* Own
     : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {}
 
 template <class T, class IRaw>
-bool TKEVRawField<T, IRaw>::QueryInterface(const TGUID& IID, void** Obj) {
-    return Offer<IRaw>(this, IID, Obj) || TKEVSingleField::QueryInterface(IID, Obj);
+THResult TKEVRawField<T, IRaw>::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IRaw>(this, IID, Obj) ? THResult::S_OK : TKEVSingleField::QueryInterface(IID, Obj);
 }
 
 template <class T, class IRaw> void TKEVRawField<T, IRaw>::Assign(const TPersistent* Source) {
@@ -204,8 +204,10 @@ TKEVIntegerFieldOf<Base>::TKEVIntegerFieldOf(const std::string& FieldID, TPersis
                                              TInterfacedPersistent* Parent, double aRatio)
     : Base(FieldID, Owner, Parent, aRatio) {}
 
-template <class Base> bool TKEVIntegerFieldOf<Base>::QueryInterface(const TGUID& IID, void** Obj) {
-    return Offer<IKEVIntegerField>(this, IID, Obj) || Base::QueryInterface(IID, Obj);
+template <class Base>
+THResult TKEVIntegerFieldOf<Base>::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IKEVIntegerField>(this, IID, Obj) ? THResult::S_OK
+                                                   : Base::QueryInterface(IID, Obj);
 }
 
 template <class Base> int TKEVIntegerFieldOf<Base>::GetAsInteger() const {
@@ -296,8 +298,9 @@ std::string TKEVDoubleField::ClassName() const {
     return "TKEVDoubleField";
 }
 
-bool TKEVDoubleField::QueryInterface(const TGUID& IID, void** Obj) {
-    return Offer<IKEVDoubleField>(this, IID, Obj) || TKEVNumericField::QueryInterface(IID, Obj);
+THResult TKEVDoubleField::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IKEVDoubleField>(this, IID, Obj) ? THResult::S_OK
+                                                  : TKEVNumericField::QueryInterface(IID, Obj);
 }
 
 int TKEVDoubleField::GetAsInteger() const {
@@ -399,8 +402,9 @@ std::string TKEVEnumField::ClassName() const {
     return "TKEVEnumField";
 }
 
-bool TKEVEnumField::QueryInterface(const TGUID& IID, void** Obj) {
-    return Offer<IKevEnumFieldAsRead>(this, IID, Obj) || TKEVIntegerField::QueryInterface(IID, Obj);
+THResult TKEVEnumField::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IKevEnumFieldAsRead>(this, IID, Obj) ? THResult::S_OK
+                                                      : TKEVIntegerField::QueryInterface(IID, Obj);
 }
 
 std::string TKEVEnumField::GetAsString() const {

@@ -16,7 +16,7 @@ namespace g20seq {
 // before anything changes.
 template <class T, class IRaw> class TKEVRawField : public TKEVSingleField, public IRaw {
 public:
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     // From another field of the same family: limits unchecked, then the value (telling the
     // change callback when it changed), then the ratio.
     void Assign(const TPersistent* Source) override;
@@ -81,7 +81,7 @@ public:
 // read scaled and rounded over the unsigned base, raw over the signed one.
 template <class Base> class TKEVIntegerFieldOf : public Base, public IKEVIntegerField {
 public:
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
 
     int GetAsInteger() const override;
     double GetAsFloat() const override;
@@ -118,7 +118,7 @@ public:
                     double aRatio, double MinValue, double MaxValue, double DefaultValue);
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
 
     int GetAsInteger() const override;
     double GetAsFloat() const override;
@@ -162,7 +162,7 @@ public:
                   std::span<const TIDZone> IDList, int DefaultValue, int EnumOffset);
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
 
     std::string GetAsString() const override;
     bool GetAsBoolean() const override;

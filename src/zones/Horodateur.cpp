@@ -24,10 +24,10 @@ THorodateur::THorodateur(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                          TInterfacedPersistent* aLogicalZone)
     : TNotInFilesZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-bool THorodateur::QueryInterface(const TGUID& IID, void** Obj) {
+THResult THorodateur::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IHorodateur::IID) {
         *Obj = static_cast<IHorodateur*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TZoneCPS::QueryInterface(IID, Obj);
 }

@@ -14,7 +14,7 @@ bool TZonesAbsentes::Noter(TTypeZones TypeZone, int NumeroZone) {
 bool TZonesAbsentes::Signaler(const TObject* Demandeur, TCustomEprom* Eprom, TTypeZones TypeZone,
                               int NumeroZone, const std::string& Source) {
     void* journal = nullptr;
-    if (Eprom != nullptr && Eprom->QueryInterface(IID, &journal) &&
+    if (Eprom != nullptr && Eprom->QueryInterface(IID, &journal) == THResult::S_OK &&
         !static_cast<TZonesAbsentes*>(journal)->Noter(TypeZone, NumeroZone))
         return false;
     const TObject* sender = Eprom != nullptr ? static_cast<const TObject*>(Eprom) : Demandeur;

@@ -16,14 +16,14 @@ FakeProtocol::FakeProtocol() {
 
 FakeProtocol::~FakeProtocol() = default;
 
-bool FakeProtocol::QueryInterface(const TGUID& IID, void** Obj) {
+THResult FakeProtocol::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IProtocoleModel::IID) {
         *Obj = static_cast<IProtocoleModel*>(this);
-        return true;
+        return THResult::S_OK;
     }
     if (IID == IProtocoleNom::IID) {
         *Obj = static_cast<IProtocoleNom*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TInterfacedPersistent::QueryInterface(IID, Obj);
 }

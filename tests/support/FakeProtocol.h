@@ -31,7 +31,7 @@ public:
     FakeZoneProtocole(Word Send, Word Receive, LongWord Adresse, bool InFile, int Zones);
 
     std::string ClassName() const override { return "TFakeZoneProtocole"; }
-    bool QueryInterface(const TGUID& IID, void** Obj) override {
+    THResult QueryInterface(const TGUID& IID, void** Obj) override {
         return TInterfacedPersistent::QueryInterface(IID, Obj);
     }
     int AddRef() override { return -1; }
@@ -62,7 +62,7 @@ public:
     }
 
     std::string ClassName() const override { return "TFakeProtocol"; }
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 

@@ -17,11 +17,11 @@ namespace {
 
 class UnloadProxy : public TInterfacedPersistent, public IEventLogProxy {
 public:
-    bool QueryInterface(const TGUID& IID, void** Obj) override {
+    THResult QueryInterface(const TGUID& IID, void** Obj) override {
         if (IID != IEventLogProxy::IID)
             return TInterfacedPersistent::QueryInterface(IID, Obj);
         *Obj = static_cast<IEventLogProxy*>(this);
-        return true;
+        return THResult::S_OK;
     }
     int AddRef() override { return -1; }
     int Release() override { return -1; }
@@ -42,9 +42,9 @@ class UnloadZone : public IZoneProtocole {
 public:
     UnloadZone(Word Send, Word Receive, int Zones)
         : FSend(Send), FReceive(Receive), FZones(Zones) {}
-    bool QueryInterface(const TGUID&, void** Obj) override {
+    THResult QueryInterface(const TGUID&, void** Obj) override {
         *Obj = nullptr;
-        return false;
+        return THResult::E_NOINTERFACE;
     }
     int AddRef() override { return -1; }
     int Release() override { return -1; }
@@ -64,11 +64,11 @@ private:
 // The configuration and the counters of a station, without electrodes.
 class UnloadProtocol : public TInterfacedPersistent, public IProtocoleModel {
 public:
-    bool QueryInterface(const TGUID& IID, void** Obj) override {
+    THResult QueryInterface(const TGUID& IID, void** Obj) override {
         if (IID != IProtocoleModel::IID)
             return TInterfacedPersistent::QueryInterface(IID, Obj);
         *Obj = static_cast<IProtocoleModel*>(this);
-        return true;
+        return THResult::S_OK;
     }
     int AddRef() override { return -1; }
     int Release() override { return -1; }
@@ -99,7 +99,7 @@ int main() {
     if (ok) {
         TZoneHolder compteur(eprom, PrcCompteurs, 1, false);
         void* found = nullptr;
-        ok = compteur && compteur->QueryInterface(ICompteur::IID, &found) &&
+        ok = compteur && compteur->QueryInterface(ICompteur::IID, &found) == THResult::S_OK &&
              static_cast<ICompteur*>(found)->GetEtatCU() == evNone && proxy.Absences == 1;
     }
     SetDataProxy(nullptr);

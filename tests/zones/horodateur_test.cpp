@@ -74,7 +74,7 @@ TEST(Horodateur, DecodesTheControllerClockAndSendsTheComputerTime) {
     EXPECT_EQ(zone->FileEncode(*trame, 0, 6), 0);
 
     void* obj = nullptr;
-    ASSERT_TRUE(zone->QueryInterface(IHorodateur::IID, &obj));
+    ASSERT_EQ(zone->QueryInterface(IHorodateur::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<IHorodateur*>(obj)->GetDateHeure(), zone->GetDateHeure());
     EXPECT_EQ(testkit::VtableSlot(&IHorodateur::GetDateHeure),
               3 * static_cast<std::ptrdiff_t>(sizeof(void*)));
