@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <set>
 
 namespace g20seq::host {
 
@@ -62,10 +63,21 @@ TExportType SectionNommee(const std::string& Nom) {
     throw TUsageError("unknown section '" + Nom + "'");
 }
 
-std::unique_ptr<TStringList> ListeNumeros(const std::string& Liste) {
+// The zone numbers of an option, in increasing order and each once: the export labels its
+// columns in list order but fills them in zone order, so only a sorted list keeps every
+// value under its own zone number.
+std::unique_ptr<TStringList> ListeNumeros(const std::string& Option, const std::string& Liste) {
+    std::set<unsigned long> numeros;
+    for (const std::string& element : Elements(Liste)) {
+        if (element.empty() || element.size() > 9 ||
+            !std::all_of(element.begin(), element.end(),
+                         [](unsigned char c) { return std::isdigit(c) != 0; }))
+            throw TUsageError(Option + " takes zone numbers, not '" + element + "'");
+        numeros.insert(std::stoul(element));
+    }
     auto liste = std::make_unique<TStringList>();
-    for (const std::string& element : Elements(Liste))
-        liste->Add(element);
+    for (const unsigned long numero : numeros)
+        liste->Add(std::to_string(numero));
     return liste;
 }
 
@@ -86,9 +98,9 @@ TDemande Demande(const TArgs& Args) {
         if (option == "--sections")
             sections = valeur;
         else if (option == "--programs")
-            demande.Programmes = ListeNumeros(valeur);
+            demande.Programmes = ListeNumeros(option, valeur);
         else if (option == "--electrodes")
-            demande.Electrodes = ListeNumeros(valeur);
+            demande.Electrodes = ListeNumeros(option, valeur);
         else
             throw TUsageError("unknown option '" + option + "'");
     }

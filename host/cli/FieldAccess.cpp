@@ -13,7 +13,7 @@ namespace {
 
 template <class TInterface> TInterface* Query(const TKEVField& Field) {
     void* found = nullptr;
-    return const_cast<TKEVField&>(Field).QueryInterface(TInterface::IID, &found)
+    return const_cast<TKEVField&>(Field).QueryInterface(TInterface::IID, &found) == THResult::S_OK
                ? static_cast<TInterface*>(found)
                : nullptr;
 }

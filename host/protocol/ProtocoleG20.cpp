@@ -1,63 +1,10 @@
 #include "protocol/ProtocoleG20.h"
 
-#include <array>
-
 namespace g20seq::host {
 
-namespace {
-
-// The G20 memory map: sizes, storage in files, numbering and base address per zone type.
-constexpr std::array<TZoneProtocoleRow, 43> G20Zones = {{
-    {PrcIdentification, 0, 19, false, 0, 0x001000},
-    {PrcDiagnostic, 0, 20, false, 0, 0x001100},
-    {PrcDefautsPresents, 0, 12, false, 0, 0x001200},
-    {PrcThermique, 0, 2, false, 0, 0x001300},
-    {PrcPeriodes, 0, 26, false, 12, 0x001400},
-    {PrcEtatNovram, 0, 2, false, 0, 0x001600},
-    {PrcZonesModifies, 0, 2, false, 0, 0x001700},
-    {PrcRAZZonesNovram, 0, 2, false, 0, 0x001800},
-    {PrcAcquittements, 2, 0, false, 0, 0x001900},
-    {PrcSignalisationModification, 1, 0, false, 0, 0x001A00},
-    {PrcSignaturesPerdues, 2, 2, false, 0, 0x001B00},
-    {PrcMouchard, 0, 20, false, 0, 0x001C00},
-    {PrcLanguesEffectives, 0, 9, false, 0, 0x001D00},
-    {PrcHorodateur, 6, 6, false, 0, 0x001E00},
-    {PrcConfigurationMini, 183, 183, false, 0, 0x001F00},
-    {PrcConfigurationMaxi, 183, 183, false, 0, 0x002000},
-    {PrcConfigurationRAZ, 183, 183, false, 0, 0x002100},
-    {PrcConfiguration, 183, 183, true, 0, 0x002200},
-    {PrcElectrodeMini, 79, 79, false, 0, 0x002300},
-    {PrcElectrodeMaxi, 79, 79, false, 0, 0x002400},
-    {PrcElectrodesRAZ, 79, 79, false, 0, 0x002500},
-    {PrcElectrodes, 79, 79, true, 16, 0x002600},
-    {PrcCompteursMini, 9, 9, false, 0, 0x002B00},
-    {PrcCompteursMaxi, 9, 9, false, 0, 0x002C00},
-    {PrcCompteursRAZ, 9, 9, false, 0, 0x002D00},
-    {PrcCompteurs, 9, 12, true, 16, 0x002E00},
-    {PrcProgrammesMini, 163, 163, false, 0, 0x002F00},
-    {PrcProgrammesMaxi, 163, 163, false, 0, 0x003000},
-    {PrcprogrammesRAZ, 163, 163, false, 0, 0x003100},
-    {PrcProgrammes, 163, 163, true, 128, 0x003200},
-    {PrcSoudage, 0, 13, false, 128, 0x008400},
-    {PrcMesures, 0, 14, false, 128, 0x008B00},
-    {PrcSignatures, 0, 34, false, 0, 0x009200},
-    {PrcLienProcess, 1070, 1070, true, 128, 0x009300},
-    {PrcTypeLogicielsAdditionnels, 0, 16, false, 0, 0x02AA00},
-    {PrcApprentissage, 13, 13, true, 16, 0x02AB00},
-    {PrcLienProcessAvance, 1000, 1000, true, 128, 0x02AC00},
-    {PrcAssignationPoint, 22, 22, true, 128, 0x04A000},
-    {PrcFraiseMini, 5, 5, false, 0, 0x04AB00},
-    {PrcFraiseMaxi, 5, 5, false, 0, 0x04AC00},
-    {PrcFraiseRAZ, 5, 5, false, 0, 0x04AD00},
-    {PrcFraise, 5, 5, true, 4, 0x04AE00},
-    {PrcCompteurFraise, 3, 3, true, 4, 0x04AF00},
-}};
-
-} // namespace
-
-bool TZoneProtocoleG20::QueryInterface(const TGUID&, void** Obj) {
+THResult TZoneProtocoleG20::QueryInterface(const TGUID&, void** Obj) {
     *Obj = nullptr;
-    return false;
+    return THResult::E_NOINTERFACE;
 }
 
 TProtocoleG20::TProtocoleG20() {
@@ -65,14 +12,14 @@ TProtocoleG20::TProtocoleG20() {
         FZones.emplace(row.TypeZone, TZoneProtocoleG20(row));
 }
 
-bool TProtocoleG20::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TProtocoleG20::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IProtocoleModel::IID)
         *Obj = static_cast<IProtocoleModel*>(this);
     else if (IID == IProtocoleNom::IID)
         *Obj = static_cast<IProtocoleNom*>(this);
     else
         return TInterfacedPersistent::QueryInterface(IID, Obj);
-    return true;
+    return THResult::S_OK;
 }
 
 IZoneProtocole* TProtocoleG20::GetZoneProtocole(TTypeZones TypeZone) {

@@ -8,6 +8,7 @@
 // It counts the EPROMs that use it. Other zone types have no protocol information.
 #pragma once
 
+#include "protocol/TableG20.h"
 #include <g20seq/interface/ProtocolInterface.h>
 #include <g20seq/support/Object.h>
 
@@ -17,22 +18,12 @@
 
 namespace g20seq::host {
 
-// One zone type of the G20 memory map.
-struct TZoneProtocoleRow {
-    TTypeZones TypeZone;
-    Word Send;
-    Word Receive;
-    bool InFile;
-    int Zones; // 0: not numbered
-    LongWord Adresse;
-};
-
 // The zone protocol information of one zone type.
 class TZoneProtocoleG20 final : public IZoneProtocole {
 public:
     explicit TZoneProtocoleG20(const TZoneProtocoleRow& Row) : FRow(Row) {}
 
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 
@@ -59,7 +50,7 @@ public:
 
     std::string ClassName() const override { return "TProtocoleG20"; }
     // Answers IProtocoleModel and IProtocoleNom.
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 

@@ -4,7 +4,7 @@ namespace g20seq::host {
 
 TDataProxy::TDataProxy() : FTranslations(FDialogs) {}
 
-bool TDataProxy::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TDataProxy::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IEventLogProxy::IID)
         *Obj = static_cast<IEventLogProxy*>(&FEventLog);
     else if (IID == ITranslationProxy::IID)
@@ -13,7 +13,7 @@ bool TDataProxy::QueryInterface(const TGUID& IID, void** Obj) {
         *Obj = static_cast<ISettingsProxy*>(&FSettings);
     else
         return TInterfacedPersistent::QueryInterface(IID, Obj);
-    return true;
+    return THResult::S_OK;
 }
 
 } // namespace g20seq::host

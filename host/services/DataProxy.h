@@ -17,7 +17,7 @@ public:
 
     std::string ClassName() const override { return "THostDataProxy"; }
     // Answers IEventLogProxy, ITranslationProxy and ISettingsProxy.
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
 
     TEventLog& EventLog() { return FEventLog; }
     TTranslations& Translations() { return FTranslations; }

@@ -24,9 +24,9 @@ TEventLog::~TEventLog() {
     Flush();
 }
 
-bool TEventLog::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TEventLog::QueryInterface(const TGUID& IID, void** Obj) {
     *Obj = IID == IEventLogProxy::IID ? static_cast<IEventLogProxy*>(this) : nullptr;
-    return *Obj != nullptr;
+    return *Obj != nullptr ? THResult::S_OK : THResult::E_NOINTERFACE;
 }
 
 int TEventLog::GetLogLevel() {

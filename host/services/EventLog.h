@@ -43,7 +43,7 @@ public:
     ~TEventLog();
 
     // IInterface: the service itself answers only its own identifier.
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 

@@ -4,9 +4,9 @@
 
 namespace g20seq::host {
 
-bool TSettings::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TSettings::QueryInterface(const TGUID& IID, void** Obj) {
     *Obj = IID == ISettingsProxy::IID ? static_cast<ISettingsProxy*>(this) : nullptr;
-    return *Obj != nullptr;
+    return *Obj != nullptr ? THResult::S_OK : THResult::E_NOINTERFACE;
 }
 
 std::string TSettings::ReadString(const std::string& Section, const std::string& Key,

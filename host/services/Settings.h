@@ -28,7 +28,7 @@ public:
     static constexpr Byte DefaultFrequence = 50;
     static constexpr const char* DefaultContextFile = "g20seq.ihm";
 
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 

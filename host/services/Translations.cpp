@@ -4,9 +4,9 @@
 
 namespace g20seq::host {
 
-bool TTranslations::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TTranslations::QueryInterface(const TGUID& IID, void** Obj) {
     *Obj = IID == ITranslationProxy::IID ? static_cast<ITranslationProxy*>(this) : nullptr;
-    return *Obj != nullptr;
+    return *Obj != nullptr ? THResult::S_OK : THResult::E_NOINTERFACE;
 }
 
 std::string TTranslations::GetLanguage() {

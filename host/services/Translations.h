@@ -18,7 +18,7 @@ class TTranslations final : public ITranslationProxy {
 public:
     explicit TTranslations(TDialogs& Dialogs) : FDialogs(Dialogs) {}
 
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 

@@ -144,7 +144,8 @@ TEprom::TEprom(TCreateKey, const std::string& NomEprom, TInterfacedPersistent* a
         ListeTypeLogicalZones = std::make_unique<TStringList>();
     }
     void* model = nullptr;
-    if (aProtocole != nullptr && aProtocole->QueryInterface(IProtocoleModel::IID, &model))
+    if (aProtocole != nullptr &&
+        aProtocole->QueryInterface(IProtocoleModel::IID, &model) == THResult::S_OK)
         Protocole = static_cast<IProtocoleModel*>(model);
     if (Protocole != nullptr)
         Protocole->IncNombreEproms();
@@ -158,6 +159,14 @@ void TEprom::CreateZoneTypes() {
             RegisterTypeZone(typeZone, zoneProtocole);
     }
     InitExecZoneTypes();
+}
+
+THResult TEprom::QueryInterface(const TGUID& IID, void** Obj) {
+    if (IID == TZonesAbsentes::IID) {
+        *Obj = &FZonesAbsentes;
+        return THResult::S_OK;
+    }
+    return TCustomEprom::QueryInterface(IID, Obj);
 }
 
 TEprom::~TEprom() {
@@ -175,7 +184,8 @@ TEprom::~TEprom() {
 
 std::string TEprom::GetNomProtocole() const {
     void* nom = nullptr;
-    if (FProtocoleObject == nullptr || !FProtocoleObject->QueryInterface(IProtocoleNom::IID, &nom))
+    if (FProtocoleObject == nullptr ||
+        FProtocoleObject->QueryInterface(IProtocoleNom::IID, &nom) != THResult::S_OK)
         return {};
     return static_cast<IProtocoleNom*>(nom)->GetNom();
 }
@@ -719,18 +729,26 @@ void TEprom::ReadMissingBloc(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile)
 }
 
 void TEprom::ConversionLiensProcess(TCustomZoneCPS* aZone, TKevCustomFileStream* aFile) {
+    static constexpr const char* Source = "ConversionLiensProcess";
     if (FLienProcessClass != nullptr) {
         const std::unique_ptr<TZoneCPS> ancien =
             FLienProcessClass(this, PrcLienProcess, aZone->GetNumeroZone(), nullptr);
-        const auto buffer = std::make_unique<TByteArray>();
-        const int size = ancien->GetTailleReceiveZone();
-        if (aFile->ReadZone(PrcLienProcess, aZone->GetNumeroZone(), *buffer, size) &&
-            ancien->FileDecode(*buffer, size) == SerSansErreur) {
-            aZone->Assign(ancien.get());
-            AppendZone(aZone, *aFile, "ConversionLiensProcess");
+        // An unreadable older block (one of the wrong size, say) is the older zone's
+        // failure: it is reported against that zone and leaves the new zone as it is.
+        try {
+            const auto buffer = std::make_unique<TByteArray>();
+            const int size = ancien->GetTailleReceiveZone();
+            if (aFile->ReadZone(PrcLienProcess, aZone->GetNumeroZone(), *buffer, size) &&
+                ancien->FileDecode(*buffer, size) == SerSansErreur) {
+                aZone->Assign(ancien.get());
+                AppendZone(aZone, *aFile, Source);
+            }
+        } catch (const std::exception& e) {
+            LogEvent(this, Source, e.what(), "Lecture de la zone " + ancien->ZoneLabel(),
+                     LogAnomaly, CatEprom);
         }
     }
-    LogEvent(this, "ConversionLiensProcess", "Fin", "", LogTrace, FNomEprom);
+    LogEvent(this, Source, "Fin", "", LogTrace, FNomEprom);
 }
 
 bool TEprom::AppendZone(const TCustomZoneCPS* aZone, TKevCustomFileStream& aFile,

@@ -22,6 +22,7 @@
 #include "support/Lock.h"
 #include "support/SetOfTypesZones.h"
 #include "support/StringList.h"
+#include "zones/ZoneCalcul.h"
 
 #include <map>
 #include <memory>
@@ -127,6 +128,8 @@ public:
     TEprom& operator=(const TEprom&) = delete;
 
     std::string ClassName() const override { return "TEprom"; }
+    // Also answers the EPROM's journal of missing zones for TZonesAbsentes::IID.
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
 
     // Name of the protocol model ("H35"...), "" when the model does not tell it.
     std::string GetNomProtocole() const;
@@ -394,6 +397,9 @@ protected:
     std::vector<std::unique_ptr<TZoneCreator>> FZoneCreators;
 
 private:
+    // The zones this EPROM's computed values found missing.
+    TZonesAbsentes FZonesAbsentes;
+
     // Creation steps that need the generation's hooks: zone type sets, references of every
     // zone type the protocol model describes, executable zone types.
     void CreateZoneTypes();

@@ -153,7 +153,6 @@ TEpromG20::TEpromG20(TCreateKey Key, const std::string& NomEprom, TInterfacedPer
 
 TEpromG20::~TEpromG20() {
     FZoneCreators.clear();
-    TZonesAbsentes::Oublier(this);
 }
 
 std::unique_ptr<TEpromG20> TEpromG20::New(const std::string& NomEprom,

@@ -143,10 +143,10 @@ public:
     std::string ClassName() const override { return "TCustomEprom"; }
 
     // Answers the EPROM itself for IID_IEprom.
-    bool QueryInterface(const TGUID& IID, void** Obj) override {
+    THResult QueryInterface(const TGUID& IID, void** Obj) override {
         if (IID == IID_IEprom) {
             *Obj = this;
-            return true;
+            return THResult::S_OK;
         }
         return TInterfacedPersistent::QueryInterface(IID, Obj);
     }

@@ -18,7 +18,7 @@ namespace g20seq {
 // Query-interface base of every host-facing interface.
 class IInterface {
 public:
-    virtual bool QueryInterface(const TGUID& IID, void** Obj) = 0;
+    virtual THResult QueryInterface(const TGUID& IID, void** Obj) = 0;
     virtual int AddRef() = 0;
     virtual int Release() = 0;
 

@@ -11,22 +11,32 @@ std::atomic<TInterfacedPersistent*> gDataProxy{nullptr};
 template <class Service> Service* QueryService() {
     TInterfacedPersistent* proxy = gDataProxy.load();
     void* service = nullptr;
-    if (proxy == nullptr || !proxy->QueryInterface(Service::IID, &service))
+    if (proxy == nullptr || proxy->QueryInterface(Service::IID, &service) != THResult::S_OK)
         return nullptr;
     return static_cast<Service*>(service);
 }
 
 } // namespace
 
-void SetGlobalDataProxy(TInterfacedPersistent* Proxy) { gDataProxy.store(Proxy); }
+void SetGlobalDataProxy(TInterfacedPersistent* Proxy) {
+    gDataProxy.store(Proxy);
+}
 
-TInterfacedPersistent* GetGlobalDataProxy() { return gDataProxy.load(); }
+TInterfacedPersistent* GetGlobalDataProxy() {
+    return gDataProxy.load();
+}
 
-IEventLogProxy* EventLogProxy() { return QueryService<IEventLogProxy>(); }
+IEventLogProxy* EventLogProxy() {
+    return QueryService<IEventLogProxy>();
+}
 
-ITranslationProxy* TranslationProxy() { return QueryService<ITranslationProxy>(); }
+ITranslationProxy* TranslationProxy() {
+    return QueryService<ITranslationProxy>();
+}
 
-ISettingsProxy* SettingsProxy() { return QueryService<ISettingsProxy>(); }
+ISettingsProxy* SettingsProxy() {
+    return QueryService<ISettingsProxy>();
+}
 
 void LogEvent(const TObject* Sender, const std::string& Source, const std::string& Text1,
               const std::string& Text2, int Level, const std::string& Category) {

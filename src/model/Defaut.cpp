@@ -13,7 +13,9 @@ namespace g20seq {
 TKEVDefautField::TKEVDefautField(const std::string& FieldID, TPersistent* Owner,
                                  TInterfacedPersistent* Parent, int MinValue, int MaxValue,
                                  int DefaultValue)
-    : TKEVEnumField(FieldID, Owner, Parent, MinValue, MaxValue, DefaultValue) {}
+    : TKEVEnumField(FieldID, Owner, Parent) {
+    SetRawRange(MinValue, MaxValue, DefaultValue);
+}
 
 std::string TKEVDefautField::ClassName() const {
     return "TKEVDefautField";
@@ -84,14 +86,14 @@ TDefaut::~TDefaut() {
         FTypeDefaut->SetDefaut(nullptr);
 }
 
-bool TDefaut::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TDefaut::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IKEVDefaut::IID)
         *Obj = static_cast<IKEVDefaut*>(this);
     else if (IID == IKEVDefautEx::IID)
         *Obj = static_cast<IKEVDefautEx*>(this);
     else
         return TInterfacedPersistent::QueryInterface(IID, Obj);
-    return true;
+    return THResult::S_OK;
 }
 
 void TDefaut::Assign(const TPersistent* Source) {

@@ -122,7 +122,7 @@ public:
     TDefaut& operator=(const TDefaut&) = delete;
 
     std::string ClassName() const override { return "TDefaut"; }
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
     // From another definition: number, flags, group, then the type value and its limits.

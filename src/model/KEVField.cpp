@@ -29,10 +29,10 @@ std::string TKEVField::ClassName() const {
     return "TKEVField";
 }
 
-bool TKEVField::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TKEVField::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IKEVField::IID) {
         *Obj = static_cast<IKEVField*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TInterfacedPersistent::QueryInterface(IID, Obj);
 }
@@ -242,10 +242,10 @@ std::string TKEVArrayField::ClassName() const {
     return "TKEVArrayField";
 }
 
-bool TKEVArrayField::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TKEVArrayField::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IKEVArrayField::IID) {
         *Obj = static_cast<IKEVArrayField*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TKEVField::QueryInterface(IID, Obj);
 }

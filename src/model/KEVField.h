@@ -46,7 +46,7 @@ public:
     TKEVField& operator=(const TKEVField&) = delete;
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override;
     int Release() override;
 
@@ -143,7 +143,7 @@ public:
     ~TKEVArrayField() override;
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     // Slot by slot: element Assign, a duplicate of a source element, or an emptied slot.
     void Assign(const TPersistent* Source) override;
 

@@ -19,10 +19,10 @@ std::string TKEVLogicalZone::ClassName() const {
     return "TKEVLogicalZone";
 }
 
-bool TKEVLogicalZone::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TKEVLogicalZone::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IKEVLogicalZone::IID) {
         *Obj = static_cast<IKEVLogicalZone*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TInterfacedPersistent::QueryInterface(IID, Obj);
 }

@@ -18,7 +18,7 @@ public:
     TKEVLogicalZone& operator=(const TKEVLogicalZone&) = delete;
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override;
     int Release() override;
 

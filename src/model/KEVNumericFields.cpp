@@ -45,12 +45,34 @@ void CheckRange(const TKEVField& Field, double Ratio, T MinValue, T MaxValue, T 
                                       MinValue * Ratio, MaxValue * Ratio, Value * Ratio);
 }
 
+// A decimal integer: an optional minus and at least one digit, nothing else (no sign "+",
+// no blanks, no hexadecimal prefix), within the range of int.
+bool DecimalInteger(const std::string& Text, int& Value) {
+    const bool negative = !Text.empty() && Text[0] == '-';
+    const std::size_t first = negative ? 1 : 0;
+    if (Text.size() == first)
+        return false;
+    Int64 magnitude = 0;
+    for (std::size_t i = first; i < Text.size(); ++i) {
+        if (Text[i] < '0' || Text[i] > '9')
+            return false;
+        magnitude = magnitude * 10 + (Text[i] - '0');
+        if (magnitude > Int64{std::numeric_limits<int>::max()} + 1)
+            return false;
+    }
+    const Int64 value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<int>::max())
+        return false;
+    Value = static_cast<int>(value);
+    return true;
+}
+
 // An integer text for an integer field: empty means no change (false); a text that is no
-// integer raises the field's integer message.
+// decimal integer raises the field's integer message.
 bool IntegerText(const TKEVField& Field, const std::string& Text, int& Value) {
     if (Text.empty())
         return false;
-    if (!TryStrToInt(Text, Value))
+    if (!DecimalInteger(Text, Value))
         throw EFieldError(Format(SFieldBadInteger, Text, Field.ClassName()));
     return true;
 }
@@ -65,8 +87,8 @@ TKEVRawField<T, IRaw>::TKEVRawField(const std::string& FieldID, TPersistent* Own
     : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {}
 
 template <class T, class IRaw>
-bool TKEVRawField<T, IRaw>::QueryInterface(const TGUID& IID, void** Obj) {
-    return Offer<IRaw>(this, IID, Obj) || TKEVSingleField::QueryInterface(IID, Obj);
+THResult TKEVRawField<T, IRaw>::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IRaw>(this, IID, Obj) ? THResult::S_OK : TKEVSingleField::QueryInterface(IID, Obj);
 }
 
 template <class T, class IRaw> void TKEVRawField<T, IRaw>::Assign(const TPersistent* Source) {
@@ -182,8 +204,10 @@ TKEVIntegerFieldOf<Base>::TKEVIntegerFieldOf(const std::string& FieldID, TPersis
                                              TInterfacedPersistent* Parent, double aRatio)
     : Base(FieldID, Owner, Parent, aRatio) {}
 
-template <class Base> bool TKEVIntegerFieldOf<Base>::QueryInterface(const TGUID& IID, void** Obj) {
-    return Offer<IKEVIntegerField>(this, IID, Obj) || Base::QueryInterface(IID, Obj);
+template <class Base>
+THResult TKEVIntegerFieldOf<Base>::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IKEVIntegerField>(this, IID, Obj) ? THResult::S_OK
+                                                   : Base::QueryInterface(IID, Obj);
 }
 
 template <class Base> int TKEVIntegerFieldOf<Base>::GetAsInteger() const {
@@ -212,8 +236,17 @@ template <class Base> void TKEVIntegerFieldOf<Base>::SetAsFloat(double Value) {
 
 template <class Base> void TKEVIntegerFieldOf<Base>::SetAsString(const std::string& Value) {
     int number = 0;
-    if (IntegerText(*this, Value, number))
-        SetAsInteger(number);
+    if (!IntegerText(*this, Value, number))
+        return;
+    // A typed negative number is a value below the limits of an unsigned field, reported
+    // as such rather than as a storage overflow.
+    if constexpr (std::is_unsigned_v<decltype(this->GetRawValue())>) {
+        const Int64 raw = RoundChecked(number / this->GetRatio());
+        if (raw < 0)
+            CheckRange<double>(*this, this->GetRatio(), this->GetRawMin(), this->GetRawMax(),
+                               static_cast<double>(raw));
+    }
+    SetAsInteger(number);
 }
 
 template <class Base> void TKEVIntegerFieldOf<Base>::SetAsBoolean(bool Value) {
@@ -265,8 +298,9 @@ std::string TKEVDoubleField::ClassName() const {
     return "TKEVDoubleField";
 }
 
-bool TKEVDoubleField::QueryInterface(const TGUID& IID, void** Obj) {
-    return Offer<IKEVDoubleField>(this, IID, Obj) || TKEVNumericField::QueryInterface(IID, Obj);
+THResult TKEVDoubleField::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IKEVDoubleField>(this, IID, Obj) ? THResult::S_OK
+                                                  : TKEVNumericField::QueryInterface(IID, Obj);
 }
 
 int TKEVDoubleField::GetAsInteger() const {
@@ -337,6 +371,10 @@ TKEVIntegerField::TKEVIntegerField(const std::string& FieldID, TPersistent* Owne
     SetRawRange(MinValue, MaxValue, DefaultValue);
 }
 
+TKEVIntegerField::TKEVIntegerField(const std::string& FieldID, TPersistent* Owner,
+                                   TInterfacedPersistent* Parent, double aRatio)
+    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {}
+
 std::string TKEVIntegerField::ClassName() const {
     return "TKEVIntegerField";
 }
@@ -352,20 +390,21 @@ std::unique_ptr<TKEVField> TKEVIntegerField::Duplicate() const {
 TKEVEnumField::TKEVEnumField(const std::string& FieldID, TPersistent* Owner,
                              TInterfacedPersistent* Parent, std::span<const TIDZone> IDList,
                              int DefaultValue, int EnumOffset)
-    : TKEVEnumField(FieldID, Owner, Parent, EnumOffset,
-                    EnumOffset + static_cast<int>(IDList.size()) - 1, DefaultValue) {}
+    : TKEVEnumField(FieldID, Owner, Parent) {
+    SetRawRange(EnumOffset, EnumOffset + static_cast<Int64>(IDList.size()) - 1, DefaultValue);
+}
 
 TKEVEnumField::TKEVEnumField(const std::string& FieldID, TPersistent* Owner,
-                             TInterfacedPersistent* Parent, int MinValue, int MaxValue,
-                             int DefaultValue)
-    : TKEVIntegerField(FieldID, Owner, Parent, MinValue, MaxValue, DefaultValue, 1.0) {}
+                             TInterfacedPersistent* Parent)
+    : TKEVIntegerField(FieldID, Owner, Parent, 1.0) {}
 
 std::string TKEVEnumField::ClassName() const {
     return "TKEVEnumField";
 }
 
-bool TKEVEnumField::QueryInterface(const TGUID& IID, void** Obj) {
-    return Offer<IKevEnumFieldAsRead>(this, IID, Obj) || TKEVIntegerField::QueryInterface(IID, Obj);
+THResult TKEVEnumField::QueryInterface(const TGUID& IID, void** Obj) {
+    return Offer<IKevEnumFieldAsRead>(this, IID, Obj) ? THResult::S_OK
+                                                      : TKEVIntegerField::QueryInterface(IID, Obj);
 }
 
 std::string TKEVEnumField::GetAsString() const {
@@ -385,8 +424,7 @@ void TKEVEnumField::SetAsBoolean(bool) {
 }
 
 std::unique_ptr<TKEVField> TKEVEnumField::Duplicate() const {
-    std::unique_ptr<TKEVEnumField> copy(
-        new TKEVEnumField(GetFieldID(), GetOwner(), nullptr, 0, 0, 0));
+    std::unique_ptr<TKEVEnumField> copy(new TKEVEnumField(GetFieldID(), GetOwner(), nullptr));
     copy->Assign(this);
     return copy;
 }
@@ -426,7 +464,9 @@ void TKEVEnumField::FillList(TStringList* ValueList) const {
 
 TKEVBooleanField::TKEVBooleanField(const std::string& FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, bool DefaultValue)
-    : TKEVEnumField(FieldID, Owner, Parent, 0, 1, DefaultValue ? 1 : 0) {}
+    : TKEVEnumField(FieldID, Owner, Parent) {
+    SetRawRange(0, 1, DefaultValue ? 1 : 0);
+}
 
 std::string TKEVBooleanField::ClassName() const {
     return "TKEVBooleanField";

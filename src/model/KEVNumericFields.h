@@ -16,7 +16,7 @@ namespace g20seq {
 // before anything changes.
 template <class T, class IRaw> class TKEVRawField : public TKEVSingleField, public IRaw {
 public:
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     // From another field of the same family: limits unchecked, then the value (telling the
     // change callback when it changed), then the ratio.
     void Assign(const TPersistent* Source) override;
@@ -81,7 +81,7 @@ public:
 // read scaled and rounded over the unsigned base, raw over the signed one.
 template <class Base> class TKEVIntegerFieldOf : public Base, public IKEVIntegerField {
 public:
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
 
     int GetAsInteger() const override;
     double GetAsFloat() const override;
@@ -118,7 +118,7 @@ public:
                     double aRatio, double MinValue, double MaxValue, double DefaultValue);
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
 
     int GetAsInteger() const override;
     double GetAsFloat() const override;
@@ -146,6 +146,12 @@ public:
 
     std::string ClassName() const override;
     std::unique_ptr<TKEVField> Duplicate() const override;
+
+protected:
+    // Limits and value left at 0: the deriving class sets them in its own constructor, so
+    // that a range error names that class.
+    TKEVIntegerField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+                     double aRatio);
 };
 
 // An index into a list of captions, from EnumOffset on; ratio always 1. The captions come
@@ -156,7 +162,7 @@ public:
                   std::span<const TIDZone> IDList, int DefaultValue, int EnumOffset);
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
 
     std::string GetAsString() const override;
     bool GetAsBoolean() const override;
@@ -172,9 +178,8 @@ public:
     void FillList(TStringList* ValueList) const override;
 
 protected:
-    // An enumeration of the values MinValue..MaxValue.
-    TKEVEnumField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
-                  int MinValue, int MaxValue, int DefaultValue);
+    // An enumeration whose values the deriving class sets in its own constructor.
+    TKEVEnumField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
 };
 
 // A 0/1 value.

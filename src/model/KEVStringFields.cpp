@@ -113,10 +113,10 @@ std::string TKEVAddressField::ClassName() const {
     return "TKEVAddressField";
 }
 
-bool TKEVAddressField::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TKEVAddressField::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IKEVAddressField::IID) {
         *Obj = static_cast<IKEVAddressField*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TKEVSingleField::QueryInterface(IID, Obj);
 }

@@ -63,7 +63,7 @@ public:
                      const std::string& AddressIP);
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     void Assign(const TPersistent* Source) override;
 
     std::string GetAsString() const override;

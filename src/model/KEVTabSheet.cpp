@@ -93,14 +93,14 @@ std::string TKEVTabSheet::ClassName() const {
     return "TKEVTabSheet";
 }
 
-bool TKEVTabSheet::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TKEVTabSheet::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IKEVTabSheet::IID) {
         *Obj = static_cast<IKEVTabSheet*>(this);
-        return true;
+        return THResult::S_OK;
     }
     if (IID == IKEVTabSheetEx::IID) {
         *Obj = static_cast<IKEVTabSheetEx*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TInterfacedPersistent::QueryInterface(IID, Obj);
 }

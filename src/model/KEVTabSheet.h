@@ -102,7 +102,7 @@ public:
     TKEVTabSheet(TIDOnglet TabSheetID, TInterfacedPersistent* Parent);
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override;
     int Release() override;
 

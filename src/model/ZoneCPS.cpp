@@ -127,7 +127,8 @@ std::unique_ptr<TCustomZoneCPS> TZoneCPS::CreateSame() const {
 }
 
 bool TZoneCPS::IsFileZone() const {
-    IZoneProtocole* protocole = ZoneProtocole("IsFileZone");
+    // Only IsZoneMultiple reports a missing owner, protocol or zone protocol information.
+    IZoneProtocole* protocole = ZoneProtocole(nullptr);
     return protocole != nullptr && protocole->IsFileZone();
 }
 

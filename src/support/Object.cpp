@@ -42,10 +42,10 @@ std::string TInterfacedPersistent::ClassName() const {
     return "TInterfacedPersistent";
 }
 
-bool TInterfacedPersistent::QueryInterface(const TGUID& /*IID*/, void** Obj) {
+THResult TInterfacedPersistent::QueryInterface(const TGUID& /*IID*/, void** Obj) {
     if (Obj != nullptr)
         *Obj = nullptr;
-    return false;
+    return THResult::E_NOINTERFACE;
 }
 
 int TInterfacedPersistent::AddRef() {

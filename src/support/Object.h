@@ -4,6 +4,7 @@
 #include "support/G20SeqExport.h"
 #include "support/Types.h"
 
+#include <cstdint>
 #include <string>
 
 namespace g20seq {
@@ -89,15 +90,23 @@ constexpr TGUID GuidFromString(const char (&text)[39]) {
 // The braced text of an identifier, upper-case hexadecimal digits.
 G20SEQ_EXPORT std::string GUIDToString(const TGUID& guid);
 
+// Answer of an interface query, as the host contract gives it: S_OK (0) when the object
+// offers the interface, E_NOINTERFACE (0x80004002) when it does not. A scoped enumeration
+// that never converts to bool, so that no test of the answer reads it the wrong way round.
+enum class THResult : std::int32_t {
+    S_OK = 0,
+    E_NOINTERFACE = static_cast<std::int32_t>(0x80004002u),
+};
+
 // A persistent object that answers interface queries. Objects of the system are freed by
 // their owners, never through interface references: AddRef and Release do nothing.
 class G20SEQ_EXPORT TInterfacedPersistent : public TPersistent {
 public:
     std::string ClassName() const override;
 
-    // Stores in *Obj the interface identified by IID and answers true, or stores null and
-    // answers false. The base class implements no interface.
-    virtual bool QueryInterface(const TGUID& IID, void** Obj);
+    // Stores in *Obj the interface identified by IID and answers S_OK, or stores null and
+    // answers E_NOINTERFACE. The base class implements no interface.
+    virtual THResult QueryInterface(const TGUID& IID, void** Obj);
     virtual int AddRef();
     virtual int Release();
 };

@@ -96,10 +96,10 @@ std::string TCompteur::ClassName() const {
     return "TCompteur";
 }
 
-bool TCompteur::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TCompteur::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == ICompteur::IID) {
         *Obj = static_cast<ICompteur*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TZoneCPS::QueryInterface(IID, Obj);
 }

@@ -64,7 +64,7 @@ public:
     virtual int NbPointsMaxAvantFDVE() const;
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override;
     int Release() override;
 

@@ -52,14 +52,14 @@ std::string TCompteurG20::ClassName() const {
     return "TCompteurG20";
 }
 
-bool TCompteurG20::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TCompteurG20::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == ICompteurEx::IID) {
         *Obj = static_cast<ICompteurEx*>(this);
-        return true;
+        return THResult::S_OK;
     }
     if (IID == ICompteurVie::IID) {
         *Obj = static_cast<ICompteurVie*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TCompteur::QueryInterface(IID, Obj);
 }

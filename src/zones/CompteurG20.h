@@ -27,7 +27,7 @@ public:
     bool CUInterPalier() const override;
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override;
     int Release() override;
 

@@ -204,10 +204,10 @@ std::string TConfiguration::ClassName() const {
     return "TConfiguration";
 }
 
-bool TConfiguration::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TConfiguration::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IConfiguration::IID) {
         *Obj = static_cast<IConfiguration*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TZoneCPS::QueryInterface(IID, Obj);
 }

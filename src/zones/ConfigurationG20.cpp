@@ -846,10 +846,10 @@ std::string TConfigurationG20::ClassName() const {
     return "TConfigurationG20";
 }
 
-bool TConfigurationG20::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TConfigurationG20::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IConfigurationEx::IID) {
         *Obj = static_cast<IConfigurationEx*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TConfiguration::QueryInterface(IID, Obj);
 }

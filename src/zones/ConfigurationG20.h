@@ -59,7 +59,7 @@ public:
     ~TConfigurationG20() override;
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override;
     int Release() override;
     // Copies the languages and the screens' flags, then the fields.

@@ -29,10 +29,10 @@ std::string TDefautsPresentsG20::ClassName() const {
     return "TDefautsPresentsG20";
 }
 
-bool TDefautsPresentsG20::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TDefautsPresentsG20::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IDefautsPresents::IID) {
         *Obj = static_cast<IDefautsPresents*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TZoneCPS::QueryInterface(IID, Obj);
 }

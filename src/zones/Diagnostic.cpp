@@ -15,10 +15,10 @@ std::string TObjetDiagnostic::ClassName() const {
     return "TObjetDiagnostic";
 }
 
-bool TObjetDiagnostic::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TObjetDiagnostic::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IObjetDiagnostic::IID) {
         *Obj = static_cast<IObjetDiagnostic*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TInterfacedPersistent::QueryInterface(IID, Obj);
 }
@@ -61,10 +61,10 @@ std::string TDiagnostic::ClassName() const {
     return "TDiagnostic";
 }
 
-bool TDiagnostic::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TDiagnostic::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IDiagnostic::IID) {
         *Obj = static_cast<IDiagnostic*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TZoneCPS::QueryInterface(IID, Obj);
 }

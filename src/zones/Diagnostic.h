@@ -23,7 +23,7 @@ public:
                      TTypeObjetDiagnostic TypeES, bool Gere);
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override;
     int Release() override;
     // Copies every member of another diagnostic object.
@@ -65,7 +65,7 @@ public:
                 TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override;
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override;
     int Release() override;
     std::unique_ptr<TCustomZoneCPS> Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,

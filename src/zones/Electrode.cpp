@@ -113,10 +113,10 @@ std::string TElectrode::ClassName() const {
     return "TElectrode";
 }
 
-bool TElectrode::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TElectrode::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IElectrode::IID) {
         *Obj = static_cast<IElectrode*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TZoneCPS::QueryInterface(IID, Obj);
 }

@@ -305,10 +305,10 @@ std::string TElectrodeG20::ClassName() const {
     return "TElectrodeG20";
 }
 
-bool TElectrodeG20::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TElectrodeG20::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IElectrodeEx::IID) {
         *Obj = static_cast<IElectrodeEx*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TElectrode::QueryInterface(IID, Obj);
 }

@@ -24,10 +24,10 @@ THorodateur::THorodateur(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                          TInterfacedPersistent* aLogicalZone)
     : TNotInFilesZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
-bool THorodateur::QueryInterface(const TGUID& IID, void** Obj) {
+THResult THorodateur::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IHorodateur::IID) {
         *Obj = static_cast<IHorodateur*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TZoneCPS::QueryInterface(IID, Obj);
 }
@@ -56,6 +56,9 @@ void THorodateur::Assign(const TPersistent* Source) {
 }
 
 TErreurSerie THorodateur::SerialDecode(const TByteArray& Trame, int LngTrame) {
+    // A payload of another length is refused as it stands: there is no byte to point at.
+    if (LngTrame != TaillePayload)
+        return SerErrDonnees;
     return DecodeIntoCopy(*this, Trame, LngTrame,
                           [LngTrame](THorodateur& Copie, const TByteArray& Donnees, int& Offset) {
                               Offset = 0;

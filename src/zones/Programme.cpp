@@ -209,14 +209,14 @@ std::string TProgramme::ClassName() const {
     return "TProgramme";
 }
 
-bool TProgramme::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TProgramme::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IProgramme::IID) {
         *Obj = static_cast<IProgramme*>(this);
-        return true;
+        return THResult::S_OK;
     }
     if (IID == IEtatProgramme::IID) {
         *Obj = static_cast<IEtatProgramme*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TZoneCPS::QueryInterface(IID, Obj);
 }

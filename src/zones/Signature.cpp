@@ -26,14 +26,14 @@ std::string TSignature::ClassName() const {
     return "TSignature";
 }
 
-bool TSignature::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TSignature::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == ISignature::IID) {
         *Obj = static_cast<ISignature*>(this);
-        return true;
+        return THResult::S_OK;
     }
     if (IID == ISignatureCompl1::IID) {
         *Obj = static_cast<ISignatureCompl1*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TZoneCPS::QueryInterface(IID, Obj);
 }

@@ -62,14 +62,14 @@ std::string TSignatureG20::ClassName() const {
     return "TSignatureG20";
 }
 
-bool TSignatureG20::QueryInterface(const TGUID& IID, void** Obj) {
+THResult TSignatureG20::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == ISignatureAssignation::IID) {
         *Obj = static_cast<ISignatureAssignation*>(this);
-        return true;
+        return THResult::S_OK;
     }
     if (IID == ISignatureEx::IID) {
         *Obj = static_cast<ISignatureEx*>(this);
-        return true;
+        return THResult::S_OK;
     }
     return TSignature::QueryInterface(IID, Obj);
 }

@@ -9,24 +9,36 @@
 #pragma once
 
 #include "interface/CustomEprom.h"
+#include "support/Lock.h"
 #include "support/TypeZones.h"
 
+#include <set>
 #include <string>
+#include <utility>
 
 namespace g20seq {
 
-// Journal of the zones found missing: the first absence of a zone of an EPROM is logged
-// (sender the EPROM, the source given, "Zone <type>=<number> absente", the EPROM's name,
-// level 2, category "Eprom"); later ones are not. Thread-safe.
+// Journal of the zones found missing, one per EPROM (the EPROM owns it and answers it for
+// TZonesAbsentes::IID): the first absence of a zone of an EPROM is logged (sender the
+// EPROM, the source given, "Zone <type>=<number> absente", the EPROM's name, level 2,
+// category "Eprom"); later ones are not. Owned by its EPROM, it goes with it, whenever
+// and however the EPROM is freed (unloading the module included). Thread-safe.
 class TZonesAbsentes {
 public:
-    // Logs the absence unless it was logged before for this EPROM; answers whether it
-    // logged. Without an EPROM the sender is Demandeur.
+    static constexpr TGUID IID = GuidFromString("{5C0E83A1-9B4D-4F27-A6E2-31D8B07F4C95}");
+
+    // Logs the absence unless Eprom's journal has logged it before; answers whether it
+    // logged. Without an EPROM (or one without a journal) every absence is logged, with
+    // Demandeur as the sender when there is no EPROM.
     static bool Signaler(const TObject* Demandeur, TCustomEprom* Eprom, TTypeZones TypeZone,
                          int NumeroZone, const std::string& Source);
-    // Forgets what was logged for an EPROM (when it is freed, so that a later EPROM at the
-    // same address logs its own absences).
-    static void Oublier(const TCustomEprom* Eprom);
+
+private:
+    // Records the zone; false when it was recorded before.
+    bool Noter(TTypeZones TypeZone, int NumeroZone);
+
+    TCriticalSection FVerrou;
+    std::set<std::pair<int, int>> FSignalees;
 };
 
 // A zone of an EPROM opened as class TZone for one computation and given back when the

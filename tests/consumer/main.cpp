@@ -25,11 +25,11 @@ namespace {
 // The event log of the host: counts the entries.
 class ConsumerProxy : public TInterfacedPersistent, public IEventLogProxy {
 public:
-    bool QueryInterface(const TGUID& IID, void** Obj) override {
+    THResult QueryInterface(const TGUID& IID, void** Obj) override {
         if (IID != IEventLogProxy::IID)
             return TInterfacedPersistent::QueryInterface(IID, Obj);
         *Obj = static_cast<IEventLogProxy*>(this);
-        return true;
+        return THResult::S_OK;
     }
     int AddRef() override { return -1; }
     int Release() override { return -1; }
@@ -48,9 +48,9 @@ public:
 class ConsumerZone : public IZoneProtocole {
 public:
     ConsumerZone(Word Size, int Zones) : FSize(Size), FZones(Zones) {}
-    bool QueryInterface(const TGUID&, void** Obj) override {
+    THResult QueryInterface(const TGUID&, void** Obj) override {
         *Obj = nullptr;
-        return false;
+        return THResult::E_NOINTERFACE;
     }
     int AddRef() override { return -1; }
     int Release() override { return -1; }
@@ -69,11 +69,11 @@ private:
 // Configuration, electrodes and programs of a G20 station.
 class ConsumerProtocol : public TInterfacedPersistent, public IProtocoleModel {
 public:
-    bool QueryInterface(const TGUID& IID, void** Obj) override {
+    THResult QueryInterface(const TGUID& IID, void** Obj) override {
         if (IID != IProtocoleModel::IID)
             return TInterfacedPersistent::QueryInterface(IID, Obj);
         *Obj = static_cast<IProtocoleModel*>(this);
-        return true;
+        return THResult::S_OK;
     }
     int AddRef() override { return -1; }
     int Release() override { return -1; }
@@ -103,7 +103,8 @@ bool ReadAndRefuse(TCustomEprom& Eprom) {
     TZoneHolder zone(&Eprom, PrcProgrammes, 5, false);
     void* found = nullptr;
     TInterfacedPersistent* field = Eprom.GetFieldByID(PrcProgrammes, 5, "IDTempsSoudage");
-    if (!Check(zone && field != nullptr && field->QueryInterface(IKEVField::IID, &found),
+    if (!Check(zone && field != nullptr &&
+                   field->QueryInterface(IKEVField::IID, &found) == THResult::S_OK,
                "field IDTempsSoudage"))
         return false;
     auto* weldTime = static_cast<IKEVField*>(found);
@@ -129,7 +130,8 @@ bool CompareImages(TCustomEprom& Eprom, TCustomEprom& Other) {
     TZoneHolder zone(&Other, PrcProgrammes, 5, false);
     void* found = nullptr;
     TInterfacedPersistent* field = Other.GetFieldByID(PrcProgrammes, 5, "IDTempsSoudage");
-    if (!Check(zone && field != nullptr && field->QueryInterface(IKEVField::IID, &found),
+    if (!Check(zone && field != nullptr &&
+                   field->QueryInterface(IKEVField::IID, &found) == THResult::S_OK,
                "field IDTempsSoudage of the other image"))
         return false;
     static_cast<IKEVField*>(found)->SetAsString("12");

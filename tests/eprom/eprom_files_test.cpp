@@ -124,8 +124,19 @@ TEST_F(EpromFilesTest, SavedEditorCopyReachesTheFileAndEveryHolder) {
     TZoneHolder holder(eprom.get(), PrcProgrammes, 7);
     const std::unique_ptr<TCustomZoneCPS> copy = holder->Duplicate();
     dynamic_cast<TZoneCPS&>(*copy).SetAsInteger("IDTempsSoudage", 33);
+    Proxy.ClearLogs();
     EXPECT_TRUE(eprom->SaveZoneToFile(copy.get()));
     EXPECT_EQ(holder.As<TZoneCPS>()->GetAsInteger("IDTempsSoudage"), 33);
+    std::vector<std::string> saved;
+    for (const LogEntry& entry : Proxy.Logs())
+        if (entry.Source == "SaveZoneCPSToCustomFile")
+            saved.push_back(entry.Text1 + "|" + entry.Text2 + "|" + std::to_string(entry.Level) +
+                            "|" + entry.Category);
+    const std::string label = copy->ZoneLabel();
+    EXPECT_EQ(saved, (std::vector<std::string>{
+                         "Label: " + label + "- TypeZone :29 - Size : 163||0|GA_Image",
+                         "mise à jour de la zone chargée momentanément en mémoire|" + label +
+                             "|2|Eprom"}));
     EXPECT_EQ(Contents().size(), size);
 
     const auto other = New();
@@ -190,6 +201,9 @@ TEST_F(EpromFilesTest, MissingOrMisfitBlocksFailWithoutTouchingTheFile) {
     {
         TKevCustomFileStream stream(Path(), fmWorking, true);
         stream.WriteZone(PrcProgrammes, 6, TByteArray{}, 100); // a block of the wrong size
+        TByteArray garbage;
+        garbage.fill(0xFF);
+        stream.WriteZone(PrcProgrammes, 8, garbage, 163); // a block that does not decode
     }
     const auto eprom = New();
     ASSERT_TRUE(eprom->ReadFromFile(Stream("image.kev")));
@@ -199,6 +213,16 @@ TEST_F(EpromFilesTest, MissingOrMisfitBlocksFailWithoutTouchingTheFile) {
     EXPECT_EQ(CountText1(Proxy, SFileBlocFormatIncorrect), 1);
     EXPECT_FALSE(eprom->SaveZoneToFile(programme.Get()));
     EXPECT_EQ(CountText1(Proxy, SFileReecriture), 1);
+    Proxy.ClearLogs();
+    TZoneHolder refused(eprom.get(), PrcProgrammes, 8);
+    EXPECT_EQ(Proxy.CountLogs("Lecture de la zone " + refused->ZoneLabel()), 1);
+    ASSERT_EQ(CountText1(Proxy, "Erreur de decodage"), 1);
+    for (const LogEntry& entry : Proxy.Logs()) {
+        if (entry.Text1 == "Erreur de decodage") {
+            EXPECT_EQ(entry.Source + "|" + std::to_string(entry.Level) + "|" + entry.Category,
+                      "ReadZoneCPSFromCustomFile|3|Eprom");
+        }
+    }
     TZoneHolder absent(eprom.get(), PrcProgrammes, 9);
     EXPECT_FALSE(eprom->SaveZoneToFile(absent.Get()));
     EXPECT_EQ(CountText1(Proxy, "SearchBlocHeader"), 1);
@@ -225,6 +249,28 @@ TEST_F(EpromFilesTest, OlderProcessLinksAreConvertedOnReading) {
     const auto other = New();
     ASSERT_TRUE(other->ReadFromFile(Stream("image.kev", fmShared)));
     EXPECT_EQ(Commentaire(*other, 7), "Lien d'origine");
+}
+
+TEST_F(EpromFilesTest, AnOlderProcessLinkOfTheWrongSizeIsReportedAgainstItselfAndTheTraceEnds) {
+    const auto eprom = New();
+    {
+        TKevCustomFileStream old(Path(), fmCreate, true);
+        old.SetIdentification("GA_Old");
+        old.WriteZone(PrcLienProcess, 7, TByteArray{}, 100);
+    }
+    ASSERT_TRUE(eprom->ReadFromFile(Stream("image.kev")));
+    Proxy.ClearLogs();
+    EXPECT_EQ(Commentaire(*eprom, 7), "");
+    std::vector<std::string> conversion;
+    for (const LogEntry& entry : Proxy.Logs())
+        if (entry.Source == "ConversionLiensProcess" || entry.Source == "ReadZoneCPSFromCustomFile")
+            conversion.push_back(entry.Source + "|" + entry.Text1 + "|" + entry.Text2 + "|" +
+                                 std::to_string(entry.Level) + "|" + entry.Category);
+    const std::string ancien = TLienProcess(eprom.get(), PrcLienProcess, 7, nullptr).ZoneLabel();
+    EXPECT_EQ(conversion, (std::vector<std::string>{
+                              "ConversionLiensProcess|" + std::string(SFileBlocFormatIncorrect) +
+                                  "|Lecture de la zone " + ancien + "|2|Eprom",
+                              "ConversionLiensProcess|Fin||0|GA_Image"}));
 }
 
 TEST_F(EpromFilesTest, SmallAcImageByteForByte) {

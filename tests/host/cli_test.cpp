@@ -229,7 +229,7 @@ TEST_F(CliTool, ExportWritesTheStationAsRowsOfCells) {
     Run({"set", image, "PrcProgrammes=1", "IDTempsSoudage=12"});
     const std::string out = File("line3.csv");
     const auto run = Run({"export", image, out, "--sections", "Programmes,etConfiguration",
-                          "--programs", "1,0,200"});
+                          "--programs", "1,0,200,1"});
     EXPECT_EQ(run.ExitCode, ExitOk) << run.Err;
     EXPECT_EQ(run.Out, "exported " + image + " to " + out + "\n");
     EXPECT_EQ(run.Err, "");
@@ -237,7 +237,7 @@ TEST_F(CliTool, ExportWritesTheStationAsRowsOfCells) {
     EXPECT_TRUE(
         std::regex_search(text, std::regex("^[0-3][0-9]/[01][0-9]/20[0-9]{2},line3\\.csv\r\n"
                                            "G20 Ethernet INTERBUS-S 128P 50-60 HZ\r\n"
-                                           "Programmes;1;0;200\r\nTemps\r\n")))
+                                           "Programmes;0;1;200\r\nTemps\r\n")))
         << text.substr(0, 200);
     EXPECT_TRUE(Has(text, "\r\nSoudage;0;12\r\n"));
     EXPECT_TRUE(Has(text, "\r\nConfiguration\r\n\"Sélection des programmes\"\r\n"));
@@ -247,6 +247,7 @@ TEST_F(CliTool, ExportWritesTheStationAsRowsOfCells) {
     EXPECT_EQ(unknown.ExitCode, ExitUsage);
     EXPECT_TRUE(Has(unknown.Err, "unknown section 'Rodeuses'")) << unknown.Err;
     EXPECT_EQ(Run({"export", image, out, "--programs"}).ExitCode, ExitUsage);
+    EXPECT_EQ(Run({"export", image, out, "--electrodes", "1,x"}).ExitCode, ExitUsage);
     const auto unwritable = Run({"export", image, File("none/x.csv")});
     EXPECT_EQ(unwritable.ExitCode, ExitUsage);
     EXPECT_TRUE(Has(unwritable.Err, "cannot write the export")) << unwritable.Err;

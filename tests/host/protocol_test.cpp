@@ -53,7 +53,7 @@ TEST(ProtocoleG20, AnswersTheG20ZoneProtocolInformation) {
     EXPECT_EQ(protocole.GetZoneProtocole(PrcHistorique), nullptr);
     EXPECT_EQ(protocole.GetZoneProtocole(PrcCompteurFraiseMini), nullptr);
     void* name = nullptr;
-    ASSERT_TRUE(protocole.QueryInterface(IProtocoleNom::IID, &name));
+    ASSERT_EQ(protocole.QueryInterface(IProtocoleNom::IID, &name), THResult::S_OK);
     EXPECT_EQ(static_cast<IProtocoleNom*>(name)->GetNom(), "H35");
 }
 

@@ -22,8 +22,9 @@ public:
 
 template <class TService> TService* Service(TDataProxy& Proxy) {
     void* service = nullptr;
-    return Proxy.QueryInterface(TService::IID, &service) ? static_cast<TService*>(service)
-                                                         : nullptr;
+    return Proxy.QueryInterface(TService::IID, &service) == THResult::S_OK
+               ? static_cast<TService*>(service)
+               : nullptr;
 }
 
 using ServicesTest = HostFilesTest;
@@ -52,7 +53,7 @@ TEST_F(ServicesTest, DataProxyAnswersEachServiceByItsIdentifier) {
     EXPECT_EQ(Service<ITranslationProxy>(proxy), &proxy.Translations());
     EXPECT_EQ(Service<ISettingsProxy>(proxy), &proxy.Settings());
     void* none = &proxy;
-    EXPECT_FALSE(proxy.QueryInterface(IProtocoleModel::IID, &none));
+    EXPECT_EQ(proxy.QueryInterface(IProtocoleModel::IID, &none), THResult::E_NOINTERFACE);
     EXPECT_EQ(none, nullptr);
 }
 

@@ -1,10 +1,8 @@
-// The services the host lends the library: data proxy (log, translation, dialogs, settings),
-// protocol model, and the zone names shown through them.
+// The services the host lends the library: data proxy (log, translation, dialogs, settings)
+// and the zone names shown through them.
 #include "model/DataProxy.h"
 #include "model/IDTypeZones.h"
-#include "model/Protocole.h"
 #include "support/FakeDataProxy.h"
-#include "support/FakeProtocol.h"
 #include "support/ModelTestKit.h"
 
 #include <gtest/gtest.h>
@@ -18,65 +16,6 @@ namespace {
 
 // A proxy that offers no service at all.
 class BareProxy : public TInterfacedPersistent {};
-
-// Smallest concrete protocol: the link operations do nothing.
-class TestProtocole : public TProtocole {
-public:
-    using TProtocole::TProtocole;
-    TInterfacedPersistent* CreateAutomate(TObject*) override { return nullptr; }
-    bool Connecter() override { return false; }
-    void Deconnecter() override {}
-    bool IsConnecte() override { return false; }
-    TErreurSerie EcrireZone(Byte, TTypeZones, Word, const TByteArray&, int) override {
-        return SerErrFonction;
-    }
-    TErreurSerie LireZone(Byte, TTypeZones, Word, TByteArray&, int&) override {
-        return SerErrFonction;
-    }
-    LongWord GetAdresseZone(TTypeZones, Word) override { return 0; }
-};
-
-TEST(Protocole, RegistryLooksUpByZoneType) {
-    TestProtocole protocole("G20");
-    protocole.AddZoneProtocole(
-        PrcProgrammes, std::make_unique<testkit::FakeZoneProtocole>(163, 163, 0, true, 128));
-    protocole.AddZoneProtocole(PrcCompteurs,
-                               std::make_unique<testkit::FakeZoneProtocole>(9, 12, 0, true, 16));
-
-    IZoneProtocole* compteurs = protocole.GetZoneProtocole(PrcCompteurs);
-    ASSERT_NE(compteurs, nullptr);
-    EXPECT_EQ(compteurs->GetTailleReceiveZone(), 12);
-    EXPECT_EQ(protocole.GetZoneProtocole(PrcConfiguration), nullptr);
-    // Registered once per type; not an information object: refused.
-    EXPECT_THROW(protocole.AddZoneProtocole(
-                     PrcCompteurs, std::make_unique<testkit::FakeZoneProtocole>(1, 1, 0, false, 0)),
-                 EStringListError);
-    EXPECT_THROW(protocole.AddZoneProtocole(PrcFraise, std::make_unique<TInterfacedPersistent>()),
-                 EConvertError);
-    EXPECT_EQ(protocole.GetListeTypeZones().Count(), 2);
-}
-
-TEST(Protocole, AnswersItsInterfacesAndCountsItsEproms) {
-    TestProtocole protocole("G20");
-    TInterfacedPersistent* host = &protocole;
-    void* obj = nullptr;
-    ASSERT_TRUE(host->QueryInterface(IProtocoleNom::IID, &obj));
-    static_cast<IProtocoleNom*>(obj)->SetNom("GA_Line3");
-    EXPECT_EQ(protocole.GetNom(), "GA_Line3");
-    ASSERT_TRUE(host->QueryInterface(IProtocoleModel::IID, &obj));
-    EXPECT_EQ(static_cast<IProtocoleModel*>(obj), static_cast<IProtocoleModel*>(&protocole));
-    EXPECT_TRUE(host->QueryInterface(IProtocoleCommunication::IID, &obj));
-    EXPECT_FALSE(host->QueryInterface(IEventLogProxy::IID, &obj));
-    EXPECT_EQ(obj, nullptr);
-
-    // The counter never goes below zero; the decrement answers whether it reached zero.
-    EXPECT_TRUE(protocole.DecNombreEproms());
-    EXPECT_EQ(protocole.GetNombreEproms(), 0);
-    protocole.IncNombreEproms();
-    protocole.IncNombreEproms();
-    EXPECT_FALSE(protocole.DecNombreEproms());
-    EXPECT_TRUE(protocole.DecNombreEproms());
-}
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "model/Defaut.h"
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVNumericFields.h"
@@ -62,6 +63,25 @@ TEST(KEVIntegerField, ConvertsWithRatioAndRefusesValuesOutsideItsLimits) {
     EXPECT_EQ(field.GetMax(), 10);
 }
 
+TEST(KEVIntegerField, TakesOnlyDecimalTextsAndChecksNegativeOnesAgainstItsLimits) {
+    testkit::FakeDataProxy proxy;
+    TCaptionZone zone;
+    TKEVIntegerField field("IDTemps", &zone, nullptr, 0, 100, 50, 0.1);
+    for (const char* text : {"$10", "0x10", " 7", "7 ", "+7", "-", "1e1", "99999999999"})
+        EXPECT_EQ(MessageOf<EFieldError>([&] { field.SetAsString(text); }),
+                  "'" + std::string(text) +
+                      "' n'est pas une valeur entière correcte pour le champ 'TKEVIntegerField'");
+    EXPECT_EQ(MessageOf<EFieldError>([&] { field.SetAsString("-5"); }),
+              "-5 n'est pas une valeur correcte pour le champ 'Champ IDTemps:TKEVIntegerField'. "
+              "Les valeurs doivent être comprises entre 0 et 10");
+    EXPECT_EQ(field.GetRawValue(), 50);
+    field.SetAsString("07");
+    EXPECT_EQ(field.GetRawValue(), 70);
+    TKEVSignedIntegerField wide("IDS", nullptr, nullptr, -10, 10, 0, 1.0);
+    wide.SetAsString("-5");
+    EXPECT_EQ(wide.GetRawValue(), -5);
+}
+
 TEST(KEVNumericFields, StorageWidthOverflowRaisesRangeErrorBeforeAnyChange) {
     TKEVIntegerField field("IDI", nullptr, nullptr, 0, 65535, 5, 1.0);
     int changes = 0;
@@ -117,6 +137,19 @@ TEST(KEVEnumField, AcceptsOffsetValuesAndAsksTheZoneForCaptions) {
     flag.SetAsBoolean(false);
     EXPECT_EQ(flag.GetAsInteger(), 0);
     EXPECT_THROW(flag.SetAsString("1"), EFieldError);
+}
+
+TEST(KEVEnumField, RangeErrorAtConstructionNamesTheFieldsOwnClass) {
+    testkit::FakeDataProxy proxy;
+    TCaptionZone zone;
+    const auto message = [](const char* Description) {
+        return std::string("5 n'est pas une valeur correcte pour le champ '") + Description +
+               "'. Les valeurs doivent être comprises entre 1 et 3";
+    };
+    EXPECT_EQ(MessageOf<EFieldError>([&] { TKEVEnumField("IDMode", &zone, nullptr, Modes, 5, 1); }),
+              message("Champ IDMode:TKEVEnumField"));
+    EXPECT_EQ(MessageOf<EFieldError>([&] { TKEVDefautField("IDDefaut", &zone, nullptr, 1, 3, 5); }),
+              message("IDDefaut:TKEVDefautField"));
 }
 
 TEST(KEVField, ChangeCallbackFiresOncePerRealValueChange) {

@@ -1,8 +1,10 @@
 // The host calls zones and fields by the place of their operations in the virtual table:
 // these tests pin the declaration order.
+#include "interface/ProtocolInterface.h"
+#include "interface/ProxyInterface.h"
 #include "model/Defaut.h"
+#include "model/EpromDescription.h"
 #include "model/KEVNumericFields.h"
-#include "model/Protocole.h"
 #include "model/ZoneCPS.h"
 #include "support/ModelTestKit.h"
 #include "support/VtableSlot.h"
@@ -40,6 +42,53 @@ TEST(VtableSlots, ZoneOperationsFollowTheHostOrder) {
     EXPECT_EQ(VtableSlot(&TZoneCPS::GetZoneRAZ), VtableSlot(&Z::GetZoneRAZ));
 }
 
+// The host's own services and protocol model: the three interface operations first, then
+// each operation in declaration order.
+TEST(VtableSlots, HostInterfacesFollowTheirDeclarationOrder) {
+    using L = IEventLogProxy;
+    using T = ITranslationProxy;
+    using S = ISettingsProxy;
+    using P = IProtocoleModel;
+    using Z = IZoneProtocole;
+    const std::vector<std::vector<std::ptrdiff_t>> interfaces = {
+        VtableSlots(&L::QueryInterface, &L::AddRef, &L::Release, &L::GetLogLevel, &L::AddLog,
+                    &L::SetLogLevel, &L::GetLogFileName, &L::Flush),
+        VtableSlots(&T::QueryInterface, &T::AddRef, &T::Release, &T::GetLanguage, &T::SetLanguage,
+                    &T::TranslateMessage, &T::Translate, &T::TranslateComponent, &T::MessageDlg),
+        VtableSlots(&S::QueryInterface, &S::AddRef, &S::Release, &S::ReadString, &S::ReadBool,
+                    &S::GetFrequenceSecteur, &S::GetContextFileName, &S::WriteString,
+                    &S::WriteBool),
+        VtableSlots(&P::QueryInterface, &P::AddRef, &P::Release, &P::GetZoneProtocole,
+                    &P::IncNombreEproms, &P::DecNombreEproms, &P::CreateAutomate),
+        VtableSlots(&Z::QueryInterface, &Z::AddRef, &Z::Release, &Z::GetTailleSendZone,
+                    &Z::GetTailleReceiveZone, &Z::GetAdresse, &Z::IsFileZone, &Z::IsZoneMultiple,
+                    &Z::GetNombreZones),
+    };
+    for (std::size_t i = 0; i < interfaces.size(); ++i) {
+        EXPECT_EQ(interfaces[i].front(), 0) << "interface " << i;
+        EXPECT_EQ(FirstGap(interfaces[i]), -1) << "interface " << i;
+    }
+}
+
+// The description's operations follow those of TPersistent, in the order the host reads.
+TEST(VtableSlots, EpromDescriptionFollowsTheHostOrder) {
+    using D = TCustomEpromDescription;
+    struct Persistent : TPersistent {
+        using TPersistent::AssignTo; // the last operation of TPersistent
+    };
+    EXPECT_EQ(
+        FirstGap(VtableSlots(
+            &Persistent::AssignTo, &D::NbProg, &D::GetMaxZone, &D::MesureEffort, &D::GetMinZone,
+            &D::GetZoneNumber, &D::TypeCourant, &D::TypeIO, &D::Text, &D::TypeMateriel,
+            &D::TypesAcces, &D::OffsetImage, &D::DefautElec, &D::DefautProg, &D::NetworkType,
+            &D::Family, &D::Generation, &D::NomEprom, &D::TypeCourantAsString, &D::TypeIOAsString,
+            &D::TypeMaterielAsString, &D::NetworkTypeAsString, &D::Avec_Courbes,
+            &D::SupportFunctions, &D::VersionFileMOTOR, &D::VersionFileTRAFO, &D::VersionFileGEOM,
+            &D::VersionFileSGUN, &D::VersionFilePGUN, &D::VersionFileAWL, &D::VersionFileAWAL,
+            &D::VersionHeaderACTP, &D::VersionFileWS)),
+        -1);
+}
+
 TEST(VtableSlots, FieldOperationsFollowTheHostOrder) {
     using F = TKEVField;
     EXPECT_EQ(FirstGap(VtableSlots(&F::GetName, &F::GetOwner, &F::GetParent, &F::GetAsInteger,
@@ -72,11 +121,7 @@ TEST(VtableSlots, FieldInterfaceFollowsTheHostOrder) {
     EXPECT_EQ(VtableSlot(&I::GetFieldID), VtableSlot(&IInterface::Release) + 8);
 }
 
-TEST(VtableSlots, FaultAndProtocolInterfacesFollowTheHostOrder) {
-    using P = IProtocoleCommunication;
-    EXPECT_EQ(SlotIndexes(VtableSlots(&P::Connecter, &P::Deconnecter, &P::IsConnecte,
-                                      &P::EcrireZone, &P::LireZone, &P::GetAdresseZone)),
-              (std::vector<std::ptrdiff_t>{3, 4, 5, 6, 7, 8}));
+TEST(VtableSlots, FaultInterfacesFollowTheHostOrder) {
     EXPECT_EQ(SlotIndexes(VtableSlots(&IKEVDefaut::GetNumeroDefaut, &IKEVDefaut::GetTypeDefaut,
                                       &IKEVDefaut::GetTypeDefautField, &IKEVDefaut::SetParam,
                                       &IKEVDefaut::SetDefautConfigurable, &IKEVDefautEx::GetOwner,

@@ -93,11 +93,14 @@ TEST_F(ZoneCPSTest, SizesCaptionsAndNumberingComeFromTheProtocol) {
 
     TModeZone orphan(nullptr, PrcProgrammes, 5, nullptr);
     Proxy.ClearLogs();
+    EXPECT_FALSE(orphan.IsFileZone());
+    EXPECT_TRUE(Proxy.Logs().empty());
     EXPECT_FALSE(orphan.IsZoneMultiple());
     EXPECT_EQ(testkit::LogRecords(Proxy),
               std::vector<std::string>{"TModeZone|Protocole|FOwner||2|ZRT Handling"});
     Protocol.RemoveType(PrcFraise);
     TModeZone cutter(Eprom.get(), PrcFraise, 1, nullptr);
+    EXPECT_FALSE(cutter.IsFileZone());
     EXPECT_FALSE(cutter.IsZoneMultiple());
     EXPECT_EQ(Proxy.CountLogs("ZoneProtocole = nil"), 1);
 }

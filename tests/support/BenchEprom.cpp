@@ -14,9 +14,7 @@ TBenchEprom::TBenchEprom(TCreateKey Key, const std::string& NomEprom,
             std::make_unique<TZoneCreator>(creator.Classe, creator.Type, creator.Logique));
 }
 
-TBenchEprom::~TBenchEprom() {
-    TZonesAbsentes::Oublier(this);
-}
+TBenchEprom::~TBenchEprom() = default;
 
 void TBenchEprom::InitTypeZones() {
     FDescription = FSetup.Description(*this);

@@ -4,14 +4,16 @@
 
 namespace g20seq::testkit {
 
-FakeDataProxy::FakeDataProxy() { SetGlobalDataProxy(this); }
+FakeDataProxy::FakeDataProxy() {
+    SetGlobalDataProxy(this);
+}
 
 FakeDataProxy::~FakeDataProxy() {
     if (GetGlobalDataProxy() == this)
         SetGlobalDataProxy(nullptr);
 }
 
-bool FakeDataProxy::QueryInterface(const TGUID& IID, void** Obj) {
+THResult FakeDataProxy::QueryInterface(const TGUID& IID, void** Obj) {
     if (IID == IEventLogProxy::IID)
         *Obj = static_cast<IEventLogProxy*>(this);
     else if (IID == ITranslationProxy::IID)
@@ -20,15 +22,15 @@ bool FakeDataProxy::QueryInterface(const TGUID& IID, void** Obj) {
         *Obj = static_cast<ISettingsProxy*>(this);
     else
         *Obj = nullptr;
-    return *Obj != nullptr;
+    return *Obj != nullptr ? THResult::S_OK : THResult::E_NOINTERFACE;
 }
 
 void FakeDataProxy::AddLog(const TObject* Sender, const std::string& Source,
                            const std::string& Text1, const std::string& Text2, int Level,
                            const std::string& Category) {
     std::lock_guard lock(FMutex);
-    FLogs.push_back({Sender ? Sender->ClassName() : std::string(), Source, Text1, Text2, Level,
-                     Category});
+    FLogs.push_back(
+        {Sender ? Sender->ClassName() : std::string(), Source, Text1, Text2, Level, Category});
 }
 
 std::string FakeDataProxy::Translate(const std::string& Section, const std::string& ID,

@@ -40,7 +40,7 @@ public:
     ~FakeDataProxy() override;
 
     std::string ClassName() const override { return "TFakeDataProxy"; }
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 

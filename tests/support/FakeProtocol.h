@@ -1,8 +1,9 @@
 // Test double of the host's protocol model of a G20 station.
 //
 // It answers the zone protocol information of the G20 zone types (send and receive
-// sizes, stored in zone files, numbered, number of zones) and counts the EPROMs that
-// registered with it. Tests may remove a zone type or change its sizes.
+// sizes, stored in zone files, numbered, number of zones) from the host's G20 table, and
+// counts the EPROMs that registered with it. Tests may remove a zone type or change its
+// sizes.
 //
 // Controller base addresses are the double's own: zone type t starts at t * 0x100000
 // (FakeProtocol::BaseAdresse), so every type has its own megabyte and zone n of a
@@ -30,7 +31,7 @@ public:
     FakeZoneProtocole(Word Send, Word Receive, LongWord Adresse, bool InFile, int Zones);
 
     std::string ClassName() const override { return "TFakeZoneProtocole"; }
-    bool QueryInterface(const TGUID& IID, void** Obj) override {
+    THResult QueryInterface(const TGUID& IID, void** Obj) override {
         return TInterfacedPersistent::QueryInterface(IID, Obj);
     }
     int AddRef() override { return -1; }
@@ -50,19 +51,9 @@ public:
     int NombreZones;
 };
 
-// One row of the G20 table: the zone types First..Last share these properties.
-struct FakeZoneRow {
-    TTypeZones First;
-    TTypeZones Last;
-    Word Send;
-    Word Receive;
-    bool InFile;
-    int Zones; // 0: not numbered
-};
-
 class FakeProtocol : public TInterfacedPersistent, public IProtocoleModel, public IProtocoleNom {
 public:
-    // Loads the G20 table.
+    // Loads the host's G20 table (addresses excepted, see above).
     FakeProtocol();
     ~FakeProtocol() override;
 
@@ -71,7 +62,7 @@ public:
     }
 
     std::string ClassName() const override { return "TFakeProtocol"; }
-    bool QueryInterface(const TGUID& IID, void** Obj) override;
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
     int AddRef() override { return -1; }
     int Release() override { return -1; }
 

@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <set>
+#include <type_traits>
 #include <vector>
 
 using namespace g20seq;
@@ -25,7 +27,10 @@ TEST(Object, AssignmentErrorsAndInterfaceQueries) {
     EXPECT_EQ(testkit::MessageOf<EConvertError>([&] { target.Assign(nullptr); }),
               "Cannot assign a nil to a TPersistent");
     void* obj = &target;
-    EXPECT_FALSE(source.QueryInterface(TGUID{}, &obj));
+    // The host contract's codes; the answer never converts to bool.
+    static_assert(!std::is_convertible_v<THResult, bool>);
+    EXPECT_EQ(static_cast<std::uint32_t>(source.QueryInterface(TGUID{}, &obj)), 0x80004002u);
+    EXPECT_EQ(static_cast<std::int32_t>(THResult::S_OK), 0);
     EXPECT_EQ(obj, nullptr);
     EXPECT_EQ(source.AddRef(), -1);
     EXPECT_EQ(source.Release(), -1);

@@ -274,11 +274,11 @@ TEST(Compteur, HostInterfacesAndSlotOrder) {
     TBancCompteur banc;
     TZoneTenue<TCompteurG20> zone(*banc.Eprom, PrcCompteurs, 0);
     void* obj = nullptr;
-    ASSERT_TRUE(zone->QueryInterface(ICompteur::IID, &obj));
+    ASSERT_EQ(zone->QueryInterface(ICompteur::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<ICompteur*>(obj)->GetEtatCU(), evKO); // 0 points before dressing
-    ASSERT_TRUE(zone->QueryInterface(ICompteurEx::IID, &obj));
+    ASSERT_EQ(zone->QueryInterface(ICompteurEx::IID, &obj), THResult::S_OK);
     EXPECT_FALSE(static_cast<ICompteurEx*>(obj)->GetModeSoudageDegrade());
-    ASSERT_TRUE(zone->QueryInterface(ICompteurVie::IID, &obj));
+    ASSERT_EQ(zone->QueryInterface(ICompteurVie::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<ICompteurVie*>(obj)->GetNbPointsMaxAvantFDVFraise(), 2000);
 
     using testkit::VtableSlot;

@@ -231,9 +231,9 @@ TEST(ConfigurationG20, AccessorsReadAndWriteTheFields) {
     EXPECT_EQ(zone.GetNbRepetitionPointAuto(), 9);
 
     void* obj = nullptr;
-    ASSERT_TRUE(zone.QueryInterface(IConfiguration::IID, &obj));
+    ASSERT_EQ(zone.QueryInterface(IConfiguration::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<IConfiguration*>(obj)->GetNbDefauts(), 49);
-    ASSERT_TRUE(zone.QueryInterface(IConfigurationEx::IID, &obj));
+    ASSERT_EQ(zone.QueryInterface(IConfigurationEx::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<IConfigurationEx*>(obj)->GetEcranParID("C5"), zone.GetEcranParID("C5"));
     using C = IConfiguration;
     EXPECT_EQ(testkit::FirstGap(testkit::VtableSlots(&C::GetIdentifiantCPS, &C::GetLangue,

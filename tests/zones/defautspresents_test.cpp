@@ -101,7 +101,7 @@ TEST(DefautsPresents, BlockingFollowsTheFaultDefinitionsAndTheHostInterface) {
     EXPECT_EQ(sansConfiguration.Proxy.CountLogs("GA_Compteurs"), 1);
 
     void* obj = nullptr;
-    ASSERT_TRUE(zone->QueryInterface(IDefautsPresents::IID, &obj));
+    ASSERT_EQ(zone->QueryInterface(IDefautsPresents::IID, &obj), THResult::S_OK);
     static_cast<IDefautsPresents*>(obj)->Ajouter("07");
     EXPECT_TRUE(zone->GetDefautIsPresent("07"));
 

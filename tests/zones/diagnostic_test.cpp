@@ -221,10 +221,11 @@ TEST(DiagnosticG20, HostInterfacesAndTheirOrder) {
     TBancSigDiag banc;
     auto diag = NouveauDiagnostic(banc);
     void* obj = nullptr;
-    ASSERT_TRUE(diag->QueryInterface(IDiagnostic::IID, &obj));
+    ASSERT_EQ(diag->QueryInterface(IDiagnostic::IID, &obj), THResult::S_OK);
     auto* idiag = static_cast<IDiagnostic*>(obj);
     EXPECT_EQ(idiag->GetNombreObjetsDiagnostic(), 160);
-    ASSERT_TRUE(idiag->GetObjetDiagnostic("RRO")->QueryInterface(IObjetDiagnostic::IID, &obj));
+    ASSERT_EQ(idiag->GetObjetDiagnostic("RRO")->QueryInterface(IObjetDiagnostic::IID, &obj),
+              THResult::S_OK);
     EXPECT_EQ(static_cast<IObjetDiagnostic*>(obj)->GetDescription(),
               "entrée acquittement rodage électrode");
 

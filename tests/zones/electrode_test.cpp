@@ -233,9 +233,9 @@ TEST(Electrode, HostInterfacesAnswerAndKeepTheirOrder) {
     TBancElectrode banc;
     TZoneEmpruntee electrode(*banc.Eprom, PrcElectrodes, 0);
     void* obj = nullptr;
-    ASSERT_TRUE(electrode->QueryInterface(IElectrode::IID, &obj));
+    ASSERT_EQ(electrode->QueryInterface(IElectrode::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<IElectrode*>(obj)->GetNombreIP(), 1);
-    ASSERT_TRUE(electrode->QueryInterface(IElectrodeEx::IID, &obj));
+    ASSERT_EQ(electrode->QueryInterface(IElectrodeEx::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<IElectrodeEx*>(obj)->GetTemperatureEau(), 20);
 
     using E = IElectrode;

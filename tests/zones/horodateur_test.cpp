@@ -52,8 +52,15 @@ TEST(Horodateur, DecodesTheControllerClockAndSendsTheComputerTime) {
     EXPECT_EQ(TBancStatut::Decoder(*zone, octets), SerSansErreur);
     EXPECT_EQ(zone->GetDateHeure(), Fin2031);
 
+    // An impossible date is a decoding error with its dump; a length mismatch alone is
+    // refused without a log.
+    banc.Proxy.ClearLogs();
     EXPECT_EQ(TBancStatut::Decoder(*zone, {24, 2, 30, 8, 0, 0}), SerErrDonnees);
-    EXPECT_EQ(TBancStatut::Decoder(*zone, TBytes{31, 12, 31, 23, 59, 58, 0}), SerErrDonnees);
+    EXPECT_EQ(banc.Proxy.Logs().size(), 1u);
+    banc.Proxy.ClearLogs();
+    for (const TBytes& octets : {TBytes{31, 12, 31, 23, 59, 58, 0}, TBytes{31, 12, 31, 23, 59}})
+        EXPECT_EQ(TBancStatut::Decoder(*zone, octets), SerErrDonnees);
+    EXPECT_TRUE(banc.Proxy.Logs().empty());
     EXPECT_EQ(zone->GetDateHeure(), Fin2031);
 
     THorodateur::SetHorloge([] { return EncodeDate(2024, 3, 9) + EncodeTime(7, 5, 1, 400); });
@@ -67,7 +74,7 @@ TEST(Horodateur, DecodesTheControllerClockAndSendsTheComputerTime) {
     EXPECT_EQ(zone->FileEncode(*trame, 0, 6), 0);
 
     void* obj = nullptr;
-    ASSERT_TRUE(zone->QueryInterface(IHorodateur::IID, &obj));
+    ASSERT_EQ(zone->QueryInterface(IHorodateur::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<IHorodateur*>(obj)->GetDateHeure(), zone->GetDateHeure());
     EXPECT_EQ(testkit::VtableSlot(&IHorodateur::GetDateHeure),
               3 * static_cast<std::ptrdiff_t>(sizeof(void*)));

@@ -362,12 +362,12 @@ TEST_F(ProgrammeTest, DerivedProperties) {
     EXPECT_THROW(prog.GetPaliersPourcent(10), std::exception);
 
     void* obj = nullptr;
-    ASSERT_TRUE(prog.QueryInterface(IEtatProgramme::IID, &obj));
+    ASSERT_EQ(prog.QueryInterface(IEtatProgramme::IID, &obj), THResult::S_OK);
     auto* etat = static_cast<IEtatProgramme*>(obj);
     EXPECT_EQ(etat->GetNumeroElectrode(), 0);
     EXPECT_EQ(etat->GetEtatValeur4(), 10);
     EXPECT_FALSE(etat->GetEtatIndicateur1());
-    ASSERT_TRUE(prog.QueryInterface(IProgramme::IID, &obj));
+    ASSERT_EQ(prog.QueryInterface(IProgramme::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<IProgramme*>(obj)->GetTempsForgeage(), 1);
 }
 

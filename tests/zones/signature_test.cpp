@@ -301,16 +301,16 @@ TEST(SignatureG20, HostInterfacesAndTheirOrder) {
     TBancSigDiag banc(tcAC);
     auto sig = NouvelleSignature(banc);
     void* obj = nullptr;
-    ASSERT_TRUE(sig->QueryInterface(ISignature::IID, &obj));
+    ASSERT_EQ(sig->QueryInterface(ISignature::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<ISignature*>(obj)->GetNumeroPalier(), 1);
-    ASSERT_TRUE(sig->QueryInterface(ISignatureCompl1::IID, &obj));
+    ASSERT_EQ(sig->QueryInterface(ISignatureCompl1::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<ISignatureCompl1*>(obj)->GetNumeroDefaut(), 0);
-    ASSERT_TRUE(sig->QueryInterface(ISignatureAssignation::IID, &obj));
+    ASSERT_EQ(sig->QueryInterface(ISignatureAssignation::IID, &obj), THResult::S_OK);
     EXPECT_EQ(static_cast<ISignatureAssignation*>(obj)->GetNumeroPoint(), -1);
-    ASSERT_TRUE(sig->QueryInterface(ISignatureEx::IID, &obj));
+    ASSERT_EQ(sig->QueryInterface(ISignatureEx::IID, &obj), THResult::S_OK);
     EXPECT_FALSE(static_cast<ISignatureEx*>(obj)->GetModeSoudageDegrade());
     TSignature base(banc.Eprom.get(), PrcSignatures, 0, nullptr);
-    EXPECT_FALSE(base.QueryInterface(ISignatureEx::IID, &obj));
+    EXPECT_EQ(base.QueryInterface(ISignatureEx::IID, &obj), THResult::E_NOINTERFACE);
 
     using testkit::VtableSlots;
     const std::vector<std::ptrdiff_t> signature = VtableSlots(
