@@ -73,7 +73,7 @@ constexpr TPayloadItem Constant(int Offset, int Width, LongWord Value = 0) {
 }
 
 constexpr TPayloadItem Skip(int Offset, int Width) {
-    return {Offset, TPayloadKind::Skip, Width};
+    return {Offset, TPayloadKind::Skip, Width, {}};
 }
 
 } // namespace payload
