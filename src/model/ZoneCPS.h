@@ -29,7 +29,7 @@ struct TFieldSlot {
     IKEVArrayField* Array = nullptr;
     IKEVAddressField* Address = nullptr;
 
-    static TFieldSlot Of(TKEVField& Field);
+    G20SEQ_EXPORT static TFieldSlot Of(TKEVField& Field);
 };
 
 // The concrete base of every zone: a lock, the link to the logical zone that shows the
@@ -111,11 +111,11 @@ public:
     // others raise Exception "Unable to access field: <FieldID>".
     G20SEQ_EXPORT TKEVField* FindField(const TFieldHandle& Handle) const;
     G20SEQ_EXPORT TKEVField& Field(const TFieldHandle& Handle) const;
-    TFieldSlot Slot(const TFieldHandle& Handle) const;
-    Int64 GetRawValue(const TFieldHandle& Handle) const;
-    void SetRawValue(const TFieldHandle& Handle, Int64 Value);
-    Int64 GetRawMin(const TFieldHandle& Handle) const;
-    Int64 GetRawMax(const TFieldHandle& Handle) const;
+    G20SEQ_EXPORT TFieldSlot Slot(const TFieldHandle& Handle) const;
+    G20SEQ_EXPORT Int64 GetRawValue(const TFieldHandle& Handle) const;
+    G20SEQ_EXPORT void SetRawValue(const TFieldHandle& Handle, Int64 Value);
+    G20SEQ_EXPORT Int64 GetRawMin(const TFieldHandle& Handle) const;
+    G20SEQ_EXPORT Int64 GetRawMax(const TFieldHandle& Handle) const;
     int GetAsInteger(const TFieldHandle& Handle) const { return Field(Handle).GetAsInteger(); }
     void SetAsInteger(const TFieldHandle& Handle, int Value) { Field(Handle).SetAsInteger(Value); }
     double GetAsFloat(const TFieldHandle& Handle) const { return Field(Handle).GetAsFloat(); }
@@ -130,7 +130,7 @@ public:
     }
     // Element Index of an array field; a missing element raises Exception
     // "Unable to access field: <FieldID>[<Index>]".
-    TKEVField& Element(const TFieldHandle& Handle, int Index) const;
+    G20SEQ_EXPORT TKEVField& Element(const TFieldHandle& Handle, int Index) const;
 
     // Field access by identifier (codecs and editors). A missing field raises Exception
     // "Unable to access field: <FieldID>". Raw values are those of unsigned 16-bit and

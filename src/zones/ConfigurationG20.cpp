@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <span>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -388,6 +387,7 @@ constexpr TAjustement AjustementsBase[] = {
 // One screen: Gerer / Configurable / Afficher as conditions of the variant.
 struct TEcranG20 {
     const char* ID;
+    int Bit; // access bit in the frame, counted from bit 0 of byte OctetEcrans
     TTypeEcran Type;
     TCondition Gerer;
     TCondition Configurable;
@@ -400,115 +400,115 @@ constexpr auto DNouTOR = TCondition::DNouTOR;
 
 // The screens in creation order, type by type.
 constexpr TEcranG20 Ecrans[] = {
-    {"FS1", teDivers, Oui, Non, Oui},
-    {"CVE", teDivers, Non, Non, Oui},
-    {"FS3", teDivers, Oui, Non, Oui},
-    {"FS4", teDivers, Oui, Non, Oui},
-    {"FS5", teDivers, Oui, Non, Oui},
-    {"D11", teDivers, Oui, Non, Oui},
-    {"ACQ", teDivers, Oui, Non, Oui},
-    {"P0", teProgrammation, Oui, Oui, Oui},
-    {"P1", teProgrammation, Oui, Oui, Oui},
-    {"P2", teProgrammation, Oui, Non, Oui},
-    {"P2b", teProgrammation, MF, Non, Oui},
-    {"P3", teProgrammation, Oui, Oui, Oui},
-    {"P4", teProgrammation, Oui, Oui, Oui},
-    {"P5", teProgrammation, Oui, Oui, Oui},
-    {"P5b", teProgrammation, Oui, Oui, Oui},
-    {"P6", teProgrammation, Oui, Non, Oui},
-    {"P7", teProgrammation, Oui, Non, Oui},
-    {"P8", teProgrammation, Oui, Non, Oui},
-    {"P9", teProgrammation, Oui, Non, Oui},
-    {"P10", teProgrammation, Oui, Oui, Oui},
-    {"P11", teProgrammation, Oui, Oui, Oui},
-    {"P12", teProgrammation, Oui, Oui, Oui},
-    {"P13", teProgrammation, Oui, Oui, Oui},
-    {"P13b", teProgrammation, NonMF, Oui, Oui},
-    {"P13t", teProgrammation, Oui, Oui, Oui},
-    {"P13q", teProgrammation, NonMF, Oui, Oui},
-    {"P14", teProgrammation, Oui, Oui, Non},
-    {"P15", teProgrammation, Oui, Oui, Oui},
-    {"P15b", teProgrammation, NonMF, Oui, Oui},
-    {"P15t", teProgrammation, NonMF, Oui, Oui},
-    {"P16", teProgrammation, TOR, Oui, Oui},
-    {"P17", teProgrammation, Oui, Oui, Oui},
-    {"P17b", teProgrammation, Oui, Oui, Non},
-    {"P18", teProgrammation, NonTOR, Oui, Oui},
-    {"P18b", teProgrammation, Oui, Oui, Oui},
-    {"P18t", teProgrammation, Oui, Oui, Oui},
-    {"P19", teProgrammation, Oui, Oui, Oui},
-    {"P20", teProgrammation, Oui, Oui, Oui},
-    {"P21", teProgrammation, Oui, Oui, MF},
-    {"P22", teProgrammation, MF, Oui, Oui},
-    {"P23", teProgrammation, Oui, Oui, MF},
-    {"P24", teProgrammation, Oui, Oui, Oui},
-    {"P25", teProgrammation, Non, Non, Non},
-    {"P26", teProgrammation, Oui, Oui, Oui},
-    {"P27", teProgrammation, Oui, Oui, Oui},
-    {"P28", teProgrammation, Non, Oui, Non},
-    {"P29", teProgrammation, Oui, Oui, Oui},
-    {"X1", teExecution, Oui, Non, Oui},
-    {"X2", teExecution, Oui, Non, Oui},
-    {"X3", teExecution, Oui, Oui, Oui},
-    {"X4", teExecution, Oui, Oui, Oui},
-    {"X4b", teExecution, DNouTOR, Oui, Oui},
-    {"X4t", teExecution, NonTOR, Oui, Oui},
-    {"X4q", teExecution, MF, Oui, Non},
-    {"X5", teExecution, Oui, Oui, Oui},
-    {"X5b", teExecution, DNouTOR, Oui, Oui},
-    {"X5q", teExecution, MF, Oui, Non},
-    {"X6", teExecution, NonMF, Oui, Oui},
-    {"X7", teExecution, Oui, Oui, Oui},
-    {"X8", teExecution, Oui, Oui, Oui},
-    {"X9", teExecution, Oui, Oui, Oui},
-    {"X10", teExecution, Oui, Oui, Oui},
-    {"X11", teExecution, Oui, Non, Oui},
-    {"X12", teExecution, Oui, Non, Oui},
-    {"X13", teExecution, Oui, Non, Oui},
-    {"X14", teExecution, MF, Non, Oui},
-    {"X15", teExecution, TCondition::NonTORouMF, Non, Oui},
-    {"X16", teExecution, Oui, Non, Oui},
-    {"X17", teExecution, Oui, Non, Oui},
-    {"X18", teExecution, Oui, Non, Oui},
-    {"X19", teExecution, TOR, Non, Oui},
-    {"X20", teExecution, Non, Non, Oui},
-    {"X21", teExecution, MF, Non, Oui},
-    {"M1", teMaintenance, Oui, Oui, Non},
-    {"M2", teMaintenance, Oui, Oui, Non},
-    {"M3", teMaintenance, Oui, Oui, Non},
-    {"M4", teMaintenance, Oui, Oui, Non},
-    {"M5", teMaintenance, Oui, Oui, Non},
-    {"M6", teMaintenance, Oui, Oui, Non},
-    {"M7", teMaintenance, DN, Oui, Non},
-    {"M8", teMaintenance, NonMF, Oui, Non},
-    {"C0", teConfiguration, Oui, Non, Oui},
-    {"C1", teConfiguration, TCondition::DNouTORouIB, Oui, DN},
-    {"C2", teConfiguration, Oui, Oui, Non},
-    {"C3", teConfiguration, Oui, Oui, Non},
-    {"C4", teConfiguration, Oui, Oui, Non},
-    {"C4b", teConfiguration, TCondition::C1, Oui, Non},
-    {"C5", teConfiguration, Oui, Oui, Oui},
-    {"C6", teConfiguration, Oui, Oui, Non},
-    {"C7", teConfiguration, Oui, Oui, Non},
-    {"C8", teConfiguration, Oui, Oui, Non},
-    {"C9", teConfiguration, Oui, Oui, Non},
-    {"C10", teConfiguration, Oui, Oui, Oui},
-    {"C11", teConfiguration, Oui, Non, Oui},
-    {"C12", teConfiguration, Oui, Oui, Oui},
-    {"C13", teConfiguration, Oui, Oui, Non},
-    {"C14", teConfiguration, Oui, Oui, Oui},
-    {"C15", teConfiguration, Oui, Oui, Oui},
-    {"C16", teConfiguration, Non, Non, Non},
-    {"C17", teConfiguration, MF, Oui, Oui},
-    {"C18", teConfiguration, MF, Oui, Oui},
-    {"C19", teConfiguration, MF, Oui, Oui},
-    {"C20", teConfiguration, Oui, Oui, Oui},
-    {"C21", teConfiguration, Oui, Oui, Non},
-    {"C24", teConfiguration, Oui, Oui, Non},
-    {"C25", teConfiguration, Oui, Oui, Oui},
-    {"C26", teConfiguration, TOR, Oui, Oui},
-    {"C27", teConfiguration, Non, Oui, Non},
-    {"C28", teConfiguration, Non, Oui, Non},
+    {"FS1", 0, teDivers, Oui, Non, Oui},
+    {"CVE", 1, teDivers, Non, Non, Oui},
+    {"FS3", 2, teDivers, Oui, Non, Oui},
+    {"FS4", 3, teDivers, Oui, Non, Oui},
+    {"FS5", 91, teDivers, Oui, Non, Oui},
+    {"D11", 4, teDivers, Oui, Non, Oui},
+    {"ACQ", 105, teDivers, Oui, Non, Oui},
+    {"P0", 42, teProgrammation, Oui, Oui, Oui},
+    {"P1", 43, teProgrammation, Oui, Oui, Oui},
+    {"P2", 44, teProgrammation, Oui, Non, Oui},
+    {"P2b", 83, teProgrammation, MF, Non, Oui},
+    {"P3", 45, teProgrammation, Oui, Oui, Oui},
+    {"P4", 46, teProgrammation, Oui, Oui, Oui},
+    {"P5", 47, teProgrammation, Oui, Oui, Oui},
+    {"P5b", 48, teProgrammation, Oui, Oui, Oui},
+    {"P6", 49, teProgrammation, Oui, Non, Oui},
+    {"P7", 50, teProgrammation, Oui, Non, Oui},
+    {"P8", 51, teProgrammation, Oui, Non, Oui},
+    {"P9", 52, teProgrammation, Oui, Non, Oui},
+    {"P10", 53, teProgrammation, Oui, Oui, Oui},
+    {"P11", 54, teProgrammation, Oui, Oui, Oui},
+    {"P12", 55, teProgrammation, Oui, Oui, Oui},
+    {"P13", 56, teProgrammation, Oui, Oui, Oui},
+    {"P13b", 57, teProgrammation, NonMF, Oui, Oui},
+    {"P13t", 103, teProgrammation, Oui, Oui, Oui},
+    {"P13q", 104, teProgrammation, NonMF, Oui, Oui},
+    {"P14", 58, teProgrammation, Oui, Oui, Non},
+    {"P15", 59, teProgrammation, Oui, Oui, Oui},
+    {"P15b", 101, teProgrammation, NonMF, Oui, Oui},
+    {"P15t", 106, teProgrammation, NonMF, Oui, Oui},
+    {"P16", 60, teProgrammation, TOR, Oui, Oui},
+    {"P17", 61, teProgrammation, Oui, Oui, Oui},
+    {"P17b", 99, teProgrammation, Oui, Oui, Non},
+    {"P18", 62, teProgrammation, NonTOR, Oui, Oui},
+    {"P18b", 70, teProgrammation, Oui, Oui, Oui},
+    {"P18t", 71, teProgrammation, Oui, Oui, Oui},
+    {"P19", 63, teProgrammation, Oui, Oui, Oui},
+    {"P20", 64, teProgrammation, Oui, Oui, Oui},
+    {"P21", 65, teProgrammation, Oui, Oui, MF},
+    {"P22", 66, teProgrammation, MF, Oui, Oui},
+    {"P23", 67, teProgrammation, Oui, Oui, MF},
+    {"P24", 68, teProgrammation, Oui, Oui, Oui},
+    {"P25", 84, teProgrammation, Non, Non, Non},
+    {"P26", 89, teProgrammation, Oui, Oui, Oui},
+    {"P27", 90, teProgrammation, Oui, Oui, Oui},
+    {"P28", 94, teProgrammation, Non, Oui, Non},
+    {"P29", 108, teProgrammation, Oui, Oui, Oui},
+    {"X1", 5, teExecution, Oui, Non, Oui},
+    {"X2", 6, teExecution, Oui, Non, Oui},
+    {"X3", 7, teExecution, Oui, Oui, Oui},
+    {"X4", 8, teExecution, Oui, Oui, Oui},
+    {"X4b", 72, teExecution, DNouTOR, Oui, Oui},
+    {"X4t", 73, teExecution, NonTOR, Oui, Oui},
+    {"X4q", 74, teExecution, MF, Oui, Non},
+    {"X5", 9, teExecution, Oui, Oui, Oui},
+    {"X5b", 75, teExecution, DNouTOR, Oui, Oui},
+    {"X5q", 76, teExecution, MF, Oui, Non},
+    {"X6", 10, teExecution, NonMF, Oui, Oui},
+    {"X7", 11, teExecution, Oui, Oui, Oui},
+    {"X8", 12, teExecution, Oui, Oui, Oui},
+    {"X9", 13, teExecution, Oui, Oui, Oui},
+    {"X10", 14, teExecution, Oui, Oui, Oui},
+    {"X11", 15, teExecution, Oui, Non, Oui},
+    {"X12", 16, teExecution, Oui, Non, Oui},
+    {"X13", 17, teExecution, Oui, Non, Oui},
+    {"X14", 77, teExecution, MF, Non, Oui},
+    {"X15", 78, teExecution, TCondition::NonTORouMF, Non, Oui},
+    {"X16", 18, teExecution, Oui, Non, Oui},
+    {"X17", 87, teExecution, Oui, Non, Oui},
+    {"X18", 92, teExecution, Oui, Non, Oui},
+    {"X19", 95, teExecution, TOR, Non, Oui},
+    {"X20", 96, teExecution, Non, Non, Oui},
+    {"X21", 100, teExecution, MF, Non, Oui},
+    {"M1", 19, teMaintenance, Oui, Oui, Non},
+    {"M2", 20, teMaintenance, Oui, Oui, Non},
+    {"M3", 21, teMaintenance, Oui, Oui, Non},
+    {"M4", 22, teMaintenance, Oui, Oui, Non},
+    {"M5", 23, teMaintenance, Oui, Oui, Non},
+    {"M6", 85, teMaintenance, Oui, Oui, Non},
+    {"M7", 86, teMaintenance, DN, Oui, Non},
+    {"M8", 102, teMaintenance, NonMF, Oui, Non},
+    {"C0", 24, teConfiguration, Oui, Non, Oui},
+    {"C1", 25, teConfiguration, TCondition::DNouTORouIB, Oui, DN},
+    {"C2", 26, teConfiguration, Oui, Oui, Non},
+    {"C3", 27, teConfiguration, Oui, Oui, Non},
+    {"C4", 28, teConfiguration, Oui, Oui, Non},
+    {"C4b", 107, teConfiguration, TCondition::C1, Oui, Non},
+    {"C5", 29, teConfiguration, Oui, Oui, Oui},
+    {"C6", 30, teConfiguration, Oui, Oui, Non},
+    {"C7", 31, teConfiguration, Oui, Oui, Non},
+    {"C8", 32, teConfiguration, Oui, Oui, Non},
+    {"C9", 33, teConfiguration, Oui, Oui, Non},
+    {"C10", 34, teConfiguration, Oui, Oui, Oui},
+    {"C11", 35, teConfiguration, Oui, Non, Oui},
+    {"C12", 36, teConfiguration, Oui, Oui, Oui},
+    {"C13", 37, teConfiguration, Oui, Oui, Non},
+    {"C14", 38, teConfiguration, Oui, Oui, Oui},
+    {"C15", 39, teConfiguration, Oui, Oui, Oui},
+    {"C16", 79, teConfiguration, Non, Non, Non},
+    {"C17", 80, teConfiguration, MF, Oui, Oui},
+    {"C18", 81, teConfiguration, MF, Oui, Oui},
+    {"C19", 82, teConfiguration, MF, Oui, Oui},
+    {"C20", 40, teConfiguration, Oui, Oui, Oui},
+    {"C21", 41, teConfiguration, Oui, Oui, Non},
+    {"C24", 69, teConfiguration, Oui, Oui, Non},
+    {"C25", 88, teConfiguration, Oui, Oui, Oui},
+    {"C26", 93, teConfiguration, TOR, Oui, Oui},
+    {"C27", 97, teConfiguration, Non, Oui, Non},
+    {"C28", 98, teConfiguration, Non, Oui, Non},
 };
 
 // Screen types in creation order.
@@ -518,23 +518,18 @@ constexpr TTypeEcran TypesEcrans[] = {teDivers, teProgrammation, teExecution, te
 constexpr int NombreEcrans = 109;
 static_assert(std::size(Ecrans) == NombreEcrans);
 
-// Order of the screen access bits in the frame, from bit 0 of byte 26 on.
-constexpr const char* BitsEcrans[NombreEcrans] = {
-    "FS1",  "CVE",  "FS3",  "FS4",  "D11", "X1",   "X2",   "X3",   // byte 26
-    "X4",   "X5",   "X6",   "X7",   "X8",  "X9",   "X10",  "X11",  // byte 27
-    "X12",  "X13",  "X16",  "M1",   "M2",  "M3",   "M4",   "M5",   // byte 28
-    "C0",   "C1",   "C2",   "C3",   "C4",  "C5",   "C6",   "C7",   // byte 29
-    "C8",   "C9",   "C10",  "C11",  "C12", "C13",  "C14",  "C15",  // byte 30
-    "C20",  "C21",  "P0",   "P1",   "P2",  "P3",   "P4",   "P5",   // byte 31
-    "P5b",  "P6",   "P7",   "P8",   "P9",  "P10",  "P11",  "P12",  // byte 32
-    "P13",  "P13b", "P14",  "P15",  "P16", "P17",  "P18",  "P19",  // byte 33
-    "P20",  "P21",  "P22",  "P23",  "P24", "C24",  "P18b", "P18t", // byte 34
-    "X4b",  "X4t",  "X4q",  "X5b",  "X5q", "X14",  "X15",  "C16",  // byte 35
-    "C17",  "C18",  "C19",  "P2b",  "P25", "M6",   "M7",   "X17",  // byte 36
-    "C25",  "P26",  "P27",  "FS5",  "X18", "C26",  "P28",  "X19",  // byte 37
-    "X20",  "C27",  "C28",  "P17b", "X21", "P15b", "M8",   "P13t", // byte 38
-    "P13q", "ACQ",  "P15t", "C4b",  "P29",                         // byte 39, bits 0..4
-};
+// Every access bit 0..NombreEcrans-1 belongs to exactly one screen.
+constexpr bool BitsEcransDistincts() {
+    for (std::size_t i = 0; i < std::size(Ecrans); ++i) {
+        if (Ecrans[i].Bit < 0 || Ecrans[i].Bit >= NombreEcrans)
+            return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (Ecrans[i].Bit == Ecrans[j].Bit)
+                return false;
+    }
+    return true;
+}
+static_assert(BitsEcransDistincts());
 
 constexpr int OctetEcrans = 26;
 
@@ -551,10 +546,10 @@ constexpr TFieldHandle HandleEcran(std::size_t Index) {
     return Handle(PremierSlotEcran + Index, Ecrans[Index].ID);
 }
 
-// The handle of a screen by identifier (tables only: an unknown screen does not compile).
-constexpr TFieldHandle HandleEcran(std::string_view ID) {
+// The screen whose access bit is Bit (tables only: a bit without screen does not compile).
+constexpr TFieldHandle HandleEcranDuBit(int Bit) {
     for (std::size_t i = 0; i < std::size(Ecrans); ++i)
-        if (ID == Ecrans[i].ID)
+        if (Ecrans[i].Bit == Bit)
             return HandleEcran(i);
     throw ERangeError();
 }
@@ -831,7 +826,7 @@ template <bool AvecClasses> constexpr auto MakeTrame() {
     for (const TPayloadItem& item : TrameDebut)
         items[n++] = item;
     for (int i = 0; i < NombreEcrans; ++i)
-        items[n++] = pl::Bits(OctetEcrans + i / 8, i % 8, HandleEcran(BitsEcrans[i]));
+        items[n++] = pl::Bits(OctetEcrans + i / 8, i % 8, HandleEcranDuBit(i));
     for (const TPayloadItem& item : TrameSelection)
         items[n++] = item;
     for (std::size_t i = 0; i < std::size(DefautsG20); ++i) {
