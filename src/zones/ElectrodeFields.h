@@ -1,6 +1,7 @@
 // Handles of the electrode fields (zone family TElectrode / TElectrodeG20): the
-// generation-independent fields in IDElectrode, those of the G20 generation in
-// IDElectrodeG20, one slot numbering for both.
+// generation-independent fields in IDElectrode (their identifiers are their translation
+// keys in the section "IDElectrode"), those of the G20 generation in IDElectrodeG20
+// (section "IDElectrodeG20"), one slot numbering for both.
 #pragma once
 
 #include "model/FieldHandle.h"
