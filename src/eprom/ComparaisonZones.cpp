@@ -8,6 +8,7 @@
 #include "model/KEVTabSheet.h"
 #include "support/Format.h"
 #include "support/StringList.h"
+#include "zones/ProgrammeFields.h"
 
 #include <memory>
 
@@ -94,7 +95,7 @@ void TComparaisonZones::FieldAssign(const TKEVField& Source, TStringList& aListe
         if (TKEVField* champ = DestinationField(*destination, virtuel, numero, fieldID)) {
             champ->Assign(&Source);
             int electrode = 0;
-            if (fieldID == "IDNumeroElectrode" &&
+            if (fieldID == ChampsProgramme::IDNumeroElectrode.ID() &&
                 ValeurEntiere(aListeDest, TypeZoneName(PrcElectrodes), electrode))
                 champ->SetAsInteger(electrode);
         } else {

@@ -17,43 +17,44 @@ int ElementIndex(const TPayloadItem& Item, int k) {
     return (Item.Index < 0 ? 0 : Item.Index) + k;
 }
 
-TKEVField& ItemField(const TZoneCPS& Zone, const TPayloadItem& Item, int Element) {
-    TKEVField& field = Zone.FieldByID(Item.FieldID);
+// The field of element k of an item, with its raw views: the item's slot in the zone; an
+// element is resolved when it is reached (arrays may replace their elements).
+TFieldSlot ItemField(const TZoneCPS& Zone, const TPayloadItem& Item, int Element) {
+    const TFieldSlot slot = Zone.Slot(Item.Field);
     if (Element < 0)
-        return field;
-    const auto* array = dynamic_cast<const IKEVArrayField*>(&field);
-    TKEVField* element = array != nullptr ? array->GetField(Element) : nullptr;
+        return slot;
+    TKEVField* element = slot.Array != nullptr ? slot.Array->GetField(Element) : nullptr;
     if (element == nullptr)
-        throw Exception(Format("Unable to access field: %s[%d]", Item.FieldID, Element));
-    return *element;
+        throw Exception(Format("Unable to access field: %s[%d]", Item.Field.ID(), Element));
+    return TFieldSlot::Of(*element);
 }
 
 [[noreturn]] void NotANumber(const TKEVField& Field) {
     throw EFieldError(Format(SFieldTypeAccess, Field.GetFieldID(), "Integer"));
 }
 
-bool IsSigned(const TKEVField& Field) {
-    return dynamic_cast<const IRawSignedNumericField*>(&Field) != nullptr;
+bool IsSigned(const TFieldSlot& Slot) {
+    return Slot.Signed != nullptr;
 }
 
-Int64 RawOf(const TKEVField& Field, int Width) {
-    if (const auto* raw = dynamic_cast<const IRawNumericField*>(&Field))
-        return raw->GetRawValue();
-    if (const auto* raw = dynamic_cast<const IRawSignedNumericField*>(&Field))
-        return raw->GetRawValue();
-    if (const auto* address = dynamic_cast<const IKEVAddressField*>(&Field); address && Width == 4)
-        return address->GetAddress();
-    NotANumber(Field);
+Int64 RawOf(const TFieldSlot& Slot, int Width) {
+    if (Slot.Raw != nullptr)
+        return Slot.Raw->GetRawValue();
+    if (Slot.Signed != nullptr)
+        return Slot.Signed->GetRawValue();
+    if (Slot.Address != nullptr && Width == 4)
+        return Slot.Address->GetAddress();
+    NotANumber(*Slot.Field);
 }
 
-void SetRawOf(TKEVField& Field, int Width, Int64 Value) {
-    if (auto* raw = dynamic_cast<IRawNumericField*>(&Field))
-        return raw->SetRawValue(Value);
-    if (auto* raw = dynamic_cast<IRawSignedNumericField*>(&Field))
-        return raw->SetRawValue(Value);
-    if (auto* address = dynamic_cast<IKEVAddressField*>(&Field); address && Width == 4)
-        return address->SetAddress(static_cast<LongWord>(Value));
-    NotANumber(Field);
+void SetRawOf(const TFieldSlot& Slot, int Width, Int64 Value) {
+    if (Slot.Raw != nullptr)
+        return Slot.Raw->SetRawValue(Value);
+    if (Slot.Signed != nullptr)
+        return Slot.Signed->SetRawValue(Value);
+    if (Slot.Address != nullptr && Width == 4)
+        return Slot.Address->SetAddress(static_cast<LongWord>(Value));
+    NotANumber(*Slot.Field);
 }
 
 // Sign extension of a two's complement value of Width bytes.
@@ -153,7 +154,7 @@ void EncodeItem(const TZoneCPS& Zone, TByteArray& Trame, int Start,
     case TPayloadKind::Number:
         for (int k = 0; k < item.Count; ++k) {
             Position = Start + item.Offset + k * item.Width;
-            const TKEVField& field = ItemField(Zone, item, ElementIndex(item, k));
+            const TFieldSlot field = ItemField(Zone, item, ElementIndex(item, k));
             PutNumber(Trame, Position, item.Width, RawOf(field, item.Width), IsSigned(field));
         }
         return;
@@ -165,7 +166,7 @@ void EncodeItem(const TZoneCPS& Zone, TByteArray& Trame, int Start,
         for (int k = 0; k < item.Count; ++k) {
             Position = Start + item.Offset + k * item.Width;
             EncodeText(Trame, Position, item.Width, item.Pad,
-                       ItemField(Zone, item, ElementIndex(item, k)).GetAsString());
+                       ItemField(Zone, item, ElementIndex(item, k)).Field->GetAsString());
         }
         return;
     case TPayloadKind::Constant:
@@ -185,7 +186,7 @@ void DecodeItem(TZoneCPS& Zone, const TByteArray& Trame, int Start, const TPaylo
     case TPayloadKind::Number:
         for (int k = 0; k < Item.Count; ++k) {
             Offset = Start + Item.Offset + k * Item.Width;
-            TKEVField& field = ItemField(Zone, Item, ElementIndex(Item, k));
+            const TFieldSlot field = ItemField(Zone, Item, ElementIndex(Item, k));
             const LongWord bytes = GetNumber(Trame, Offset, Item.Width);
             SetRawOf(field, Item.Width, IsSigned(field) ? Signed(bytes, Item.Width) : bytes);
         }
@@ -198,7 +199,7 @@ void DecodeItem(TZoneCPS& Zone, const TByteArray& Trame, int Start, const TPaylo
         for (int k = 0; k < Item.Count; ++k) {
             Offset = Start + Item.Offset + k * Item.Width;
             ItemField(Zone, Item, ElementIndex(Item, k))
-                .SetAsString(DecodeText(Trame, Offset, Item.Width));
+                .Field->SetAsString(DecodeText(Trame, Offset, Item.Width));
         }
         return;
     case TPayloadKind::Constant:

@@ -14,17 +14,19 @@
 //   Constant Width bytes holding Value (big-endian); skipped by the decoder
 //   Skip     Width bytes neither written nor read
 //   Raw      Width bytes that a member reads and writes itself (a date and time)
-// An item names its field by identifier and, for an element of an array field, by the
+// An item names its field by handle and, for an element of an array field, by the
 // element's index, or a member of the zone class through its accessor table
 // (TPayloadMember, built by model/PayloadMember.h); a member item is one value (Count 1)
 // and its numbers are unsigned. A Skip item of no bytes that names a member travels in no
-// payload: it only says that copying the zone copies that member (CopyMembers). Values travel as
-// raw values, never scaled. A value that does not fit its bytes or bits, a character above 255 or a
-// text longer than its bytes raises ERangeError; a value outside its field's limits raises the
-// field's error; any access outside the payload buffer raises ERangeError.
+// payload: it only says that copying the zone copies that member (CopyMembers). Values
+// travel as raw values, never scaled. A value that does not fit its bytes or bits, a
+// character above 255 or a text longer than its bytes raises ERangeError; a value outside
+// its field's limits raises the field's error; any access outside the payload buffer
+// raises ERangeError.
 #pragma once
 
 #include "model/ErreurSerie.h"
+#include "model/FieldHandle.h"
 #include "support/ByteArray.h"
 
 #include <span>
@@ -62,7 +64,7 @@ struct TPayloadItem {
     TPayloadKind Kind = TPayloadKind::Skip;
     // Bytes of one value (numbers, texts), of the constant or of the skipped block.
     int Width = 0;
-    const char* FieldID = nullptr;
+    TFieldHandle Field;
     // Element of an array field (the first one when Count > 1); -1 for a plain field.
     int Index = -1;
     int Count = 1;
@@ -82,27 +84,27 @@ struct TPayloadItem {
 // Builders of the table rows.
 namespace payload {
 
-constexpr TPayloadItem Number(int Offset, int Width, const char* FieldID, int Index = -1,
+constexpr TPayloadItem Number(int Offset, int Width, const TFieldHandle& Field, int Index = -1,
                               int Count = 1) {
-    return {Offset, TPayloadKind::Number, Width, FieldID, Index, Count};
+    return {Offset, TPayloadKind::Number, Width, Field, Index, Count};
 }
 
-constexpr TPayloadItem Bits(int Offset, int Bit, const char* FieldID, int BitCount = 1,
+constexpr TPayloadItem Bits(int Offset, int Bit, const TFieldHandle& Field, int BitCount = 1,
                             int Index = -1) {
-    return {Offset, TPayloadKind::Bits, 1, FieldID, Index, 1, Bit, BitCount};
+    return {Offset, TPayloadKind::Bits, 1, Field, Index, 1, Bit, BitCount};
 }
 
-constexpr TPayloadItem Text(int Offset, int Length, const char* FieldID, Byte Pad = ' ',
+constexpr TPayloadItem Text(int Offset, int Length, const TFieldHandle& Field, Byte Pad = ' ',
                             int Index = -1, int Count = 1) {
-    return {Offset, TPayloadKind::Text, Length, FieldID, Index, Count, 0, 0, Pad};
+    return {Offset, TPayloadKind::Text, Length, Field, Index, Count, 0, 0, Pad};
 }
 
 constexpr TPayloadItem Constant(int Offset, int Width, LongWord Value = 0) {
-    return {Offset, TPayloadKind::Constant, Width, nullptr, -1, 1, 0, 0, ' ', Value};
+    return {Offset, TPayloadKind::Constant, Width, {}, -1, 1, 0, 0, ' ', Value};
 }
 
 constexpr TPayloadItem Skip(int Offset, int Width) {
-    return {Offset, TPayloadKind::Skip, Width};
+    return {Offset, TPayloadKind::Skip, Width, {}};
 }
 
 } // namespace payload

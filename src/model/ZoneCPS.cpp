@@ -9,6 +9,7 @@
 #include "support/Format.h"
 
 #include <algorithm>
+#include <cassert>
 #include <mutex>
 #include <typeinfo>
 
@@ -318,6 +319,103 @@ TKEVField* TZoneCPS::InsertField(const std::string& RefFieldID, std::unique_ptr<
     return field;
 }
 
+TFieldSlot TFieldSlot::Of(TKEVField& Field) {
+    TFieldSlot slot;
+    slot.Field = &Field;
+    if ((slot.Raw = dynamic_cast<IRawNumericField*>(&Field)) != nullptr)
+        return slot;
+    if ((slot.Signed = dynamic_cast<IRawSignedNumericField*>(&Field)) != nullptr)
+        return slot;
+    if ((slot.Array = dynamic_cast<IKEVArrayField*>(&Field)) != nullptr)
+        return slot;
+    slot.Address = dynamic_cast<IKEVAddressField*>(&Field);
+    return slot;
+}
+
+TKEVField* TZoneCPS::AddField(const TFieldHandle& Handle, std::unique_ptr<TKEVField> Field) {
+    return InsertField(TFieldHandle(), Handle, std::move(Field), false);
+}
+
+TKEVField* TZoneCPS::InsertField(const TFieldHandle& RefField, const TFieldHandle& Handle,
+                                 std::unique_ptr<TKEVField> Field, bool ForceField) {
+    if (Field == nullptr)
+        return nullptr;
+    TLockGuard lock(FZoneCriticalSection);
+    TKEVField* field =
+        InsertField(RefField.Empty() ? "" : RefField.ID(), std::move(Field), ForceField);
+    AttachHandle(Handle, *field);
+    return field;
+}
+
+void TZoneCPS::AttachHandle(const TFieldHandle& Handle, TKEVField& Field) {
+    assert(Field.GetFieldID() == Handle.ID());
+    if (FFamily != TFieldFamily::None && FFamily != Handle.Family())
+        throw Exception(Format("Field %s of another family than the zone's", Handle.ID()));
+    TLockGuard lock(FZoneCriticalSection);
+    FFamily = Handle.Family();
+    if (FSlots.size() <= Handle.Slot())
+        FSlots.resize(Handle.Slot() + 1);
+    FSlots[Handle.Slot()] = TFieldSlot::Of(Field);
+}
+
+TKEVField* TZoneCPS::FindField(const TFieldHandle& Handle) const {
+    // The slots do not change once the zone is built: no lock is needed to read them.
+    if (Handle.Family() == FFamily && Handle.Slot() < FSlots.size())
+        if (TKEVField* field = FSlots[Handle.Slot()].Field)
+            return field;
+    return Handle.Empty() ? nullptr : GetFieldByID(Handle.ID());
+}
+
+TKEVField& TZoneCPS::Field(const TFieldHandle& Handle) const {
+    TKEVField* field = FindField(Handle);
+    if (field == nullptr)
+        throw Exception(Format("Unable to access field: %s", Handle.Empty() ? "" : Handle.ID()));
+    return *field;
+}
+
+TFieldSlot TZoneCPS::Slot(const TFieldHandle& Handle) const {
+    if (Handle.Family() == FFamily && Handle.Slot() < FSlots.size() &&
+        FSlots[Handle.Slot()].Field != nullptr)
+        return FSlots[Handle.Slot()];
+    return TFieldSlot::Of(Field(Handle));
+}
+
+namespace {
+
+template <class Fn> auto WithRawSlot(const TFieldSlot& Slot, Fn Action) {
+    if (Slot.Raw != nullptr)
+        return Action(*Slot.Raw);
+    if (Slot.Signed != nullptr)
+        return Action(*Slot.Signed);
+    throw EFieldError(Format(SFieldTypeAccess, Slot.Field->GetFieldID(), "Integer"));
+}
+
+} // namespace
+
+Int64 TZoneCPS::GetRawValue(const TFieldHandle& Handle) const {
+    return WithRawSlot(Slot(Handle), [](auto& raw) -> Int64 { return raw.GetRawValue(); });
+}
+
+void TZoneCPS::SetRawValue(const TFieldHandle& Handle, Int64 Value) {
+    WithRawSlot(Slot(Handle), [Value](auto& raw) { raw.SetRawValue(Value); });
+}
+
+Int64 TZoneCPS::GetRawMin(const TFieldHandle& Handle) const {
+    return WithRawSlot(Slot(Handle), [](auto& raw) -> Int64 { return raw.GetRawMin(); });
+}
+
+Int64 TZoneCPS::GetRawMax(const TFieldHandle& Handle) const {
+    return WithRawSlot(Slot(Handle), [](auto& raw) -> Int64 { return raw.GetRawMax(); });
+}
+
+TKEVField& TZoneCPS::Element(const TFieldHandle& Handle, int Index) const {
+    const TFieldSlot slot = Slot(Handle);
+    TKEVField* element = slot.Array != nullptr ? slot.Array->GetField(Index) : nullptr;
+    if (element == nullptr)
+        throw Exception(Format("Unable to access field: %s[%d]", Handle.ID(), Index));
+    return *element;
+}
+
 TKEVField& TZoneCPS::FieldByID(const std::string& FieldID) const {
     TKEVField* field = GetFieldByID(FieldID);
     if (field == nullptr)
@@ -398,6 +496,19 @@ bool TZoneCPS::DetailParCle(const std::string& Section, std::span<const TIDZone>
     }
     IDValeur = entry->IDZone;
     Caption = Translate(Section, entry->IDZone, entry->Libelle);
+    return true;
+}
+
+bool TZoneCPS::DetailParChamp(const std::string& Section, std::span<const TFieldCaption> Table,
+                              const std::string& IDChamp, std::string& Caption) {
+    const auto entry = std::find_if(Table.begin(), Table.end(), [&IDChamp](const TFieldCaption& e) {
+        return IDChamp == e.Field.ID();
+    });
+    if (entry == Table.end()) {
+        Caption.clear();
+        return false;
+    }
+    Caption = Translate(Section, entry->Field.ID(), entry->Libelle);
     return true;
 }
 

@@ -1,17 +1,36 @@
 #pragma once
 
 #include "model/CustomZoneCPS.h"
+#include "model/FieldHandle.h"
 #include "model/IDZone.h"
+#include "model/KEVField.h"
 #include "support/Lock.h"
 #include "support/StringList.h"
 
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace g20seq {
 
 class IZoneProtocole;
+class IRawNumericField;
+class IRawSignedNumericField;
+class IKEVAddressField;
+class IKEVArrayField;
+
+// A field with the raw and array views the codecs use, resolved once when the field is
+// registered (an element of an array field is resolved when it is reached).
+struct TFieldSlot {
+    TKEVField* Field = nullptr;
+    IRawNumericField* Raw = nullptr;
+    IRawSignedNumericField* Signed = nullptr;
+    IKEVArrayField* Array = nullptr;
+    IKEVAddressField* Address = nullptr;
+
+    G20SEQ_EXPORT static TFieldSlot Of(TKEVField& Field);
+};
 
 // The concrete base of every zone: a lock, the link to the logical zone that shows the
 // fields in tab sheets, and the list of fields.
@@ -80,6 +99,38 @@ public:
     TKEVField* AddField(std::unique_ptr<TKEVField> Field);
     TKEVField* InsertField(const std::string& RefFieldID, std::unique_ptr<TKEVField> Field,
                            bool ForceField);
+    // The same for a field of the zone's family: the field also takes its handle's slot, so
+    // that the handle resolves by index. Every handle a zone registers is of one family.
+    TKEVField* AddField(const TFieldHandle& Handle, std::unique_ptr<TKEVField> Field);
+    TKEVField* InsertField(const TFieldHandle& RefField, const TFieldHandle& Handle,
+                           std::unique_ptr<TKEVField> Field, bool ForceField);
+
+    // Field access by handle: the field registered in the handle's slot. A handle this
+    // zone did not register falls back to its identifier (GetFieldByID), so a missing
+    // field is logged and answered as by identifier: FindField answers nullptr, the
+    // others raise Exception "Unable to access field: <FieldID>".
+    G20SEQ_EXPORT TKEVField* FindField(const TFieldHandle& Handle) const;
+    G20SEQ_EXPORT TKEVField& Field(const TFieldHandle& Handle) const;
+    G20SEQ_EXPORT TFieldSlot Slot(const TFieldHandle& Handle) const;
+    G20SEQ_EXPORT Int64 GetRawValue(const TFieldHandle& Handle) const;
+    G20SEQ_EXPORT void SetRawValue(const TFieldHandle& Handle, Int64 Value);
+    G20SEQ_EXPORT Int64 GetRawMin(const TFieldHandle& Handle) const;
+    G20SEQ_EXPORT Int64 GetRawMax(const TFieldHandle& Handle) const;
+    int GetAsInteger(const TFieldHandle& Handle) const { return Field(Handle).GetAsInteger(); }
+    void SetAsInteger(const TFieldHandle& Handle, int Value) { Field(Handle).SetAsInteger(Value); }
+    double GetAsFloat(const TFieldHandle& Handle) const { return Field(Handle).GetAsFloat(); }
+    void SetAsFloat(const TFieldHandle& Handle, double Value) { Field(Handle).SetAsFloat(Value); }
+    bool GetAsBoolean(const TFieldHandle& Handle) const { return Field(Handle).GetAsBoolean(); }
+    void SetAsBoolean(const TFieldHandle& Handle, bool Value) { Field(Handle).SetAsBoolean(Value); }
+    std::string GetAsString(const TFieldHandle& Handle) const {
+        return Field(Handle).GetAsString();
+    }
+    void SetAsString(const TFieldHandle& Handle, const std::string& Value) {
+        Field(Handle).SetAsString(Value);
+    }
+    // Element Index of an array field; a missing element raises Exception
+    // "Unable to access field: <FieldID>[<Index>]".
+    G20SEQ_EXPORT TKEVField& Element(const TFieldHandle& Handle, int Index) const;
 
     // Field access by identifier (codecs and editors). A missing field raises Exception
     // "Unable to access field: <FieldID>". Raw values are those of unsigned 16-bit and
@@ -110,8 +161,15 @@ public:
     // there is none.
     static bool DetailParCle(const std::string& Section, std::span<const TIDZone> Table,
                              const std::string& Key, std::string& Caption, std::string& IDValeur);
+    // Caption of a field over a table of field captions: the entry whose identifier is
+    // IDChamp; answers false (Caption empty) when there is none.
+    static bool DetailParChamp(const std::string& Section, std::span<const TFieldCaption> Table,
+                               const std::string& IDChamp, std::string& Caption);
 
 protected:
+    // Gives a registered field the slot of its handle (fields registered without one, such
+    // as those a virtual registration operation creates).
+    void AttachHandle(const TFieldHandle& Handle, TKEVField& Field);
     // The zone protocol information of the zone's type through the owner EPROM, or
     // nullptr; with a Source name the missing pieces are logged under it.
     IZoneProtocole* ZoneProtocole(const char* Source) const;
@@ -134,6 +192,9 @@ private:
     mutable TCriticalSection FZoneCriticalSection;
     TInterfacedPersistent* FLogicalZone = nullptr;
     TStringList FFieldList;
+    // Fields by slot of their handle; filled while the zone is built, unchanged after.
+    std::vector<TFieldSlot> FSlots;
+    TFieldFamily FFamily = TFieldFamily::None;
 };
 
 } // namespace g20seq

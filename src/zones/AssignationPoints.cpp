@@ -12,6 +12,7 @@
 #include "support/Exceptions.h"
 #include "support/Format.h"
 #include "support/Latin1.h"
+#include "zones/ConfigurationFields.h"
 
 #include <algorithm>
 #include <iterator>
@@ -27,11 +28,10 @@ namespace pl = payload;
 constexpr int TailleNumPointDefaut = 20;
 // Stored point numbers of the family.part.point mode have 11 characters.
 constexpr int TailleFormatPSA = 11;
-constexpr const char* IDModeAssignationPoint = "IDModeAssignationPoint";
 constexpr const char* SStringTooLong = "String too long [%d/%d]";
 
 // Captions of the fields, in creation order.
-constexpr TIDZone NomsChamps[] = {
+constexpr TFieldCaption NomsChamps[] = {
     {IDPointValide, "Point valide"},
     {IDNumPoint, "Point"},
     {IDProgAssocie, "Programme"},
@@ -113,9 +113,10 @@ void TAssignationPoints::CreateFields() {
         }
     }
 
-    AddField(std::make_unique<TKEVBooleanField>(IDPointValide, this, sheet, false));
+    AddField(IDPointValide,
+             std::make_unique<TKEVBooleanField>(IDPointValide.ID(), this, sheet, false));
     auto numPoint =
-        std::make_unique<TKEVStringField>(IDNumPoint, this, sheet, "", TailleNumPointDefaut);
+        std::make_unique<TKEVStringField>(IDNumPoint.ID(), this, sheet, "", TailleNumPointDefaut);
     numPoint->SetOutputFormatProc([this](std::string& Texte) {
         if (ModeAssignation() == ModeFormatPSA)
             Texte = NumPointAffiche(Texte);
@@ -124,9 +125,9 @@ void TAssignationPoints::CreateFields() {
         if (ModeAssignation() == ModeFormatPSA)
             Texte = NumPointStocke(Texte);
     });
-    AddField(std::move(numPoint));
-    AddField(std::make_unique<TKEVIntegerField>(IDProgAssocie, this, sheet, progMin, progMax,
-                                                progMin, 1.0));
+    AddField(IDNumPoint, std::move(numPoint));
+    AddField(IDProgAssocie, std::make_unique<TKEVIntegerField>(IDProgAssocie.ID(), this, sheet,
+                                                               progMin, progMax, progMin, 1.0));
 }
 
 namespace {
@@ -176,49 +177,51 @@ int TAssignationPoints::ModeAssignation() const {
     TZoneHolder configuration(GetEprom(), PrcConfiguration, 0);
     if (!configuration)
         return ModeSansAssignation;
-    TKEVField* mode = configuration->GetFieldByID(IDModeAssignationPoint);
+    const auto* zone = configuration.As<TZoneCPS>();
+    TKEVField* mode =
+        zone != nullptr ? zone->FindField(ChampsConfiguration::IDModeAssignationPoint) : nullptr;
     return mode != nullptr ? mode->GetAsInteger() : ModeSansAssignation;
 }
 
 // --- Properties ---
 
 bool TAssignationPoints::GetPointValide() const {
-    TKEVField* field = GetFieldByID(IDPointValide);
+    TKEVField* field = FindField(IDPointValide);
     return field != nullptr && field->GetAsBoolean();
 }
 
 void TAssignationPoints::SetPointValide(bool Value) {
-    if (TKEVField* field = GetFieldByID(IDPointValide))
+    if (TKEVField* field = FindField(IDPointValide))
         field->SetAsBoolean(Value);
 }
 
 std::string TAssignationPoints::GetNumPointCPS() const {
-    auto* field = dynamic_cast<TKEVStringField*>(GetFieldByID(IDNumPoint));
+    auto* field = dynamic_cast<TKEVStringField*>(FindField(IDNumPoint));
     if (field == nullptr || !GetPointValide())
         return {};
     // A plain text field holding a copy answers the stored text, without the display form.
-    TKEVStringField stocke(IDNumPoint, nullptr, nullptr, "", field->GetSize());
+    TKEVStringField stocke(IDNumPoint.ID(), nullptr, nullptr, "", field->GetSize());
     stocke.Assign(field);
     return stocke.GetAsString();
 }
 
 void TAssignationPoints::SetNumPointCPS(const std::string& Value) {
-    auto* field = dynamic_cast<TKEVStringField*>(GetFieldByID(IDNumPoint));
+    auto* field = dynamic_cast<TKEVStringField*>(FindField(IDNumPoint));
     if (field == nullptr)
         return;
     VerifierTaille(Value);
     // Copied from a plain text field, the text bypasses the input conversion.
-    const TKEVStringField stocke(IDNumPoint, nullptr, nullptr, Value, field->GetSize());
+    const TKEVStringField stocke(IDNumPoint.ID(), nullptr, nullptr, Value, field->GetSize());
     field->Assign(&stocke);
 }
 
 std::string TAssignationPoints::GetNumPoint() const {
-    TKEVField* field = GetFieldByID(IDNumPoint);
+    TKEVField* field = FindField(IDNumPoint);
     return field != nullptr && GetPointValide() ? field->GetAsString() : std::string();
 }
 
 void TAssignationPoints::SetNumPoint(const std::string& Value) {
-    TKEVField* field = GetFieldByID(IDNumPoint);
+    TKEVField* field = FindField(IDNumPoint);
     if (field == nullptr)
         return;
     VerifierTaille(Value);
@@ -226,17 +229,17 @@ void TAssignationPoints::SetNumPoint(const std::string& Value) {
 }
 
 int TAssignationPoints::GetNumProg() const {
-    TKEVField* field = GetFieldByID(IDProgAssocie);
+    TKEVField* field = FindField(IDProgAssocie);
     return field != nullptr ? field->GetAsInteger() : -1;
 }
 
 void TAssignationPoints::SetNumProg(int Value) {
-    if (TKEVField* field = GetFieldByID(IDProgAssocie))
+    if (TKEVField* field = FindField(IDProgAssocie))
         field->SetAsInteger(Value);
 }
 
 int TAssignationPoints::GetTailleNumPoint() const {
-    auto* field = dynamic_cast<TKEVStringField*>(GetFieldByID(IDNumPoint));
+    auto* field = dynamic_cast<TKEVStringField*>(FindField(IDNumPoint));
     return field != nullptr ? field->GetSize() : -1;
 }
 
@@ -322,8 +325,7 @@ void TAssignationPoints::SetEditeur(TEditeurAssignation Value) {
 
 std::string TAssignationPoints::NomChamp(const std::string& IDChamp) const {
     std::string caption;
-    std::string idValeur;
-    if (DetailParCle(Section, NomsChamps, IDChamp, caption, idValeur))
+    if (DetailParChamp(Section, NomsChamps, IDChamp, caption))
         return caption;
     return TZoneCPS::NomChamp(IDChamp);
 }

@@ -7,6 +7,7 @@
 // 0 as stored, 1 as family.part.point ("AB.012.000256" for the stored "000256012AB").
 #pragma once
 
+#include "model/FieldHandle.h"
 #include "model/ZoneCPS.h"
 
 #include <functional>
@@ -14,13 +15,16 @@
 
 namespace g20seq {
 
-// Field identifiers of the entry (also their translation keys in the section
-// "IDAssignationPoints", which is also the key of the tab sheet that shows them).
+// Handles of the entry's fields (their identifiers are also their translation keys in the
+// section "IDAssignationPoints", which is also the key of the tab sheet that shows them).
 namespace IDAssignationPoints {
 inline constexpr const char* Section = "IDAssignationPoints";
-inline constexpr const char* IDPointValide = "IDPointValide";
-inline constexpr const char* IDNumPoint = "IDNumPoint";
-inline constexpr const char* IDProgAssocie = "IDProgAssocie";
+inline constexpr TFieldFamily Family = TFieldFamily::AssignationPoints;
+inline constexpr TFieldHandle IDPointValide{Family, 0, "IDPointValide"};
+inline constexpr TFieldHandle IDNumPoint{Family, 1, "IDNumPoint"};
+inline constexpr TFieldHandle IDProgAssocie{Family, 2, "IDProgAssocie"};
+inline constexpr TFieldHandle Handles[] = {IDPointValide, IDNumPoint, IDProgAssocie};
+static_assert(HandlesInSlotOrder(Handles));
 } // namespace IDAssignationPoints
 
 // Point number display modes of the configuration field "IDModeAssignationPoint".

@@ -17,7 +17,7 @@ namespace g20seq {
 
 namespace {
 
-using namespace IDConfiguration;
+using namespace ChampsConfiguration;
 
 // Kind of a base field; Aucun marks identifiers that only have captions.
 enum class TGenre : std::uint8_t { Aucun, Booleen, Entier, Enumere };
@@ -25,7 +25,7 @@ enum class TGenre : std::uint8_t { Aucun, Booleen, Entier, Enumere };
 // One base field: how it is created, where it is shown, its value captions and its
 // caption (NomChamp).
 struct TChampBase {
-    const char* ID;
+    TFieldHandle Champ;
     TGenre Genre;
     int Min;
     int Max;
@@ -145,15 +145,16 @@ constexpr TChampBase ChampsBase[] = {
     {IDCUAcqF7ClePrg, B, 0, 1, 0, IDTabConfAdvParam, CfgNonOui,
      "Acquittements avec clé sur position PRG : F7 - Compensation d'usure"},
     {IDMotDePasseAcquittement, I, 0, 9999, 0, IDTabConfAdvParam, {}, "Mot de passe acquittement"},
-    {"IDAvecParite", TGenre::Aucun, 0, 0, 0, IDTabSelProg, {}, "Avec parité"},
-    {"IDPariteImpaire", TGenre::Aucun, 0, 0, 0, IDTabSelProg, {}, "Parité impaire"},
-    {"IDModeAssignationPoint", TGenre::Aucun, 0, 0, 0, IDTabConfAdvParam, CfgModeAssignationPoint,
+    {IDAvecParite, TGenre::Aucun, 0, 0, 0, IDTabSelProg, {}, "Avec parité"},
+    {IDPariteImpaire, TGenre::Aucun, 0, 0, 0, IDTabSelProg, {}, "Parité impaire"},
+    {IDModeAssignationPoint, TGenre::Aucun, 0, 0, 0, IDTabConfAdvParam, CfgModeAssignationPoint,
      "Mode assignation point"},
 };
 
 const TChampBase* ChampBase(const std::string& IDChamp) {
-    const auto found = std::find_if(std::begin(ChampsBase), std::end(ChampsBase),
-                                    [&](const TChampBase& champ) { return IDChamp == champ.ID; });
+    const auto found =
+        std::find_if(std::begin(ChampsBase), std::end(ChampsBase),
+                     [&](const TChampBase& champ) { return IDChamp == champ.Champ.ID(); });
     return found != std::end(ChampsBase) ? found : nullptr;
 }
 
@@ -161,13 +162,14 @@ std::unique_ptr<TKEVField> NewChamp(const TChampBase& Champ, TPersistent* Owner,
                                     TInterfacedPersistent* Parent) {
     switch (Champ.Genre) {
     case TGenre::Booleen:
-        return std::make_unique<TKEVBooleanField>(Champ.ID, Owner, Parent, Champ.Defaut != 0);
+        return std::make_unique<TKEVBooleanField>(Champ.Champ.ID(), Owner, Parent,
+                                                  Champ.Defaut != 0);
     case TGenre::Entier:
-        return std::make_unique<TKEVIntegerField>(Champ.ID, Owner, Parent, Champ.Min, Champ.Max,
-                                                  Champ.Defaut, 1.0);
+        return std::make_unique<TKEVIntegerField>(Champ.Champ.ID(), Owner, Parent, Champ.Min,
+                                                  Champ.Max, Champ.Defaut, 1.0);
     case TGenre::Enumere:
-        return std::make_unique<TKEVEnumField>(Champ.ID, Owner, Parent, Champ.Valeurs, Champ.Defaut,
-                                               0);
+        return std::make_unique<TKEVEnumField>(Champ.Champ.ID(), Owner, Parent, Champ.Valeurs,
+                                               Champ.Defaut, 0);
     case TGenre::Aucun:
         break;
     }
@@ -195,9 +197,9 @@ TConfiguration::~TConfiguration() = default;
 void TConfiguration::CreateBaseFields() {
     for (const TChampBase& champ : ChampsBase)
         if (champ.Genre != TGenre::Aucun)
-            AddField(NewChamp(champ, this, TabSheet(champ.Onglet)));
+            AddField(champ.Champ, NewChamp(champ, this, TabSheet(champ.Onglet)));
     if (!Variante().Hardware.Contains(thNoKeyReady))
-        FieldByID(IDMotDePasseAcquittement).Unlink();
+        Field(IDMotDePasseAcquittement).Unlink();
 }
 
 std::string TConfiguration::ClassName() const {
@@ -231,7 +233,7 @@ int TConfiguration::FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) 
 
 std::string TConfiguration::NomChamp(const std::string& IDChamp) const {
     if (const TChampBase* champ = ChampBase(IDChamp))
-        return Translate(IDConfigurationSection, champ->ID, champ->Libelle);
+        return Translate(IDConfigurationSection, champ->Champ.ID(), champ->Libelle);
     return TZoneCPS::NomChamp(IDChamp);
 }
 
@@ -296,23 +298,23 @@ void TConfiguration::SetPariteImpaire(bool Value) {
         SetParite(Value ? 1 : 2);
 }
 
-int TConfiguration::GetInteger(const char* FieldID) const {
-    const TKEVField* field = GetFieldByID(FieldID);
+int TConfiguration::GetInteger(const TFieldHandle& Handle) const {
+    const TKEVField* field = FindField(Handle);
     return field != nullptr ? field->GetAsInteger() : 0;
 }
 
-void TConfiguration::SetInteger(const char* FieldID, int Value) {
-    if (TKEVField* field = GetFieldByID(FieldID))
+void TConfiguration::SetInteger(const TFieldHandle& Handle, int Value) {
+    if (TKEVField* field = FindField(Handle))
         field->SetAsInteger(Value);
 }
 
-bool TConfiguration::GetBoolean(const char* FieldID) const {
-    const TKEVField* field = GetFieldByID(FieldID);
+bool TConfiguration::GetBoolean(const TFieldHandle& Handle) const {
+    const TKEVField* field = FindField(Handle);
     return field != nullptr && field->GetAsBoolean();
 }
 
-void TConfiguration::SetBoolean(const char* FieldID, bool Value) {
-    if (TKEVField* field = GetFieldByID(FieldID))
+void TConfiguration::SetBoolean(const TFieldHandle& Handle, bool Value) {
+    if (TKEVField* field = FindField(Handle))
         field->SetAsBoolean(Value);
 }
 

@@ -9,6 +9,7 @@
 #include "model/IDZone.h"
 #include "model/KEVTabSheet.h"
 #include "support/StringList.h"
+#include "zones/ConfigurationFields.h"
 #include "zones/ZoneFamilleCPS.h"
 
 #include <string>
@@ -16,36 +17,6 @@
 namespace g20seq {
 
 class TEcran;
-
-// Identifiers of the base fields of the configuration.
-namespace IDConfiguration {
-inline constexpr const char* IDProgEditeDCY1 = "IDProgEditeDCY1";
-inline constexpr const char* IDProgrammeDCY1 = "IDProgrammeDCY1";
-inline constexpr const char* IDProgrammeMiniDCY1 = "IDProgrammeMiniDCY1";
-inline constexpr const char* IDProgrammeMaxiDCY1 = "IDProgrammeMaxiDCY1";
-inline constexpr const char* IDProgEditeDCY2 = "IDProgEditeDCY2";
-inline constexpr const char* IDProgrammeDCY2 = "IDProgrammeDCY2";
-inline constexpr const char* IDProgrammeMiniDCY2 = "IDProgrammeMiniDCY2";
-inline constexpr const char* IDProgrammeMaxiDCY2 = "IDProgrammeMaxiDCY2";
-inline constexpr const char* IDParite = "IDParite";
-inline constexpr const char* IDCUChargeProgAlarme = "IDCUChargeProgAlarme";
-inline constexpr const char* IDCUContinue = "IDCUContinue";
-inline constexpr const char* IDChangementPermanent = "IDChangementPermanent";
-inline constexpr const char* IDCUActivationToutesElectrodes = "IDCUActivationToutesElectrodes";
-inline constexpr const char* IDCURodageAlarme = "IDCURodageAlarme";
-inline constexpr const char* IDReInitialisationCompteurs = "IDReInitialisationCompteurs";
-inline constexpr const char* IDCUConsignesLiees = "IDCUConsignesLiees";
-inline constexpr const char* IDCUPointsLies = "IDCUPointsLies";
-inline constexpr const char* IDReposDGNNF = "IDReposDGNNF";
-inline constexpr const char* IDReposDFANF = "IDReposDFANF";
-inline constexpr const char* IDReposDASNF = "IDReposDASNF";
-inline constexpr const char* IDLangue = "IDLangue";
-inline constexpr const char* IDNbRepetitionPointAuto = "IDNbRepetitionPointAuto";
-inline constexpr const char* IDRepetPointF4ClePrg = "IDRepetPointF4ClePrg";
-inline constexpr const char* IDPointSuivantF5ClePrg = "IDPointSuivantF5ClePrg";
-inline constexpr const char* IDCUAcqF7ClePrg = "IDCUAcqF7ClePrg";
-inline constexpr const char* IDMotDePasseAcquittement = "IDMotDePasseAcquittement";
-} // namespace IDConfiguration
 
 // Value captions shared by the fields of both configuration classes.
 inline constexpr TIDZone CfgNonOui[] = {{"IDCfg_Non_Oui_0", "Non"}, {"IDCfg_Non_Oui_1", "Oui"}};
@@ -98,7 +69,7 @@ public:
     std::string GetDescriptionDefautID(const std::string& NumeroDefaut) const override = 0;
 
     std::string GetIdentifiantCPS() const override;
-    int GetLangue() const override { return GetInteger(IDConfiguration::IDLangue); }
+    int GetLangue() const override { return GetInteger(ChampsConfiguration::IDLangue); }
     int GetNbDefauts() const override { return FstrListDefauts.Count(); }
     TDefaut* GetDefautParIndex(int IndexDefaut) const override;
     TDefaut* GetDefautParNom(const std::string& NumeroDefaut) const override;
@@ -106,92 +77,106 @@ public:
     std::string GetTexteDefaut(const std::string& NumeroDefaut) const;
 
     // Typed accessors of the base fields; a missing field reads 0 / false and ignores writes.
-    bool GetProgEditeDCY1() const { return GetBoolean(IDConfiguration::IDProgEditeDCY1); }
-    void SetProgEditeDCY1(bool Value) { SetBoolean(IDConfiguration::IDProgEditeDCY1, Value); }
-    int GetProgrammeDCY1() const { return GetInteger(IDConfiguration::IDProgrammeDCY1); }
-    void SetProgrammeDCY1(int Value) { SetInteger(IDConfiguration::IDProgrammeDCY1, Value); }
-    int GetProgrammeMiniDCY1() const { return GetInteger(IDConfiguration::IDProgrammeMiniDCY1); }
+    bool GetProgEditeDCY1() const { return GetBoolean(ChampsConfiguration::IDProgEditeDCY1); }
+    void SetProgEditeDCY1(bool Value) { SetBoolean(ChampsConfiguration::IDProgEditeDCY1, Value); }
+    int GetProgrammeDCY1() const { return GetInteger(ChampsConfiguration::IDProgrammeDCY1); }
+    void SetProgrammeDCY1(int Value) { SetInteger(ChampsConfiguration::IDProgrammeDCY1, Value); }
+    int GetProgrammeMiniDCY1() const {
+        return GetInteger(ChampsConfiguration::IDProgrammeMiniDCY1);
+    }
     void SetProgrammeMiniDCY1(int Value) {
-        SetInteger(IDConfiguration::IDProgrammeMiniDCY1, Value);
+        SetInteger(ChampsConfiguration::IDProgrammeMiniDCY1, Value);
     }
-    int GetProgrammeMaxiDCY1() const { return GetInteger(IDConfiguration::IDProgrammeMaxiDCY1); }
+    int GetProgrammeMaxiDCY1() const {
+        return GetInteger(ChampsConfiguration::IDProgrammeMaxiDCY1);
+    }
     void SetProgrammeMaxiDCY1(int Value) {
-        SetInteger(IDConfiguration::IDProgrammeMaxiDCY1, Value);
+        SetInteger(ChampsConfiguration::IDProgrammeMaxiDCY1, Value);
     }
-    bool GetProgEditeDCY2() const { return GetBoolean(IDConfiguration::IDProgEditeDCY2); }
-    void SetProgEditeDCY2(bool Value) { SetBoolean(IDConfiguration::IDProgEditeDCY2, Value); }
-    int GetProgrammeDCY2() const { return GetInteger(IDConfiguration::IDProgrammeDCY2); }
-    void SetProgrammeDCY2(int Value) { SetInteger(IDConfiguration::IDProgrammeDCY2, Value); }
-    int GetProgrammeMiniDCY2() const { return GetInteger(IDConfiguration::IDProgrammeMiniDCY2); }
+    bool GetProgEditeDCY2() const { return GetBoolean(ChampsConfiguration::IDProgEditeDCY2); }
+    void SetProgEditeDCY2(bool Value) { SetBoolean(ChampsConfiguration::IDProgEditeDCY2, Value); }
+    int GetProgrammeDCY2() const { return GetInteger(ChampsConfiguration::IDProgrammeDCY2); }
+    void SetProgrammeDCY2(int Value) { SetInteger(ChampsConfiguration::IDProgrammeDCY2, Value); }
+    int GetProgrammeMiniDCY2() const {
+        return GetInteger(ChampsConfiguration::IDProgrammeMiniDCY2);
+    }
     void SetProgrammeMiniDCY2(int Value) {
-        SetInteger(IDConfiguration::IDProgrammeMiniDCY2, Value);
+        SetInteger(ChampsConfiguration::IDProgrammeMiniDCY2, Value);
     }
-    int GetProgrammeMaxiDCY2() const { return GetInteger(IDConfiguration::IDProgrammeMaxiDCY2); }
+    int GetProgrammeMaxiDCY2() const {
+        return GetInteger(ChampsConfiguration::IDProgrammeMaxiDCY2);
+    }
     void SetProgrammeMaxiDCY2(int Value) {
-        SetInteger(IDConfiguration::IDProgrammeMaxiDCY2, Value);
+        SetInteger(ChampsConfiguration::IDProgrammeMaxiDCY2, Value);
     }
-    int GetParite() const { return GetInteger(IDConfiguration::IDParite); }
-    void SetParite(int Value) { SetInteger(IDConfiguration::IDParite, Value); }
-    bool GetCUChargeProgAlarme() const { return GetBoolean(IDConfiguration::IDCUChargeProgAlarme); }
+    int GetParite() const { return GetInteger(ChampsConfiguration::IDParite); }
+    void SetParite(int Value) { SetInteger(ChampsConfiguration::IDParite, Value); }
+    bool GetCUChargeProgAlarme() const {
+        return GetBoolean(ChampsConfiguration::IDCUChargeProgAlarme);
+    }
     void SetCUChargeProgAlarme(bool Value) {
-        SetBoolean(IDConfiguration::IDCUChargeProgAlarme, Value);
+        SetBoolean(ChampsConfiguration::IDCUChargeProgAlarme, Value);
     }
-    int GetCUContinue() const { return GetInteger(IDConfiguration::IDCUContinue); }
-    void SetCUContinue(int Value) { SetInteger(IDConfiguration::IDCUContinue, Value); }
+    int GetCUContinue() const { return GetInteger(ChampsConfiguration::IDCUContinue); }
+    void SetCUContinue(int Value) { SetInteger(ChampsConfiguration::IDCUContinue, Value); }
     bool GetChangementPermanent() const {
-        return GetBoolean(IDConfiguration::IDChangementPermanent);
+        return GetBoolean(ChampsConfiguration::IDChangementPermanent);
     }
     void SetChangementPermanent(bool Value) {
-        SetBoolean(IDConfiguration::IDChangementPermanent, Value);
+        SetBoolean(ChampsConfiguration::IDChangementPermanent, Value);
     }
     bool GetCUActivationToutesElectrodes() const {
-        return GetBoolean(IDConfiguration::IDCUActivationToutesElectrodes);
+        return GetBoolean(ChampsConfiguration::IDCUActivationToutesElectrodes);
     }
     void SetCUActivationToutesElectrodes(bool Value) {
-        SetBoolean(IDConfiguration::IDCUActivationToutesElectrodes, Value);
+        SetBoolean(ChampsConfiguration::IDCUActivationToutesElectrodes, Value);
     }
-    bool GetCURodageAlarme() const { return GetBoolean(IDConfiguration::IDCURodageAlarme); }
-    void SetCURodageAlarme(bool Value) { SetBoolean(IDConfiguration::IDCURodageAlarme, Value); }
+    bool GetCURodageAlarme() const { return GetBoolean(ChampsConfiguration::IDCURodageAlarme); }
+    void SetCURodageAlarme(bool Value) { SetBoolean(ChampsConfiguration::IDCURodageAlarme, Value); }
     bool GetReInitialisationCompteurs() const {
-        return GetBoolean(IDConfiguration::IDReInitialisationCompteurs);
+        return GetBoolean(ChampsConfiguration::IDReInitialisationCompteurs);
     }
     void SetReInitialisationCompteurs(bool Value) {
-        SetBoolean(IDConfiguration::IDReInitialisationCompteurs, Value);
+        SetBoolean(ChampsConfiguration::IDReInitialisationCompteurs, Value);
     }
-    bool GetCUConsignesLiees() const { return GetBoolean(IDConfiguration::IDCUConsignesLiees); }
-    void SetCUConsignesLiees(bool Value) { SetBoolean(IDConfiguration::IDCUConsignesLiees, Value); }
-    bool GetCUPointsLies() const { return GetBoolean(IDConfiguration::IDCUPointsLies); }
-    void SetCUPointsLies(bool Value) { SetBoolean(IDConfiguration::IDCUPointsLies, Value); }
-    bool GetReposDGNNF() const { return GetBoolean(IDConfiguration::IDReposDGNNF); }
-    void SetReposDGNNF(bool Value) { SetBoolean(IDConfiguration::IDReposDGNNF, Value); }
-    bool GetReposDFANF() const { return GetBoolean(IDConfiguration::IDReposDFANF); }
-    void SetReposDFANF(bool Value) { SetBoolean(IDConfiguration::IDReposDFANF, Value); }
-    bool GetReposDASNF() const { return GetBoolean(IDConfiguration::IDReposDASNF); }
-    void SetReposDASNF(bool Value) { SetBoolean(IDConfiguration::IDReposDASNF, Value); }
-    void SetLangue(int Value) { SetInteger(IDConfiguration::IDLangue, Value); }
+    bool GetCUConsignesLiees() const { return GetBoolean(ChampsConfiguration::IDCUConsignesLiees); }
+    void SetCUConsignesLiees(bool Value) {
+        SetBoolean(ChampsConfiguration::IDCUConsignesLiees, Value);
+    }
+    bool GetCUPointsLies() const { return GetBoolean(ChampsConfiguration::IDCUPointsLies); }
+    void SetCUPointsLies(bool Value) { SetBoolean(ChampsConfiguration::IDCUPointsLies, Value); }
+    bool GetReposDGNNF() const { return GetBoolean(ChampsConfiguration::IDReposDGNNF); }
+    void SetReposDGNNF(bool Value) { SetBoolean(ChampsConfiguration::IDReposDGNNF, Value); }
+    bool GetReposDFANF() const { return GetBoolean(ChampsConfiguration::IDReposDFANF); }
+    void SetReposDFANF(bool Value) { SetBoolean(ChampsConfiguration::IDReposDFANF, Value); }
+    bool GetReposDASNF() const { return GetBoolean(ChampsConfiguration::IDReposDASNF); }
+    void SetReposDASNF(bool Value) { SetBoolean(ChampsConfiguration::IDReposDASNF, Value); }
+    void SetLangue(int Value) { SetInteger(ChampsConfiguration::IDLangue, Value); }
     int GetNbRepetitionPointAuto() const {
-        return GetInteger(IDConfiguration::IDNbRepetitionPointAuto);
+        return GetInteger(ChampsConfiguration::IDNbRepetitionPointAuto);
     }
     void SetNbRepetitionPointAuto(int Value) {
-        SetInteger(IDConfiguration::IDNbRepetitionPointAuto, Value);
+        SetInteger(ChampsConfiguration::IDNbRepetitionPointAuto, Value);
     }
-    bool GetRepetPointF4ClePrg() const { return GetBoolean(IDConfiguration::IDRepetPointF4ClePrg); }
+    bool GetRepetPointF4ClePrg() const {
+        return GetBoolean(ChampsConfiguration::IDRepetPointF4ClePrg);
+    }
     void SetRepetPointF4ClePrg(bool Value) {
-        SetBoolean(IDConfiguration::IDRepetPointF4ClePrg, Value);
+        SetBoolean(ChampsConfiguration::IDRepetPointF4ClePrg, Value);
     }
     bool GetPointSuivantF5ClePrg() const {
-        return GetBoolean(IDConfiguration::IDPointSuivantF5ClePrg);
+        return GetBoolean(ChampsConfiguration::IDPointSuivantF5ClePrg);
     }
     void SetPointSuivantF5ClePrg(bool Value) {
-        SetBoolean(IDConfiguration::IDPointSuivantF5ClePrg, Value);
+        SetBoolean(ChampsConfiguration::IDPointSuivantF5ClePrg, Value);
     }
-    bool GetCUAcqF7ClePrg() const { return GetBoolean(IDConfiguration::IDCUAcqF7ClePrg); }
-    void SetCUAcqF7ClePrg(bool Value) { SetBoolean(IDConfiguration::IDCUAcqF7ClePrg, Value); }
+    bool GetCUAcqF7ClePrg() const { return GetBoolean(ChampsConfiguration::IDCUAcqF7ClePrg); }
+    void SetCUAcqF7ClePrg(bool Value) { SetBoolean(ChampsConfiguration::IDCUAcqF7ClePrg, Value); }
     int GetMotDePasseAcquittement() const {
-        return GetInteger(IDConfiguration::IDMotDePasseAcquittement);
+        return GetInteger(ChampsConfiguration::IDMotDePasseAcquittement);
     }
     void SetMotDePasseAcquittement(int Value) {
-        SetInteger(IDConfiguration::IDMotDePasseAcquittement, Value);
+        SetInteger(ChampsConfiguration::IDMotDePasseAcquittement, Value);
     }
 
     // Parity views of IDParite: with parity = (IDParite <> 0), odd parity = (IDParite <> 2).
@@ -216,10 +201,10 @@ protected:
 
     // Field value access for the typed accessors: a missing field reads 0 / false and
     // ignores writes.
-    int GetInteger(const char* FieldID) const;
-    void SetInteger(const char* FieldID, int Value);
-    bool GetBoolean(const char* FieldID) const;
-    void SetBoolean(const char* FieldID, bool Value);
+    int GetInteger(const TFieldHandle& Handle) const;
+    void SetInteger(const TFieldHandle& Handle, int Value);
+    bool GetBoolean(const TFieldHandle& Handle) const;
+    void SetBoolean(const TFieldHandle& Handle, bool Value);
     // The tab sheet of the logical zone, or nullptr (no logical zone, no such sheet, or an
     // identifier outside the enumeration, which stands for "no tab sheet").
     TInterfacedPersistent* TabSheet(TIDOnglet Onglet) const;

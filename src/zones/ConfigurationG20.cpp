@@ -18,7 +18,7 @@ namespace g20seq {
 
 namespace {
 
-using namespace IDConfiguration;
+using namespace ChampsConfiguration;
 
 // ---------------------------------------------------------------------------------------
 // Conditions of the controller variant
@@ -158,7 +158,7 @@ enum class TGenre : std::uint8_t { Booleen, Entier, Enumere, Adresse, Adresses, 
 // addresses. Reference: the field it is inserted before in its tab sheet. Visible: when it
 // stays in its tab sheet.
 struct TChampG20 {
-    const char* ID;
+    TFieldHandle Champ;
     TGenre Genre;
     int Min;
     int Max;
@@ -168,39 +168,41 @@ struct TChampG20 {
     TCondition Visible;
     std::span<const TIDZone> Valeurs;
     const char* Texte;
-    const char* Reference;
+    TFieldHandle Reference;
     const char* Libelle;
 };
 
-constexpr TChampG20 Booleen(const char* ID, int Defaut, TIDOnglet Onglet, TCondition Visible,
-                            std::span<const TIDZone> Valeurs, const char* Libelle,
-                            const char* Reference = nullptr) {
+constexpr TChampG20 Booleen(const TFieldHandle& ID, int Defaut, TIDOnglet Onglet,
+                            TCondition Visible, std::span<const TIDZone> Valeurs,
+                            const char* Libelle, const TFieldHandle& Reference = {}) {
     return {ID,     TGenre::Booleen, 0,       1,  Defaut,    1.0,
             Onglet, Visible,         Valeurs, "", Reference, Libelle};
 }
 
-constexpr TChampG20 Entier(const char* ID, int Min, int Max, int Defaut, TIDOnglet Onglet,
+constexpr TChampG20 Entier(const TFieldHandle& ID, int Min, int Max, int Defaut, TIDOnglet Onglet,
                            TCondition Visible, const char* Libelle, double Ratio = 1.0) {
-    return {ID, TGenre::Entier, Min, Max, Defaut, Ratio, Onglet, Visible, {}, "", nullptr, Libelle};
+    return {ID, TGenre::Entier, Min, Max, Defaut, Ratio, Onglet, Visible, {}, "", {}, Libelle};
 }
 
-constexpr TChampG20 Enumere(const char* ID, int Defaut, TIDOnglet Onglet, TCondition Visible,
-                            std::span<const TIDZone> Valeurs, const char* Libelle) {
+constexpr TChampG20 Enumere(const TFieldHandle& ID, int Defaut, TIDOnglet Onglet,
+                            TCondition Visible, std::span<const TIDZone> Valeurs,
+                            const char* Libelle) {
     return {ID,      TGenre::Enumere,
             0,       static_cast<int>(Valeurs.size()) - 1,
             Defaut,  1.0,
             Onglet,  Visible,
             Valeurs, "",
-            nullptr, Libelle};
+            {},      Libelle};
 }
 
-constexpr TChampG20 AdresseIP(const char* ID, const char* Texte, TIDOnglet Onglet,
+constexpr TChampG20 AdresseIP(const TFieldHandle& ID, const char* Texte, TIDOnglet Onglet,
                               const char* Libelle, TGenre Genre = TGenre::Adresse, int Nombre = 1) {
-    return {ID, Genre, 0, Nombre, 0, 1.0, Onglet, Oui, {}, Texte, nullptr, Libelle};
+    return {ID, Genre, 0, Nombre, 0, 1.0, Onglet, Oui, {}, Texte, {}, Libelle};
 }
 
-constexpr TChampG20 Chaine(const char* ID, int Taille, TIDOnglet Onglet, const char* Libelle) {
-    return {ID, TGenre::Texte, 0, Taille, 0, 1.0, Onglet, Oui, {}, "", nullptr, Libelle};
+constexpr TChampG20 Chaine(const TFieldHandle& ID, int Taille, TIDOnglet Onglet,
+                           const char* Libelle) {
+    return {ID, TGenre::Texte, 0, Taille, 0, 1.0, Onglet, Oui, {}, "", {}, Libelle};
 }
 
 constexpr auto SelProg = IDTabSelProg;
@@ -216,116 +218,117 @@ constexpr auto DN = TCondition::DN;
 
 // The G20 fields in creation order.
 constexpr TChampG20 ChampsG20[] = {
-    Booleen("IDExecutionDCY1", 0, SelProg, Oui, CfgNonOui,
+    Booleen(IDExecutionDCY1, 0, SelProg, Oui, CfgNonOui,
             "Autorisation d'exécution du programme lié au départ cycle 1", IDProgrammeDCY1),
-    Booleen("IDExecutionDCY2", 0, SelProg, TOR, CfgNonOui,
+    Booleen(IDExecutionDCY2, 0, SelProg, TOR, CfgNonOui,
             "Autorisation d'exécution du programme lié au départ cycle 2", IDProgrammeDCY2),
-    Booleen("IDGestionFraiseRodeuse", 1, CU, Oui, CfgNonOui, "Gestion fraise rodeuse",
+    Booleen(IDGestionFraiseRodeuse, 1, CU, Oui, CfgNonOui, "Gestion fraise rodeuse",
             IDCUConsignesLiees),
-    Entier("IDNbStartsParPince", 1, 2, 1, CU, Non, "Nombre de starts par pince"),
-    Booleen("IDReposFVENF", 0, ESTOR, Oui, CfgReposNF,
+    Entier(IDNbStartsParPince, 1, 2, 1, CU, Non, "Nombre de starts par pince"),
+    Booleen(IDReposFVENF, 0, ESTOR, Oui, CfgReposNF,
             "Etat des sorties au repos : Fin de vie électrode"),
-    Booleen("IDReposALENF", 0, ESTOR, Oui, CfgReposNF,
+    Booleen(IDReposALENF, 0, ESTOR, Oui, CfgReposNF,
             "Etat des sorties au repos : Alarme changement électrode"),
-    Booleen("IDReposDRONF", 0, ESTOR, Oui, CfgReposNF,
+    Booleen(IDReposDRONF, 0, ESTOR, Oui, CfgReposNF,
             "Etat des sorties au repos : Alarme demande de rodage"),
-    Booleen("IDReposSP1NF", 0, ESTOR, TOR, CfgReposNF,
+    Booleen(IDReposSP1NF, 0, ESTOR, TOR, CfgReposNF,
             "Etat des sorties au repos : Sortie programmable N°1"),
-    Booleen("IDReposSP2NF", 0, ESTOR, TOR, CfgReposNF,
+    Booleen(IDReposSP2NF, 0, ESTOR, TOR, CfgReposNF,
             "Etat des sorties au repos : Sortie programmable N°2"),
-    Booleen("IDReposMF1NF", 0, ESTOR, Non, CfgReposNF, "Etat des sorties MF au repos : Sortie N°1"),
-    Booleen("IDReposMF2NF", 0, ESTOR, Non, CfgReposNF, "Etat des sorties MF au repos : Sortie N°2"),
-    Booleen("IDReposMF3NF", 0, ESTOR, Non, CfgReposNF, "Etat des sorties MF au repos : Sortie N°3"),
-    Booleen("IDReposMF4NF", 0, ESTOR, Non, CfgReposNF, "Etat des sorties MF au repos : Sortie N°4"),
-    Booleen("IDActionDGNClignotante", 0, ESTOR, Oui, ActionClignotante,
+    Booleen(IDReposMF1NF, 0, ESTOR, Non, CfgReposNF, "Etat des sorties MF au repos : Sortie N°1"),
+    Booleen(IDReposMF2NF, 0, ESTOR, Non, CfgReposNF, "Etat des sorties MF au repos : Sortie N°2"),
+    Booleen(IDReposMF3NF, 0, ESTOR, Non, CfgReposNF, "Etat des sorties MF au repos : Sortie N°3"),
+    Booleen(IDReposMF4NF, 0, ESTOR, Non, CfgReposNF, "Etat des sorties MF au repos : Sortie N°4"),
+    Booleen(IDActionDGNClignotante, 0, ESTOR, Oui, ActionClignotante,
             "Etat des sorties en action : Défaut général"),
-    Booleen("IDActionDFAClignotante", 0, ESTOR, Oui, ActionClignotante,
+    Booleen(IDActionDFAClignotante, 0, ESTOR, Oui, ActionClignotante,
             "Etat des sorties en action : Défaut de type A"),
-    Booleen("IDActionFVEClignotante", 0, ESTOR, Oui, ActionClignotante,
+    Booleen(IDActionFVEClignotante, 0, ESTOR, Oui, ActionClignotante,
             "Etat des sorties en action : Fin de vie électrode"),
-    Booleen("IDActionALEClignotante", 0, ESTOR, Oui, ActionClignotante,
+    Booleen(IDActionALEClignotante, 0, ESTOR, Oui, ActionClignotante,
             "Etat des sorties en action : Alarme changement électrode"),
-    Booleen("IDActionDROClignotante", 0, ESTOR, Oui, ActionClignotante,
+    Booleen(IDActionDROClignotante, 0, ESTOR, Oui, ActionClignotante,
             "Etat des sorties en action : Alarme demande de rodage"),
-    Booleen("IDActionSP1Clignotante", 0, ESTOR, TOR, ActionClignotante,
+    Booleen(IDActionSP1Clignotante, 0, ESTOR, TOR, ActionClignotante,
             "Etat des sorties en action : Sortie programmable N°1"),
-    Booleen("IDActionSP2Clignotante", 0, ESTOR, TOR, ActionClignotante,
+    Booleen(IDActionSP2Clignotante, 0, ESTOR, TOR, ActionClignotante,
             "Etat des sorties en action : Sortie programmable N°2"),
-    Booleen("IDActionMF1Clignotante", 0, ESTOR, Non, ActionClignotante,
+    Booleen(IDActionMF1Clignotante, 0, ESTOR, Non, ActionClignotante,
             "Etat des sorties MF en action : Sortie N°1"),
-    Booleen("IDActionMF2Clignotante", 0, ESTOR, Non, ActionClignotante,
+    Booleen(IDActionMF2Clignotante, 0, ESTOR, Non, ActionClignotante,
             "Etat des sorties MF en action : Sortie N°2"),
-    Booleen("IDActionMF3Clignotante", 0, ESTOR, Non, ActionClignotante,
+    Booleen(IDActionMF3Clignotante, 0, ESTOR, Non, ActionClignotante,
             "Etat des sorties MF en action : Sortie N°3"),
-    Booleen("IDActionMF4Clignotante", 0, ESTOR, Non, ActionClignotante,
+    Booleen(IDActionMF4Clignotante, 0, ESTOR, Non, ActionClignotante,
             "Etat des sorties MF en action : Sortie N°4"),
-    Booleen("IDReposALE1NF", 0, ESTOR, Non, CfgReposNF,
+    Booleen(IDReposALE1NF, 0, ESTOR, Non, CfgReposNF,
             "Etat des sorties au repos : Alarme changement électrode N°1"),
-    Booleen("IDReposALE2NF", 0, ESTOR, Non, CfgReposNF,
+    Booleen(IDReposALE2NF, 0, ESTOR, Non, CfgReposNF,
             "Etat des sorties au repos : Alarme changement électrode N°2"),
-    Booleen("IDReposFVE1NF", 0, ESTOR, Non, CfgReposNF,
+    Booleen(IDReposFVE1NF, 0, ESTOR, Non, CfgReposNF,
             "Etat des sorties au repos : Fin de vie électrode N°1"),
-    Booleen("IDReposFVE2NF", 0, ESTOR, Non, CfgReposNF,
+    Booleen(IDReposFVE2NF, 0, ESTOR, Non, CfgReposNF,
             "Etat des sorties au repos : Fin de vie électrode N°2"),
-    Booleen("IDActionALE1Clignotante", 0, ESTOR, Non, ActionClignotante,
+    Booleen(IDActionALE1Clignotante, 0, ESTOR, Non, ActionClignotante,
             "Etat des sorties en action : Alarme changement électrode N°1"),
-    Booleen("IDActionALE2Clignotante", 0, ESTOR, Non, ActionClignotante,
+    Booleen(IDActionALE2Clignotante, 0, ESTOR, Non, ActionClignotante,
             "Etat des sorties en action : Alarme changement électrode N°2"),
-    Booleen("IDActionFVE1Clignotante", 0, ESTOR, Non, ActionClignotante,
+    Booleen(IDActionFVE1Clignotante, 0, ESTOR, Non, ActionClignotante,
             "Etat des sorties en action : Fin de vie électrode N°1"),
-    Booleen("IDActionFVE2Clignotante", 0, ESTOR, Non, ActionClignotante,
+    Booleen(IDActionFVE2Clignotante, 0, ESTOR, Non, ActionClignotante,
             "Etat des sorties en action : Fin de vie électrode N°2"),
-    Entier("IDTensionSecteur", 10, 99, 40, TabMF, MF, "Tension secteur (V)", 10.0),
-    Enumere("IDTypeConvertisseur", 0, TabMF, MF, Convertisseurs, "Type de convertisseur"),
-    Entier("IDPourcentApprentissage1", 20, 89, 30, TabMF, MF, "Consigne apprentissage N°1 (%)"),
-    Entier("IDPourcentApprentissage2", 30, 99, 50, TabMF, MF, "Consigne apprentissage N°2 (%)"),
-    Entier("IDPeriodeTestDifferentiel", 0, 250, 0, TabMF, MF,
+    Entier(IDTensionSecteur, 10, 99, 40, TabMF, MF, "Tension secteur (V)", 10.0),
+    Enumere(IDTypeConvertisseur, 0, TabMF, MF, Convertisseurs, "Type de convertisseur"),
+    Entier(IDPourcentApprentissage1, 20, 89, 30, TabMF, MF, "Consigne apprentissage N°1 (%)"),
+    Entier(IDPourcentApprentissage2, 30, 99, 50, TabMF, MF, "Consigne apprentissage N°2 (%)"),
+    Entier(IDPeriodeTestDifferentiel, 0, 250, 0, TabMF, MF,
            "Périodicité du test différentiel (jours)"),
-    Entier("IDDelaiTestDifferentiel", 0, 250, 24, TabMF, MF, "Délai du test différentiel (heures)"),
-    AdresseIP("IDAdresseIP", "127.0.0.1", Ethernet, "Adresse TCP/IP"),
-    AdresseIP("IDMasqueIP", "255.255.255.0", Ethernet, "Masque réseau"),
-    AdresseIP("IDGatewayIP", "127.0.0.1", Ethernet, "Passerelle IP"),
-    Entier("IDPortIP", 1024, 65535, 1024, Ethernet, Oui, "Port IP"),
-    Booleen("IDPCListLocked", 0, Ethernet, Oui, CfgNonOui, "Liste de PC verrouillée"),
-    AdresseIP("IDPCAdresseIP", "0.0.0.0", Ethernet, "Adresse PC autorisé", TGenre::Adresses, 10),
-    Entier("IDVitesseEthernet", 0, 255, 0, Ethernet, Non, "Vitesse Ethernet"),
-    Enumere("IDModePince", 0, Pince, Non, ModesPince, "Mode pince"),
-    Booleen("IDModeElectrovannes", 0, Pince, Non, ModesElectrovannes, "Mode électrovannes PO/GO"),
-    Booleen("IDModeSortiesCU", 0, Pince, Non, ModesSortiesCU, "Mode sorties C.U."),
-    Entier("IDMotDePasse", 0, 9999, 0, AdvParam, Oui, "Mot de passe"),
-    Entier("IDDureeMotDePasse", 0, 255, 0, AdvParam, Oui, "Durée mot de passe"),
-    Entier("IDMotDePasseProg", 0, 9999, 0, AdvParam, Oui, "Mot de passe programme"),
-    Entier("IDDureeMotDePasseProg", 0, 255, 0, AdvParam, Oui, "Durée mot de passe programme"),
-    Booleen("IDCommandePhase2", 0, AdvParam, Non, CfgNonOui, "Gestion deuxième phase"),
-    Enumere("IDModeSP1_SP2", 0, AdvParam, TOR, ModesSP1_SP2, "Mode des sorties programmables"),
-    Entier("IDVitesseRS232", 300, 38400, 38400, AdvParam, Oui, "Vitesse communication (bauds)"),
-    Chaine("IDNomCPS", 20, AdvParam, "Nom de la CPS"),
-    Enumere("IDVitesseBusTerrain", 0, AdvParam, DN, VitessesBusTerrain, "Vitesse bus de terrain"),
-    Entier("IDNumEsclaveBusTerrain", 0, 63, 63, AdvParam, DN, "Numéro d'esclave bus de terrain"),
-    Enumere("IDProfilBusDeTerrain", 1, AdvParam, TCondition::C1, ProfilsBusDeTerrain,
+    Entier(IDDelaiTestDifferentiel, 0, 250, 24, TabMF, MF, "Délai du test différentiel (heures)"),
+    AdresseIP(IDAdresseIP, "127.0.0.1", Ethernet, "Adresse TCP/IP"),
+    AdresseIP(IDMasqueIP, "255.255.255.0", Ethernet, "Masque réseau"),
+    AdresseIP(IDGatewayIP, "127.0.0.1", Ethernet, "Passerelle IP"),
+    Entier(IDPortIP, 1024, 65535, 1024, Ethernet, Oui, "Port IP"),
+    Booleen(IDPCListLocked, 0, Ethernet, Oui, CfgNonOui, "Liste de PC verrouillée"),
+    AdresseIP(IDPCAdresseIP, "0.0.0.0", Ethernet, "Adresse PC autorisé", TGenre::Adresses, 10),
+    Entier(IDVitesseEthernet, 0, 255, 0, Ethernet, Non, "Vitesse Ethernet"),
+    Enumere(IDModePince, 0, Pince, Non, ModesPince, "Mode pince"),
+    Booleen(IDModeElectrovannes, 0, Pince, Non, ModesElectrovannes, "Mode électrovannes PO/GO"),
+    Booleen(IDModeSortiesCU, 0, Pince, Non, ModesSortiesCU, "Mode sorties C.U."),
+    Entier(IDMotDePasse, 0, 9999, 0, AdvParam, Oui, "Mot de passe"),
+    Entier(IDDureeMotDePasse, 0, 255, 0, AdvParam, Oui, "Durée mot de passe"),
+    Entier(IDMotDePasseProg, 0, 9999, 0, AdvParam, Oui, "Mot de passe programme"),
+    Entier(IDDureeMotDePasseProg, 0, 255, 0, AdvParam, Oui, "Durée mot de passe programme"),
+    Booleen(IDCommandePhase2, 0, AdvParam, Non, CfgNonOui, "Gestion deuxième phase"),
+    Enumere(IDModeSP1_SP2, 0, AdvParam, TOR, ModesSP1_SP2, "Mode des sorties programmables"),
+    Entier(IDVitesseRS232, 300, 38400, 38400, AdvParam, Oui, "Vitesse communication (bauds)"),
+    Chaine(IDNomCPS, 20, AdvParam, "Nom de la CPS"),
+    Enumere(IDVitesseBusTerrain, 0, AdvParam, DN, VitessesBusTerrain, "Vitesse bus de terrain"),
+    Entier(IDNumEsclaveBusTerrain, 0, 63, 63, AdvParam, DN, "Numéro d'esclave bus de terrain"),
+    Enumere(IDProfilBusDeTerrain, 1, AdvParam, TCondition::C1, ProfilsBusDeTerrain,
             "Profil bus de terrain"),
-    Enumere("IDModeEffort", 0, AdvParam, Oui, ModesEffort, "Mode effort"),
-    Enumere("IDModeAssignationPoint", 0, AdvParam, Non, CfgModeAssignationPoint,
+    Enumere(IDModeEffort, 0, AdvParam, Oui, ModesEffort, "Mode effort"),
+    Enumere(IDModeAssignationPoint, 0, AdvParam, Non, CfgModeAssignationPoint,
             "Mode assignation point"),
-    Booleen("IDAcqValidClePrg", 0, SansOnglet, Non, {}, nullptr),
-    Entier("IDTypeRS232", 0, 6, 0, SansOnglet, Non, nullptr),
-    Booleen("IDSignaturesPointsEmises", 1, SansOnglet, Non, {}, nullptr),
-    Booleen("IDSignaturesDefautsEmises", 1, SansOnglet, Non, {}, nullptr),
-    Booleen("IDSurveillanceModification", 0, SansOnglet, Non, {}, nullptr),
+    Booleen(IDAcqValidClePrg, 0, SansOnglet, Non, {}, nullptr),
+    Entier(IDTypeRS232, 0, 6, 0, SansOnglet, Non, nullptr),
+    Booleen(IDSignaturesPointsEmises, 1, SansOnglet, Non, {}, nullptr),
+    Booleen(IDSignaturesDefautsEmises, 1, SansOnglet, Non, {}, nullptr),
+    Booleen(IDSurveillanceModification, 0, SansOnglet, Non, {}, nullptr),
 };
 
 const TChampG20* ChampG20(const std::string& IDChamp) {
-    const auto found = std::find_if(std::begin(ChampsG20), std::end(ChampsG20),
-                                    [&](const TChampG20& champ) { return IDChamp == champ.ID; });
+    const auto found =
+        std::find_if(std::begin(ChampsG20), std::end(ChampsG20),
+                     [&](const TChampG20& champ) { return IDChamp == champ.Champ.ID(); });
     return found != std::end(ChampsG20) ? found : nullptr;
 }
 
 std::unique_ptr<TKEVField> NewAdresses(const TChampG20& Champ, TPersistent* Owner,
                                        TInterfacedPersistent* Parent) {
-    auto tableau = std::make_unique<TKEVArrayField>(Champ.ID, Champ.Max, Owner, Parent);
+    auto tableau = std::make_unique<TKEVArrayField>(Champ.Champ.ID(), Champ.Max, Owner, Parent);
     for (int i = 0; i < Champ.Max; ++i)
         tableau->SetField(
-            i, std::make_unique<TKEVAddressField>(Champ.ID, Owner, nullptr, Champ.Texte));
+            i, std::make_unique<TKEVAddressField>(Champ.Champ.ID(), Owner, nullptr, Champ.Texte));
     return tableau;
 }
 
@@ -333,19 +336,21 @@ std::unique_ptr<TKEVField> NewChamp(const TChampG20& Champ, TPersistent* Owner,
                                     TInterfacedPersistent* Parent) {
     switch (Champ.Genre) {
     case TGenre::Booleen:
-        return std::make_unique<TKEVBooleanField>(Champ.ID, Owner, Parent, Champ.Defaut != 0);
+        return std::make_unique<TKEVBooleanField>(Champ.Champ.ID(), Owner, Parent,
+                                                  Champ.Defaut != 0);
     case TGenre::Entier:
-        return std::make_unique<TKEVIntegerField>(Champ.ID, Owner, Parent, Champ.Min, Champ.Max,
-                                                  Champ.Defaut, Champ.Ratio);
+        return std::make_unique<TKEVIntegerField>(Champ.Champ.ID(), Owner, Parent, Champ.Min,
+                                                  Champ.Max, Champ.Defaut, Champ.Ratio);
     case TGenre::Enumere:
-        return std::make_unique<TKEVEnumField>(Champ.ID, Owner, Parent, Champ.Valeurs, Champ.Defaut,
-                                               0);
+        return std::make_unique<TKEVEnumField>(Champ.Champ.ID(), Owner, Parent, Champ.Valeurs,
+                                               Champ.Defaut, 0);
     case TGenre::Adresse:
-        return std::make_unique<TKEVAddressField>(Champ.ID, Owner, Parent, Champ.Texte);
+        return std::make_unique<TKEVAddressField>(Champ.Champ.ID(), Owner, Parent, Champ.Texte);
     case TGenre::Adresses:
         return NewAdresses(Champ, Owner, Parent);
     case TGenre::Texte:
-        return std::make_unique<TKEVStringField>(Champ.ID, Owner, Parent, Champ.Texte, Champ.Max);
+        return std::make_unique<TKEVStringField>(Champ.Champ.ID(), Owner, Parent, Champ.Texte,
+                                                 Champ.Max);
     }
     return nullptr;
 }
@@ -353,7 +358,7 @@ std::unique_ptr<TKEVField> NewChamp(const TChampG20& Champ, TPersistent* Owner,
 // G20 changes of base fields: a new maximum and value (-1 = unchanged), and when the field
 // stays in its tab sheet.
 struct TAjustement {
-    const char* ID;
+    TFieldHandle Champ;
     int Max;
     int Valeur;
     TCondition Visible;
@@ -382,6 +387,7 @@ constexpr TAjustement AjustementsBase[] = {
 // One screen: Gerer / Configurable / Afficher as conditions of the variant.
 struct TEcranG20 {
     const char* ID;
+    int Bit; // access bit in the frame, counted from bit 0 of byte OctetEcrans
     TTypeEcran Type;
     TCondition Gerer;
     TCondition Configurable;
@@ -394,115 +400,115 @@ constexpr auto DNouTOR = TCondition::DNouTOR;
 
 // The screens in creation order, type by type.
 constexpr TEcranG20 Ecrans[] = {
-    {"FS1", teDivers, Oui, Non, Oui},
-    {"CVE", teDivers, Non, Non, Oui},
-    {"FS3", teDivers, Oui, Non, Oui},
-    {"FS4", teDivers, Oui, Non, Oui},
-    {"FS5", teDivers, Oui, Non, Oui},
-    {"D11", teDivers, Oui, Non, Oui},
-    {"ACQ", teDivers, Oui, Non, Oui},
-    {"P0", teProgrammation, Oui, Oui, Oui},
-    {"P1", teProgrammation, Oui, Oui, Oui},
-    {"P2", teProgrammation, Oui, Non, Oui},
-    {"P2b", teProgrammation, MF, Non, Oui},
-    {"P3", teProgrammation, Oui, Oui, Oui},
-    {"P4", teProgrammation, Oui, Oui, Oui},
-    {"P5", teProgrammation, Oui, Oui, Oui},
-    {"P5b", teProgrammation, Oui, Oui, Oui},
-    {"P6", teProgrammation, Oui, Non, Oui},
-    {"P7", teProgrammation, Oui, Non, Oui},
-    {"P8", teProgrammation, Oui, Non, Oui},
-    {"P9", teProgrammation, Oui, Non, Oui},
-    {"P10", teProgrammation, Oui, Oui, Oui},
-    {"P11", teProgrammation, Oui, Oui, Oui},
-    {"P12", teProgrammation, Oui, Oui, Oui},
-    {"P13", teProgrammation, Oui, Oui, Oui},
-    {"P13b", teProgrammation, NonMF, Oui, Oui},
-    {"P13t", teProgrammation, Oui, Oui, Oui},
-    {"P13q", teProgrammation, NonMF, Oui, Oui},
-    {"P14", teProgrammation, Oui, Oui, Non},
-    {"P15", teProgrammation, Oui, Oui, Oui},
-    {"P15b", teProgrammation, NonMF, Oui, Oui},
-    {"P15t", teProgrammation, NonMF, Oui, Oui},
-    {"P16", teProgrammation, TOR, Oui, Oui},
-    {"P17", teProgrammation, Oui, Oui, Oui},
-    {"P17b", teProgrammation, Oui, Oui, Non},
-    {"P18", teProgrammation, NonTOR, Oui, Oui},
-    {"P18b", teProgrammation, Oui, Oui, Oui},
-    {"P18t", teProgrammation, Oui, Oui, Oui},
-    {"P19", teProgrammation, Oui, Oui, Oui},
-    {"P20", teProgrammation, Oui, Oui, Oui},
-    {"P21", teProgrammation, Oui, Oui, MF},
-    {"P22", teProgrammation, MF, Oui, Oui},
-    {"P23", teProgrammation, Oui, Oui, MF},
-    {"P24", teProgrammation, Oui, Oui, Oui},
-    {"P25", teProgrammation, Non, Non, Non},
-    {"P26", teProgrammation, Oui, Oui, Oui},
-    {"P27", teProgrammation, Oui, Oui, Oui},
-    {"P28", teProgrammation, Non, Oui, Non},
-    {"P29", teProgrammation, Oui, Oui, Oui},
-    {"X1", teExecution, Oui, Non, Oui},
-    {"X2", teExecution, Oui, Non, Oui},
-    {"X3", teExecution, Oui, Oui, Oui},
-    {"X4", teExecution, Oui, Oui, Oui},
-    {"X4b", teExecution, DNouTOR, Oui, Oui},
-    {"X4t", teExecution, NonTOR, Oui, Oui},
-    {"X4q", teExecution, MF, Oui, Non},
-    {"X5", teExecution, Oui, Oui, Oui},
-    {"X5b", teExecution, DNouTOR, Oui, Oui},
-    {"X5q", teExecution, MF, Oui, Non},
-    {"X6", teExecution, NonMF, Oui, Oui},
-    {"X7", teExecution, Oui, Oui, Oui},
-    {"X8", teExecution, Oui, Oui, Oui},
-    {"X9", teExecution, Oui, Oui, Oui},
-    {"X10", teExecution, Oui, Oui, Oui},
-    {"X11", teExecution, Oui, Non, Oui},
-    {"X12", teExecution, Oui, Non, Oui},
-    {"X13", teExecution, Oui, Non, Oui},
-    {"X14", teExecution, MF, Non, Oui},
-    {"X15", teExecution, TCondition::NonTORouMF, Non, Oui},
-    {"X16", teExecution, Oui, Non, Oui},
-    {"X17", teExecution, Oui, Non, Oui},
-    {"X18", teExecution, Oui, Non, Oui},
-    {"X19", teExecution, TOR, Non, Oui},
-    {"X20", teExecution, Non, Non, Oui},
-    {"X21", teExecution, MF, Non, Oui},
-    {"M1", teMaintenance, Oui, Oui, Non},
-    {"M2", teMaintenance, Oui, Oui, Non},
-    {"M3", teMaintenance, Oui, Oui, Non},
-    {"M4", teMaintenance, Oui, Oui, Non},
-    {"M5", teMaintenance, Oui, Oui, Non},
-    {"M6", teMaintenance, Oui, Oui, Non},
-    {"M7", teMaintenance, DN, Oui, Non},
-    {"M8", teMaintenance, NonMF, Oui, Non},
-    {"C0", teConfiguration, Oui, Non, Oui},
-    {"C1", teConfiguration, TCondition::DNouTORouIB, Oui, DN},
-    {"C2", teConfiguration, Oui, Oui, Non},
-    {"C3", teConfiguration, Oui, Oui, Non},
-    {"C4", teConfiguration, Oui, Oui, Non},
-    {"C4b", teConfiguration, TCondition::C1, Oui, Non},
-    {"C5", teConfiguration, Oui, Oui, Oui},
-    {"C6", teConfiguration, Oui, Oui, Non},
-    {"C7", teConfiguration, Oui, Oui, Non},
-    {"C8", teConfiguration, Oui, Oui, Non},
-    {"C9", teConfiguration, Oui, Oui, Non},
-    {"C10", teConfiguration, Oui, Oui, Oui},
-    {"C11", teConfiguration, Oui, Non, Oui},
-    {"C12", teConfiguration, Oui, Oui, Oui},
-    {"C13", teConfiguration, Oui, Oui, Non},
-    {"C14", teConfiguration, Oui, Oui, Oui},
-    {"C15", teConfiguration, Oui, Oui, Oui},
-    {"C16", teConfiguration, Non, Non, Non},
-    {"C17", teConfiguration, MF, Oui, Oui},
-    {"C18", teConfiguration, MF, Oui, Oui},
-    {"C19", teConfiguration, MF, Oui, Oui},
-    {"C20", teConfiguration, Oui, Oui, Oui},
-    {"C21", teConfiguration, Oui, Oui, Non},
-    {"C24", teConfiguration, Oui, Oui, Non},
-    {"C25", teConfiguration, Oui, Oui, Oui},
-    {"C26", teConfiguration, TOR, Oui, Oui},
-    {"C27", teConfiguration, Non, Oui, Non},
-    {"C28", teConfiguration, Non, Oui, Non},
+    {"FS1", 0, teDivers, Oui, Non, Oui},
+    {"CVE", 1, teDivers, Non, Non, Oui},
+    {"FS3", 2, teDivers, Oui, Non, Oui},
+    {"FS4", 3, teDivers, Oui, Non, Oui},
+    {"FS5", 91, teDivers, Oui, Non, Oui},
+    {"D11", 4, teDivers, Oui, Non, Oui},
+    {"ACQ", 105, teDivers, Oui, Non, Oui},
+    {"P0", 42, teProgrammation, Oui, Oui, Oui},
+    {"P1", 43, teProgrammation, Oui, Oui, Oui},
+    {"P2", 44, teProgrammation, Oui, Non, Oui},
+    {"P2b", 83, teProgrammation, MF, Non, Oui},
+    {"P3", 45, teProgrammation, Oui, Oui, Oui},
+    {"P4", 46, teProgrammation, Oui, Oui, Oui},
+    {"P5", 47, teProgrammation, Oui, Oui, Oui},
+    {"P5b", 48, teProgrammation, Oui, Oui, Oui},
+    {"P6", 49, teProgrammation, Oui, Non, Oui},
+    {"P7", 50, teProgrammation, Oui, Non, Oui},
+    {"P8", 51, teProgrammation, Oui, Non, Oui},
+    {"P9", 52, teProgrammation, Oui, Non, Oui},
+    {"P10", 53, teProgrammation, Oui, Oui, Oui},
+    {"P11", 54, teProgrammation, Oui, Oui, Oui},
+    {"P12", 55, teProgrammation, Oui, Oui, Oui},
+    {"P13", 56, teProgrammation, Oui, Oui, Oui},
+    {"P13b", 57, teProgrammation, NonMF, Oui, Oui},
+    {"P13t", 103, teProgrammation, Oui, Oui, Oui},
+    {"P13q", 104, teProgrammation, NonMF, Oui, Oui},
+    {"P14", 58, teProgrammation, Oui, Oui, Non},
+    {"P15", 59, teProgrammation, Oui, Oui, Oui},
+    {"P15b", 101, teProgrammation, NonMF, Oui, Oui},
+    {"P15t", 106, teProgrammation, NonMF, Oui, Oui},
+    {"P16", 60, teProgrammation, TOR, Oui, Oui},
+    {"P17", 61, teProgrammation, Oui, Oui, Oui},
+    {"P17b", 99, teProgrammation, Oui, Oui, Non},
+    {"P18", 62, teProgrammation, NonTOR, Oui, Oui},
+    {"P18b", 70, teProgrammation, Oui, Oui, Oui},
+    {"P18t", 71, teProgrammation, Oui, Oui, Oui},
+    {"P19", 63, teProgrammation, Oui, Oui, Oui},
+    {"P20", 64, teProgrammation, Oui, Oui, Oui},
+    {"P21", 65, teProgrammation, Oui, Oui, MF},
+    {"P22", 66, teProgrammation, MF, Oui, Oui},
+    {"P23", 67, teProgrammation, Oui, Oui, MF},
+    {"P24", 68, teProgrammation, Oui, Oui, Oui},
+    {"P25", 84, teProgrammation, Non, Non, Non},
+    {"P26", 89, teProgrammation, Oui, Oui, Oui},
+    {"P27", 90, teProgrammation, Oui, Oui, Oui},
+    {"P28", 94, teProgrammation, Non, Oui, Non},
+    {"P29", 108, teProgrammation, Oui, Oui, Oui},
+    {"X1", 5, teExecution, Oui, Non, Oui},
+    {"X2", 6, teExecution, Oui, Non, Oui},
+    {"X3", 7, teExecution, Oui, Oui, Oui},
+    {"X4", 8, teExecution, Oui, Oui, Oui},
+    {"X4b", 72, teExecution, DNouTOR, Oui, Oui},
+    {"X4t", 73, teExecution, NonTOR, Oui, Oui},
+    {"X4q", 74, teExecution, MF, Oui, Non},
+    {"X5", 9, teExecution, Oui, Oui, Oui},
+    {"X5b", 75, teExecution, DNouTOR, Oui, Oui},
+    {"X5q", 76, teExecution, MF, Oui, Non},
+    {"X6", 10, teExecution, NonMF, Oui, Oui},
+    {"X7", 11, teExecution, Oui, Oui, Oui},
+    {"X8", 12, teExecution, Oui, Oui, Oui},
+    {"X9", 13, teExecution, Oui, Oui, Oui},
+    {"X10", 14, teExecution, Oui, Oui, Oui},
+    {"X11", 15, teExecution, Oui, Non, Oui},
+    {"X12", 16, teExecution, Oui, Non, Oui},
+    {"X13", 17, teExecution, Oui, Non, Oui},
+    {"X14", 77, teExecution, MF, Non, Oui},
+    {"X15", 78, teExecution, TCondition::NonTORouMF, Non, Oui},
+    {"X16", 18, teExecution, Oui, Non, Oui},
+    {"X17", 87, teExecution, Oui, Non, Oui},
+    {"X18", 92, teExecution, Oui, Non, Oui},
+    {"X19", 95, teExecution, TOR, Non, Oui},
+    {"X20", 96, teExecution, Non, Non, Oui},
+    {"X21", 100, teExecution, MF, Non, Oui},
+    {"M1", 19, teMaintenance, Oui, Oui, Non},
+    {"M2", 20, teMaintenance, Oui, Oui, Non},
+    {"M3", 21, teMaintenance, Oui, Oui, Non},
+    {"M4", 22, teMaintenance, Oui, Oui, Non},
+    {"M5", 23, teMaintenance, Oui, Oui, Non},
+    {"M6", 85, teMaintenance, Oui, Oui, Non},
+    {"M7", 86, teMaintenance, DN, Oui, Non},
+    {"M8", 102, teMaintenance, NonMF, Oui, Non},
+    {"C0", 24, teConfiguration, Oui, Non, Oui},
+    {"C1", 25, teConfiguration, TCondition::DNouTORouIB, Oui, DN},
+    {"C2", 26, teConfiguration, Oui, Oui, Non},
+    {"C3", 27, teConfiguration, Oui, Oui, Non},
+    {"C4", 28, teConfiguration, Oui, Oui, Non},
+    {"C4b", 107, teConfiguration, TCondition::C1, Oui, Non},
+    {"C5", 29, teConfiguration, Oui, Oui, Oui},
+    {"C6", 30, teConfiguration, Oui, Oui, Non},
+    {"C7", 31, teConfiguration, Oui, Oui, Non},
+    {"C8", 32, teConfiguration, Oui, Oui, Non},
+    {"C9", 33, teConfiguration, Oui, Oui, Non},
+    {"C10", 34, teConfiguration, Oui, Oui, Oui},
+    {"C11", 35, teConfiguration, Oui, Non, Oui},
+    {"C12", 36, teConfiguration, Oui, Oui, Oui},
+    {"C13", 37, teConfiguration, Oui, Oui, Non},
+    {"C14", 38, teConfiguration, Oui, Oui, Oui},
+    {"C15", 39, teConfiguration, Oui, Oui, Oui},
+    {"C16", 79, teConfiguration, Non, Non, Non},
+    {"C17", 80, teConfiguration, MF, Oui, Oui},
+    {"C18", 81, teConfiguration, MF, Oui, Oui},
+    {"C19", 82, teConfiguration, MF, Oui, Oui},
+    {"C20", 40, teConfiguration, Oui, Oui, Oui},
+    {"C21", 41, teConfiguration, Oui, Oui, Non},
+    {"C24", 69, teConfiguration, Oui, Oui, Non},
+    {"C25", 88, teConfiguration, Oui, Oui, Oui},
+    {"C26", 93, teConfiguration, TOR, Oui, Oui},
+    {"C27", 97, teConfiguration, Non, Oui, Non},
+    {"C28", 98, teConfiguration, Non, Oui, Non},
 };
 
 // Screen types in creation order.
@@ -512,25 +518,41 @@ constexpr TTypeEcran TypesEcrans[] = {teDivers, teProgrammation, teExecution, te
 constexpr int NombreEcrans = 109;
 static_assert(std::size(Ecrans) == NombreEcrans);
 
-// Order of the screen access bits in the frame, from bit 0 of byte 26 on.
-constexpr const char* BitsEcrans[NombreEcrans] = {
-    "FS1",  "CVE",  "FS3",  "FS4",  "D11", "X1",   "X2",   "X3",   // byte 26
-    "X4",   "X5",   "X6",   "X7",   "X8",  "X9",   "X10",  "X11",  // byte 27
-    "X12",  "X13",  "X16",  "M1",   "M2",  "M3",   "M4",   "M5",   // byte 28
-    "C0",   "C1",   "C2",   "C3",   "C4",  "C5",   "C6",   "C7",   // byte 29
-    "C8",   "C9",   "C10",  "C11",  "C12", "C13",  "C14",  "C15",  // byte 30
-    "C20",  "C21",  "P0",   "P1",   "P2",  "P3",   "P4",   "P5",   // byte 31
-    "P5b",  "P6",   "P7",   "P8",   "P9",  "P10",  "P11",  "P12",  // byte 32
-    "P13",  "P13b", "P14",  "P15",  "P16", "P17",  "P18",  "P19",  // byte 33
-    "P20",  "P21",  "P22",  "P23",  "P24", "C24",  "P18b", "P18t", // byte 34
-    "X4b",  "X4t",  "X4q",  "X5b",  "X5q", "X14",  "X15",  "C16",  // byte 35
-    "C17",  "C18",  "C19",  "P2b",  "P25", "M6",   "M7",   "X17",  // byte 36
-    "C25",  "P26",  "P27",  "FS5",  "X18", "C26",  "P28",  "X19",  // byte 37
-    "X20",  "C27",  "C28",  "P17b", "X21", "P15b", "M8",   "P13t", // byte 38
-    "P13q", "ACQ",  "P15t", "C4b",  "P29",                         // byte 39, bits 0..4
-};
+// Every access bit 0..NombreEcrans-1 belongs to exactly one screen.
+constexpr bool BitsEcransDistincts() {
+    for (std::size_t i = 0; i < std::size(Ecrans); ++i) {
+        if (Ecrans[i].Bit < 0 || Ecrans[i].Bit >= NombreEcrans)
+            return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (Ecrans[i].Bit == Ecrans[j].Bit)
+                return false;
+    }
+    return true;
+}
+static_assert(BitsEcransDistincts());
 
 constexpr int OctetEcrans = 26;
+
+// Handles of the screens, the faults and the default classes: the slots after the named
+// fields of the family, in the order of their tables.
+constexpr std::size_t PremierSlotEcran = std::size(ChampsConfiguration::Handles);
+constexpr std::size_t PremierSlotDefaut = PremierSlotEcran + NombreEcrans;
+
+constexpr TFieldHandle Handle(std::size_t Slot, const char* ID) {
+    return {ChampsConfiguration::Family, static_cast<std::uint16_t>(Slot), ID};
+}
+
+constexpr TFieldHandle HandleEcran(std::size_t Index) {
+    return Handle(PremierSlotEcran + Index, Ecrans[Index].ID);
+}
+
+// The screen whose access bit is Bit (tables only: a bit without screen does not compile).
+constexpr TFieldHandle HandleEcranDuBit(int Bit) {
+    for (std::size_t i = 0; i < std::size(Ecrans); ++i)
+        if (Ecrans[i].Bit == Bit)
+            return HandleEcran(i);
+    throw ERangeError();
+}
 
 // ---------------------------------------------------------------------------------------
 // Faults
@@ -677,6 +699,14 @@ constexpr int NombreDefauts = 49;
 static_assert(std::size(DefautsG20) == NombreDefauts);
 constexpr int NombreOctetsDefauts = NombreDefauts - 1;
 
+constexpr TFieldHandle HandleDefaut(std::size_t Index) {
+    return Handle(PremierSlotDefaut + Index, DefautsG20[Index].Numero);
+}
+
+constexpr TFieldHandle HandleClasse(std::size_t Index) {
+    return Handle(PremierSlotDefaut + NombreDefauts + Index, DefautsG20[Index].IDClasse);
+}
+
 // ---------------------------------------------------------------------------------------
 // Controller frame
 
@@ -684,11 +714,11 @@ namespace pl = payload;
 
 // Bytes 0 to 25: name, passwords and their durations.
 constexpr TPayloadItem TrameDebut[] = {
-    pl::Text(0, 20, "IDNomCPS"),
-    pl::Number(20, 2, "IDMotDePasse"),
-    pl::Number(22, 2, "IDMotDePasseProg"),
-    pl::Number(24, 1, "IDDureeMotDePasse"),
-    pl::Number(25, 1, "IDDureeMotDePasseProg"),
+    pl::Text(0, 20, IDNomCPS),
+    pl::Number(20, 2, IDMotDePasse),
+    pl::Number(22, 2, IDMotDePasseProg),
+    pl::Number(24, 1, IDDureeMotDePasse),
+    pl::Number(25, 1, IDDureeMotDePasseProg),
 };
 
 // Bytes 40 to 49. Bits 5 (with parity) and 4 (odd parity) of byte 43 are derived from
@@ -696,12 +726,12 @@ constexpr TPayloadItem TrameDebut[] = {
 constexpr TPayloadItem TrameSelection[] = {
     pl::Constant(40, 2, 0),
     pl::Number(42, 1, IDLangue),
-    pl::Bits(43, 7, "IDSurveillanceModification"),
-    pl::Bits(43, 6, "IDCommandePhase2"),
+    pl::Bits(43, 7, IDSurveillanceModification),
+    pl::Bits(43, 6, IDCommandePhase2),
     pl::Bits(43, 3, IDProgEditeDCY2),
     pl::Bits(43, 2, IDProgEditeDCY1),
-    pl::Bits(43, 1, "IDExecutionDCY2"),
-    pl::Bits(43, 0, "IDExecutionDCY1"),
+    pl::Bits(43, 1, IDExecutionDCY2),
+    pl::Bits(43, 0, IDExecutionDCY1),
     pl::Number(44, 1, IDProgrammeDCY1),
     pl::Number(45, 1, IDProgrammeDCY2),
     pl::Number(46, 1, IDProgrammeMiniDCY1),
@@ -719,64 +749,64 @@ constexpr TPayloadItem TrameFin[] = {
     pl::Bits(99, 3, IDCUPointsLies),
     pl::Bits(99, 2, IDCUConsignesLiees),
     pl::Bits(99, 0, IDChangementPermanent),
-    pl::Bits(100, 7, "IDReposSP2NF"),
-    pl::Bits(100, 6, "IDReposSP1NF"),
-    pl::Bits(100, 5, "IDReposDRONF"),
-    pl::Bits(100, 4, "IDReposALENF"),
-    pl::Bits(100, 3, "IDReposFVENF"),
+    pl::Bits(100, 7, IDReposSP2NF),
+    pl::Bits(100, 6, IDReposSP1NF),
+    pl::Bits(100, 5, IDReposDRONF),
+    pl::Bits(100, 4, IDReposALENF),
+    pl::Bits(100, 3, IDReposFVENF),
     pl::Bits(100, 2, IDReposDFANF),
     pl::Bits(100, 1, IDReposDGNNF),
     pl::Bits(100, 0, IDReposDASNF),
-    pl::Bits(101, 7, "IDActionSP2Clignotante"),
-    pl::Bits(101, 6, "IDActionSP1Clignotante"),
-    pl::Bits(101, 5, "IDActionDROClignotante"),
-    pl::Bits(101, 4, "IDActionALEClignotante"),
-    pl::Bits(101, 3, "IDActionFVEClignotante"),
-    pl::Bits(101, 2, "IDActionDFAClignotante"),
-    pl::Bits(101, 1, "IDActionDGNClignotante"),
+    pl::Bits(101, 7, IDActionSP2Clignotante),
+    pl::Bits(101, 6, IDActionSP1Clignotante),
+    pl::Bits(101, 5, IDActionDROClignotante),
+    pl::Bits(101, 4, IDActionALEClignotante),
+    pl::Bits(101, 3, IDActionFVEClignotante),
+    pl::Bits(101, 2, IDActionDFAClignotante),
+    pl::Bits(101, 1, IDActionDGNClignotante),
     pl::Bits(102, 7, IDCUAcqF7ClePrg),
     pl::Bits(102, 5, IDPointSuivantF5ClePrg),
     pl::Bits(102, 4, IDRepetPointF4ClePrg),
-    pl::Bits(102, 1, "IDAcqValidClePrg"),
+    pl::Bits(102, 1, IDAcqValidClePrg),
     pl::Bits(102, 0, IDReInitialisationCompteurs),
-    pl::Number(103, 1, "IDModeSP1_SP2"),
+    pl::Number(103, 1, IDModeSP1_SP2),
     pl::Number(104, 1, IDCUContinue),
     pl::Skip(105, 1),
-    pl::Number(106, 2, "IDVitesseRS232"),
-    pl::Number(108, 1, "IDTypeRS232"),
-    pl::Bits(109, 1, "IDSignaturesPointsEmises"),
-    pl::Bits(109, 0, "IDSignaturesDefautsEmises"),
-    pl::Number(110, 4, "IDAdresseIP"),
-    pl::Number(114, 4, "IDMasqueIP"),
-    pl::Number(118, 2, "IDPortIP"),
-    pl::Number(120, 4, "IDPCAdresseIP", 0, 10),
-    pl::Number(160, 4, "IDGatewayIP"),
-    pl::Number(164, 1, "IDPCListLocked"),
-    pl::Number(165, 1, "IDVitesseEthernet"),
-    pl::Number(166, 1, "IDModeEffort"),
-    pl::Number(167, 1, "IDVitesseBusTerrain"),
-    pl::Number(168, 1, "IDNumEsclaveBusTerrain"),
-    pl::Bits(169, 0, "IDReposMF1NF"),
-    pl::Bits(169, 1, "IDReposMF2NF"),
-    pl::Bits(169, 2, "IDReposMF3NF"),
-    pl::Bits(169, 3, "IDReposMF4NF"),
-    pl::Bits(170, 0, "IDActionMF1Clignotante"),
-    pl::Bits(170, 1, "IDActionMF2Clignotante"),
-    pl::Bits(170, 2, "IDActionMF3Clignotante"),
-    pl::Bits(170, 3, "IDActionMF4Clignotante"),
-    pl::Number(171, 1, "IDTensionSecteur"),
-    pl::Number(172, 1, "IDTypeConvertisseur"),
-    pl::Number(173, 1, "IDPourcentApprentissage1"),
-    pl::Number(174, 1, "IDPourcentApprentissage2"),
-    pl::Number(175, 1, "IDPeriodeTestDifferentiel"),
-    pl::Number(176, 1, "IDDelaiTestDifferentiel"),
-    pl::Bits(177, 0, "IDGestionFraiseRodeuse"),
-    pl::Bits(177, 6, "IDModeSortiesCU"),
-    pl::Bits(177, 7, "IDModeElectrovannes"),
-    pl::Number(178, 1, "IDModeAssignationPoint"),
-    pl::Number(179, 1, "IDModePince"),
+    pl::Number(106, 2, IDVitesseRS232),
+    pl::Number(108, 1, IDTypeRS232),
+    pl::Bits(109, 1, IDSignaturesPointsEmises),
+    pl::Bits(109, 0, IDSignaturesDefautsEmises),
+    pl::Number(110, 4, IDAdresseIP),
+    pl::Number(114, 4, IDMasqueIP),
+    pl::Number(118, 2, IDPortIP),
+    pl::Number(120, 4, IDPCAdresseIP, 0, 10),
+    pl::Number(160, 4, IDGatewayIP),
+    pl::Number(164, 1, IDPCListLocked),
+    pl::Number(165, 1, IDVitesseEthernet),
+    pl::Number(166, 1, IDModeEffort),
+    pl::Number(167, 1, IDVitesseBusTerrain),
+    pl::Number(168, 1, IDNumEsclaveBusTerrain),
+    pl::Bits(169, 0, IDReposMF1NF),
+    pl::Bits(169, 1, IDReposMF2NF),
+    pl::Bits(169, 2, IDReposMF3NF),
+    pl::Bits(169, 3, IDReposMF4NF),
+    pl::Bits(170, 0, IDActionMF1Clignotante),
+    pl::Bits(170, 1, IDActionMF2Clignotante),
+    pl::Bits(170, 2, IDActionMF3Clignotante),
+    pl::Bits(170, 3, IDActionMF4Clignotante),
+    pl::Number(171, 1, IDTensionSecteur),
+    pl::Number(172, 1, IDTypeConvertisseur),
+    pl::Number(173, 1, IDPourcentApprentissage1),
+    pl::Number(174, 1, IDPourcentApprentissage2),
+    pl::Number(175, 1, IDPeriodeTestDifferentiel),
+    pl::Number(176, 1, IDDelaiTestDifferentiel),
+    pl::Bits(177, 0, IDGestionFraiseRodeuse),
+    pl::Bits(177, 6, IDModeSortiesCU),
+    pl::Bits(177, 7, IDModeElectrovannes),
+    pl::Number(178, 1, IDModeAssignationPoint),
+    pl::Number(179, 1, IDModePince),
     pl::Number(180, 2, IDMotDePasseAcquittement),
-    pl::Number(182, 1, "IDProfilBusDeTerrain"),
+    pl::Number(182, 1, IDProfilBusDeTerrain),
 };
 
 constexpr int OctetParite = 43;
@@ -796,15 +826,15 @@ template <bool AvecClasses> constexpr auto MakeTrame() {
     for (const TPayloadItem& item : TrameDebut)
         items[n++] = item;
     for (int i = 0; i < NombreEcrans; ++i)
-        items[n++] = pl::Bits(OctetEcrans + i / 8, i % 8, BitsEcrans[i]);
+        items[n++] = pl::Bits(OctetEcrans + i / 8, i % 8, HandleEcranDuBit(i));
     for (const TPayloadItem& item : TrameSelection)
         items[n++] = item;
-    for (const TDefautG20& defaut : DefautsG20) {
-        if (defaut.Octet < 0)
+    for (std::size_t i = 0; i < std::size(DefautsG20); ++i) {
+        if (DefautsG20[i].Octet < 0)
             continue;
-        items[n++] = pl::Bits(defaut.Octet, 0, defaut.Numero, 4);
+        items[n++] = pl::Bits(DefautsG20[i].Octet, 0, HandleDefaut(i), 4);
         if (AvecClasses)
-            items[n++] = pl::Bits(defaut.Octet, 4, defaut.IDClasse, 4);
+            items[n++] = pl::Bits(DefautsG20[i].Octet, 4, HandleClasse(i), 4);
     }
     for (const TPayloadItem& item : TrameFin)
         items[n++] = item;
@@ -902,7 +932,7 @@ void TConfigurationG20::CreateFields() {
 void TConfigurationG20::AdjustBaseFields() {
     const TContexte contexte = Contexte(Variante());
     for (const TAjustement& ajustement : AjustementsBase) {
-        TKEVField& field = FieldByID(ajustement.ID);
+        TKEVField& field = Field(ajustement.Champ);
         if (ajustement.Max >= 0)
             Raw(field).SetRawMax(ajustement.Max);
         if (ajustement.Valeur >= 0)
@@ -916,9 +946,9 @@ void TConfigurationG20::CreateG20Fields() {
     const TContexte contexte = Contexte(Variante());
     for (const TChampG20& champ : ChampsG20) {
         auto field = NewChamp(champ, this, TabSheet(champ.Onglet));
-        TKEVField* added = champ.Reference != nullptr
-                               ? InsertField(champ.Reference, std::move(field), true)
-                               : AddField(std::move(field));
+        TKEVField* added = !champ.Reference.Empty()
+                               ? InsertField(champ.Reference, champ.Champ, std::move(field), true)
+                               : AddField(champ.Champ, std::move(field));
         if (!Vrai(champ.Visible, contexte))
             added->Unlink();
     }
@@ -937,12 +967,13 @@ void TConfigurationG20::CreateScreensOfType(TTypeEcran Type) {
     const TContexte contexte = Contexte(Variante());
     TInterfacedPersistent* sheet = Type == teDivers ? nullptr : TabSheet(IDTabEcrans);
     std::vector<std::pair<TEcran*, const TEcranG20*>> crees;
-    for (const TEcranG20& ecran : Ecrans) {
+    for (std::size_t i = 0; i < std::size(Ecrans); ++i) {
+        const TEcranG20& ecran = Ecrans[i];
         if (ecran.Type != Type)
             continue;
         auto field = std::make_unique<TKEVBooleanField>(ecran.ID, this, sheet, false);
         auto nouvel = std::make_unique<TEcran>(field.get(), ecran.ID, ecran.ID, Type);
-        AddField(std::move(field));
+        AddField(HandleEcran(i), std::move(field));
         crees.emplace_back(nouvel.get(), &ecran);
         FTabEcrans.push_back(std::move(nouvel));
     }
@@ -956,10 +987,13 @@ void TConfigurationG20::CreateDefaults() {
         const TContexte contexte = Contexte(Variante());
         const bool mf = contexte.MF;
         TInterfacedPersistent* sheet = TabSheet(IDTabDefauts);
-        for (const TDefautG20& defaut : DefautsG20) {
+        for (std::size_t i = 0; i < std::size(DefautsG20); ++i) {
+            const TDefautG20& defaut = DefautsG20[i];
             const TPlage& classe = mf ? defaut.ClasseMF : defaut.Classe;
-            AddDefaut(defaut.Numero, sheet, defaut.Groupe, classe.Defaut, classe.Max, classe.Min,
-                      mf && defaut.TexteMF != nullptr ? defaut.TexteMF : defaut.Texte);
+            const TDefaut* cree = AddDefaut(
+                defaut.Numero, sheet, defaut.Groupe, classe.Defaut, classe.Max, classe.Min,
+                mf && defaut.TexteMF != nullptr ? defaut.TexteMF : defaut.Texte);
+            AttachHandle(HandleDefaut(i), *cree->GetTypeDefautField());
         }
         for (const TDefautG20& defaut : DefautsG20)
             GetDefautParNom(defaut.Numero)
@@ -974,7 +1008,8 @@ void TConfigurationG20::CreateDefaults() {
 void TConfigurationG20::CreateDefaultClasses() {
     const bool mf = Variante().Courant == tcMF;
     TInterfacedPersistent* sheet = TabSheet(IDTabDefauts);
-    for (const TDefautG20& defaut : DefautsG20) {
+    for (std::size_t i = 0; i < std::size(DefautsG20); ++i) {
+        const TDefautG20& defaut = DefautsG20[i];
         if (defaut.IDClasse == nullptr)
             continue;
         const TPlage& type = mf ? defaut.TypeMF : defaut.Type;
@@ -982,7 +1017,7 @@ void TConfigurationG20::CreateDefaultClasses() {
                                                      TypesDefautsClasses, type.Defaut, 0);
         field->SetRawMin(type.Min);
         field->SetRawMax(type.Max);
-        TKEVField* added = AddField(std::move(field));
+        TKEVField* added = AddField(HandleClasse(i), std::move(field));
         if (!GetDefautParNom(defaut.Numero)->GetDefautGere())
             added->Unlink();
     }
@@ -1046,7 +1081,7 @@ void TConfigurationG20::EncodeDerivedBits(TByteArray& Trame, int Start) const {
         (parite != 0 ? 1 << BitAvecParite : 0) | (parite != 2 ? 1 << BitPariteImpaire : 0);
     PutByte(Trame, Start + OctetParite,
             static_cast<Byte>(GetByte(Trame, Start + OctetParite) | parity));
-    const int starts = (GetInteger("IDNbStartsParPince") - 1) << BitStarts;
+    const int starts = (GetInteger(IDNbStartsParPince) - 1) << BitStarts;
     PutByte(Trame, Start + OctetStarts,
             static_cast<Byte>(GetByte(Trame, Start + OctetStarts) | starts));
 }
@@ -1056,7 +1091,7 @@ void TConfigurationG20::DecodeDerivedBits(const TByteArray& Trame) {
     const bool avecParite = (parite >> BitAvecParite & 1) != 0;
     const bool impaire = (parite >> BitPariteImpaire & 1) != 0;
     SetRawValue(IDParite, !avecParite ? 0 : impaire ? 1 : 2);
-    SetRawValue("IDNbStartsParPince", (GetByte(Trame, OctetStarts) >> BitStarts & 1) + 1);
+    SetRawValue(IDNbStartsParPince, (GetByte(Trame, OctetStarts) >> BitStarts & 1) + 1);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -1064,7 +1099,7 @@ void TConfigurationG20::DecodeDerivedBits(const TByteArray& Trame) {
 
 std::string TConfigurationG20::NomChamp(const std::string& IDChamp) const {
     if (const TChampG20* champ = ChampG20(IDChamp); champ != nullptr && champ->Libelle != nullptr)
-        return Translate(IDConfigurationG20Section, champ->ID, champ->Libelle);
+        return Translate(IDConfigurationG20Section, champ->Champ.ID(), champ->Libelle);
     if (const TEcran* ecran = GetEcranParID(IDChamp))
         return ecran->GetNom();
     if (GetDefautParNom(IDChamp) != nullptr)
@@ -1095,7 +1130,7 @@ std::string TConfigurationG20::GetDescriptionDefautID(const std::string& NumeroD
 }
 
 std::string TConfigurationG20::GetIdentifiantCPS() const {
-    const TKEVField* field = GetFieldByID("IDNomCPS");
+    const TKEVField* field = FindField(IDNomCPS);
     return field != nullptr ? field->GetAsString() : std::string();
 }
 
@@ -1122,12 +1157,12 @@ TEcran* TConfigurationG20::GetEcranParID(const std::string& IDEcran) const {
     return nullptr;
 }
 
-TKEVAddressField* TConfigurationG20::Adresse(const char* FieldID) const {
-    return dynamic_cast<TKEVAddressField*>(GetFieldByID(FieldID));
+TKEVAddressField* TConfigurationG20::Adresse(const TFieldHandle& Handle) const {
+    return dynamic_cast<TKEVAddressField*>(FindField(Handle));
 }
 
 TKEVAddressField* TConfigurationG20::AdressePC(int PC) const {
-    const auto* tableau = dynamic_cast<const TKEVArrayField*>(GetFieldByID("IDPCAdresseIP"));
+    const auto* tableau = dynamic_cast<const TKEVArrayField*>(FindField(IDPCAdresseIP));
     if (tableau == nullptr || PC < 0 || PC >= tableau->GetCount())
         return nullptr;
     return dynamic_cast<TKEVAddressField*>(tableau->GetField(PC));
@@ -1147,27 +1182,27 @@ void SetSegment(TKEVAddressField* Field, int Index, int Value) {
 } // namespace
 
 int TConfigurationG20::GetAdresseIPseg(int Index) const {
-    return Segment(Adresse("IDAdresseIP"), Index);
+    return Segment(Adresse(IDAdresseIP), Index);
 }
 
 void TConfigurationG20::SetAdresseIPseg(int Index, int Value) {
-    SetSegment(Adresse("IDAdresseIP"), Index, Value);
+    SetSegment(Adresse(IDAdresseIP), Index, Value);
 }
 
 int TConfigurationG20::GetMasqueIPseg(int Index) const {
-    return Segment(Adresse("IDMasqueIP"), Index);
+    return Segment(Adresse(IDMasqueIP), Index);
 }
 
 void TConfigurationG20::SetMasqueIPseg(int Index, int Value) {
-    SetSegment(Adresse("IDMasqueIP"), Index, Value);
+    SetSegment(Adresse(IDMasqueIP), Index, Value);
 }
 
 int TConfigurationG20::GetGatewayIPseg(int Index) const {
-    return Segment(Adresse("IDGatewayIP"), Index);
+    return Segment(Adresse(IDGatewayIP), Index);
 }
 
 void TConfigurationG20::SetGatewayIPseg(int Index, int Value) {
-    SetSegment(Adresse("IDGatewayIP"), Index, Value);
+    SetSegment(Adresse(IDGatewayIP), Index, Value);
 }
 
 LongWord TConfigurationG20::GetPCAdresseIP(int PC) const {
@@ -1199,11 +1234,13 @@ void TConfigurationG20::SetPCAdresseIPseg(int PC, int Index, int Value) {
 }
 
 int TConfigurationG20::GetDefaultClass(int aDefault) const {
-    return GetInteger(Format("Class%.2d", aDefault).c_str());
+    const TKEVField* field = GetFieldByID(Format("Class%.2d", aDefault));
+    return field != nullptr ? field->GetAsInteger() : 0;
 }
 
 void TConfigurationG20::SetDefaultClass(int aDefault, int Value) {
-    SetInteger(Format("Class%.2d", aDefault).c_str(), Value);
+    if (TKEVField* field = GetFieldByID(Format("Class%.2d", aDefault)))
+        field->SetAsInteger(Value);
 }
 
 } // namespace g20seq

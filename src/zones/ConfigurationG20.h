@@ -127,7 +127,7 @@ private:
     void CreateScreensOfType(TTypeEcran Type);
     void CreateDefaultClasses();
     void SetToLimits(bool Maximum);
-    TKEVAddressField* Adresse(const char* FieldID) const;
+    TKEVAddressField* Adresse(const TFieldHandle& Handle) const;
     TKEVAddressField* AdressePC(int PC) const;
     // The bits of the frame that no field holds as they are: parity and starts per gun.
     void EncodeDerivedBits(TByteArray& Trame, int Start) const;

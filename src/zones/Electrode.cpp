@@ -24,18 +24,18 @@ constexpr const char* SectionElectrode = "IDElectrode";
 // The generation-independent fields, in creation order. IDNombreRodage and IDMargeRodage
 // are not shown at this level: a generation links them where its editor wants them.
 constexpr TDefChampElectrode ChampsElectrode[] = {
-    {IDPaliers, Paliers, 0, 65000, 0, 1, "IDTabPaliers", nullptr, Toujours},
-    {IDAlarme, Entier, 0, 999, 0, 1, "IDTabPaliers", nullptr, Toujours},
-    {IDNombreRodage, Entier, 0, 99, 0, 1, "IDTabRodage", nullptr, Jamais},
-    {IDDecalage, Entier, 0, 65000, 0, 1, "IDTabRodage", nullptr, Toujours},
-    {IDNombreIP, Entier, 1, 9999, 1, 1, "IDTabRodage", nullptr, Toujours},
-    {IDMargeRodage, Entier, 0, 99, 30, 1, "IDTabRodage", nullptr, Jamais},
-    {IDGainServo, Entier, 0, 999, 0, 1, "IDTabElecAdvParam", nullptr, Toujours},
-    {IDCoefficientEtalonnage, Reel, 500, 2000, 1000, 0.001, "IDTabElecAdvParam", nullptr, Toujours},
+    {IDPaliers, Paliers, 0, 65000, 0, 1, "IDTabPaliers", {}, Toujours},
+    {IDAlarme, Entier, 0, 999, 0, 1, "IDTabPaliers", {}, Toujours},
+    {IDNombreRodage, Entier, 0, 99, 0, 1, "IDTabRodage", {}, Jamais},
+    {IDDecalage, Entier, 0, 65000, 0, 1, "IDTabRodage", {}, Toujours},
+    {IDNombreIP, Entier, 1, 9999, 1, 1, "IDTabRodage", {}, Toujours},
+    {IDMargeRodage, Entier, 0, 99, 30, 1, "IDTabRodage", {}, Jamais},
+    {IDGainServo, Entier, 0, 999, 0, 1, "IDTabElecAdvParam", {}, Toujours},
+    {IDCoefficientEtalonnage, Reel, 500, 2000, 1000, 0.001, "IDTabElecAdvParam", {}, Toujours},
 };
 
 // Captions of the generation-independent fields.
-constexpr TIDZone NomsElectrode[] = {
+constexpr TFieldCaption NomsElectrode[] = {
     {IDPaliers, "Nombre de points du palier"},
     {IDAlarme, "Nombre de points entre l'alarme et la fin de vie électrode"},
     {IDDecalage, "Valeur du compteur de points après un acquittement rodage"},
@@ -70,31 +70,31 @@ std::unique_ptr<TKEVField> NouveauChamp(const TDefChampElectrode& Def, TPersiste
     switch (Def.Genre) {
     case Paliers: {
         auto paliers =
-            std::make_unique<TKEVArrayField>(Def.FieldID, TElectrode::NbPaliers, Owner, Parent);
+            std::make_unique<TKEVArrayField>(Def.Champ.ID(), TElectrode::NbPaliers, Owner, Parent);
         for (int i = 0; i < TElectrode::NbPaliers; ++i)
-            paliers->SetField(i, std::make_unique<TKEVIntegerField>(Def.FieldID, Owner, nullptr,
+            paliers->SetField(i, std::make_unique<TKEVIntegerField>(Def.Champ.ID(), Owner, nullptr,
                                                                     Def.Min, Def.Max, Defaut,
                                                                     Def.Ratio));
         return paliers;
     }
     case Signe:
-        return std::make_unique<TKEVSignedIntegerField>(Def.FieldID, Owner, Parent, Def.Min,
+        return std::make_unique<TKEVSignedIntegerField>(Def.Champ.ID(), Owner, Parent, Def.Min,
                                                         Def.Max, Defaut, Def.Ratio);
     case Reel:
-        return std::make_unique<TKEVDoubleField>(Def.FieldID, Owner, Parent, Def.Ratio,
+        return std::make_unique<TKEVDoubleField>(Def.Champ.ID(), Owner, Parent, Def.Ratio,
                                                  Def.Min * Def.Ratio, Def.Max * Def.Ratio,
                                                  Defaut * Def.Ratio);
     case Booleen:
-        return std::make_unique<TKEVBooleanField>(Def.FieldID, Owner, Parent, Defaut != 0);
+        return std::make_unique<TKEVBooleanField>(Def.Champ.ID(), Owner, Parent, Defaut != 0);
     case Enumere:
-        return std::make_unique<TKEVEnumField>(Def.FieldID, Owner, Parent, Valeurs,
+        return std::make_unique<TKEVEnumField>(Def.Champ.ID(), Owner, Parent, Valeurs,
                                                static_cast<int>(Defaut), 0);
     case Entier:
     case Relier:
         break;
     }
-    return std::make_unique<TKEVIntegerField>(Def.FieldID, Owner, Parent, Def.Min, Def.Max, Defaut,
-                                              Def.Ratio);
+    return std::make_unique<TKEVIntegerField>(Def.Champ.ID(), Owner, Parent, Def.Min, Def.Max,
+                                              Defaut, Def.Ratio);
 }
 
 } // namespace
@@ -152,8 +152,7 @@ int TElectrode::FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) cons
 
 std::string TElectrode::NomChamp(const std::string& IDChamp) const {
     std::string nom;
-    std::string cle;
-    if (DetailParCle(SectionElectrode, NomsElectrode, IDChamp, nom, cle))
+    if (DetailParChamp(SectionElectrode, NomsElectrode, IDChamp, nom))
         return nom;
     return TZoneCPS::NomChamp(IDChamp);
 }
@@ -187,13 +186,9 @@ int TElectrode::GetNombrePaliers() const {
 }
 
 TKEVField& TElectrode::Palier(int NumPalier) const {
-    auto* paliers = dynamic_cast<TKEVArrayField*>(&FieldByID(IDPaliers));
-    if (paliers == nullptr)
-        throw Exception(Format("Unable to access field: %s", IDPaliers));
-    TKEVField* palier = paliers->GetField(NumPalier);
-    if (palier == nullptr)
-        throw Exception(Format("Unable to access field: %s[%d]", IDPaliers, NumPalier));
-    return *palier;
+    if (Slot(IDPaliers).Array == nullptr)
+        throw Exception(Format("Unable to access field: %s", IDPaliers.ID()));
+    return Element(IDPaliers, NumPalier);
 }
 
 int TElectrode::GetPalier(int NumPalier) const {
@@ -256,13 +251,13 @@ TKEVTabSheet* TElectrode::Onglet(const char* Key) const {
 
 void TElectrode::CreerChamp(const TDefChampElectrode& Def, const TVarianteElectrode& Variante,
                             Int64 Defaut, std::span<const TIDZone> Valeurs) {
-    const std::string reference = Def.Reference != nullptr ? Def.Reference : "";
     if (Def.Genre == Relier) {
-        FieldByID(Def.FieldID).Link(reference, true);
+        Field(Def.Champ).Link(Def.Reference.Empty() ? "" : Def.Reference.ID(), true);
         return;
     }
     TKEVField* field =
-        InsertField(reference, NouveauChamp(Def, this, Onglet(Def.Onglet), Defaut, Valeurs), true);
+        InsertField(Def.Reference, Def.Champ,
+                    NouveauChamp(Def, this, Onglet(Def.Onglet), Defaut, Valeurs), true);
     if (!EstAffiche(Def.Affichage, Variante))
         field->Unlink();
 }
@@ -271,7 +266,7 @@ bool TElectrode::DetailValeurTable(std::span<const TValeursChamp> Table, const s
                                    const std::string& IDChamp, int Valeur, std::string& Detail,
                                    std::string& IDValeur) const {
     const auto row = std::find_if(Table.begin(), Table.end(),
-                                  [&](const TValeursChamp& v) { return IDChamp == v.FieldID; });
+                                  [&](const TValeursChamp& v) { return IDChamp == v.Champ.ID(); });
     if (row == Table.end())
         return false;
     Detail = DetailParPosition(Section, row->Liste, IDChamp, Valeur + row->Decalage, IDValeur);

@@ -11,6 +11,7 @@
 #include "interface/ZoneInterfaces.h"
 #include "model/IDZone.h"
 #include "support/EnumSet.h"
+#include "zones/ElectrodeFields.h"
 #include "zones/ZoneFamilleCPS.h"
 
 #include <cstdint>
@@ -20,19 +21,6 @@
 namespace g20seq {
 
 class TKEVTabSheet;
-
-// Field identifiers of the generation-independent electrode fields (also their translation
-// keys in the section "IDElectrode").
-namespace IDElectrode {
-inline constexpr const char* IDPaliers = "IDPaliers";
-inline constexpr const char* IDAlarme = "IDAlarme";
-inline constexpr const char* IDNombreRodage = "IDNombreRodage";
-inline constexpr const char* IDDecalage = "IDDecalage";
-inline constexpr const char* IDNombreIP = "IDNombreIP";
-inline constexpr const char* IDMargeRodage = "IDMargeRodage";
-inline constexpr const char* IDGainServo = "IDGainServo";
-inline constexpr const char* IDCoefficientEtalonnage = "IDCoefficientEtalonnage";
-} // namespace IDElectrode
 
 // Counters whose secure handling an electrode may ask for. This module never offers it:
 // see TElectrode::GetElectrodeSecure.
@@ -57,21 +45,21 @@ enum class TGenreChamp : std::uint8_t { Paliers, Entier, Signe, Reel, Booleen, E
 // One row of an electrode field table. Limits and default are raw controller units (the
 // displayed value is raw x ratio); Paliers rows give the limits of each step.
 struct TDefChampElectrode {
-    const char* FieldID;
+    TFieldHandle Champ;
     TGenreChamp Genre;
     Int64 Min;
     Int64 Max;
     Int64 Defaut;
     double Ratio;
-    const char* Onglet;    // tab sheet key, nullptr: in no tab sheet
-    const char* Reference; // inserted before this field of the sheet, nullptr: appended
+    const char* Onglet;     // tab sheet key, nullptr: in no tab sheet
+    TFieldHandle Reference; // inserted before this field of the sheet, empty: appended
     TAffichageChamp Affichage;
 };
 
 // Captions of the values of an enumerated or boolean field: value v reads entry
 // v + Decalage of Liste.
 struct TValeursChamp {
-    const char* FieldID;
+    TFieldHandle Champ;
     std::span<const TIDZone> Liste;
     int Decalage;
 };

@@ -70,52 +70,52 @@ constexpr const char* TabAvance = "IDTabElecAdvParam";
 // current-sensor gain and of the first-pulse angle gap are those of 50 Hz mains
 // (DefautsSecteur gives the 60 Hz ones).
 constexpr TDefChampElectrode ChampsG20[] = {
-    {IDPostFDVE, Entier, 0, 99, 0, 1, TabPaliers, nullptr, Toujours},
+    {IDPostFDVE, Entier, 0, 99, 0, 1, TabPaliers, {}, Toujours},
     {IDCURemplacementEtendu, Booleen, 0, 1, 0, 1, TabRodage, IDDecalage, Toujours},
     {IDCURemplaceToutes, Booleen, 0, 1, 0, 1, TabRodage, IDDecalage, Toujours},
     {IDCURodageNeuve, Booleen, 0, 1, 0, 1, TabRodage, IDDecalage, Toujours},
     {IDCURodageInterPalier, Booleen, 0, 1, 0, 1, TabRodage, IDDecalage, Toujours},
     {IDNombreRodage, Relier, 0, 0, 0, 1, TabRodage, IDDecalage, Toujours},
     {IDNumeroFraise, Entier, 0, 3, 0, 1, TabRodage, IDNombreRodage, Toujours},
-    {IDTypeEnsembleTransfoDiode, Enumere, 0, 5, 1, 1, TabTransfo, nullptr, MF},
-    {IDNombreTores, Entier, 1, 2, 1, 1, TabTransfo, nullptr, MF},
-    {IDFrequenceTransformateur, Entier, 800, 1200, 1000, 1, TabTransfo, nullptr, Jamais},
-    {IDRapportTransformation, Reel, 0, 4000, 0, 0.1, TabTransfo, nullptr, MF},
-    {IDOffsetRapport, Entier, 0, 65535, 0, 1, TabTransfo, nullptr, MF},
-    {IDRapportTransfoIntFaible, Reel, 0, 4000, 0, 0.1, TabTransfo, nullptr, MF},
-    {IDOffsetRapportIntFaible, Entier, 0, 65535, 0, 1, TabTransfo, nullptr, MF},
-    {IDLimiteIntFaible, Entier, 0, 65535, 0, 1, TabTransfo, nullptr, MF},
-    {IDTypeMesure, Enumere, 0, 1, 0, 1, TabTransfo, nullptr, MF},
+    {IDTypeEnsembleTransfoDiode, Enumere, 0, 5, 1, 1, TabTransfo, {}, MF},
+    {IDNombreTores, Entier, 1, 2, 1, 1, TabTransfo, {}, MF},
+    {IDFrequenceTransformateur, Entier, 800, 1200, 1000, 1, TabTransfo, {}, Jamais},
+    {IDRapportTransformation, Reel, 0, 4000, 0, 0.1, TabTransfo, {}, MF},
+    {IDOffsetRapport, Entier, 0, 65535, 0, 1, TabTransfo, {}, MF},
+    {IDRapportTransfoIntFaible, Reel, 0, 4000, 0, 0.1, TabTransfo, {}, MF},
+    {IDOffsetRapportIntFaible, Entier, 0, 65535, 0, 1, TabTransfo, {}, MF},
+    {IDLimiteIntFaible, Entier, 0, 65535, 0, 1, TabTransfo, {}, MF},
+    {IDTypeMesure, Enumere, 0, 1, 0, 1, TabTransfo, {}, MF},
     {IDGainServo2, Entier, 0, 999, 0, 1, TabAvance, IDCoefficientEtalonnage, Toujours},
-    {IDGainBobineIntensite, Entier, 10, 2600, 150, 1, TabAvance, nullptr, AC},
+    {IDGainBobineIntensite, Entier, 10, 2600, 150, 1, TabAvance, {}, AC},
     {IDRapportMesure, Reel, 1, 9999, 100, 0.01, TabAvance, IDGainBobineIntensite, AC},
     {IDGainCapteurEffort, Entier, 0, 999, 0, 1, TabAvance, IDGainBobineIntensite, Toujours},
     {IDOffsetEffortSV, Signe, -100, 100, 0, 1, TabAvance, IDGainBobineIntensite, Toujours},
     {IDOffsetEffortSV2, Signe, -100, 100, 0, 1, TabAvance, IDGainBobineIntensite, Toujours},
-    {IDDebutMesure, Entier, 1, 255, 1, 1, TabAvance, nullptr, MF},
-    {IDSeuilArretMesure, Entier, 10, 100, 100, 1, TabAvance, nullptr, MF},
-    {IDDureePassageGOPO, Entier, 50, 200, 100, 10, TabAvance, nullptr, TOR},
-    {IDDureeOuverturePO, Entier, 40, 200, 100, 10, TabAvance, nullptr, TOR},
-    {IDAngleSlope, Entier, 90, 153, 130, 1, TabAvance, nullptr, AC},
-    {IDDeltaPsiPulse1, Entier, 0, 60, 15, 1, TabAvance, nullptr, AC},
-    {IDIntensiteThermique, Entier, 0, 3000, 0, 10, TabAvance, nullptr, Toujours},
-    {IDDureeIntegrationThermique, Entier, 60, 240, 60, 1, TabAvance, nullptr, AC},
-    {IDIntensiteThCycle, Entier, 0, 3000, 0, 10, TabAvance, nullptr, AC},
-    {IDDureeIntegrationThCycle, Entier, 2, 240, 60, 1, TabAvance, nullptr, AC},
-    {IDCUFacteurMarche, Booleen, 0, 1, 0, 1, TabAvance, nullptr, Toujours},
-    {IDCUControleThermique, Booleen, 0, 1, 1, 1, TabAvance, nullptr, MF},
-    {IDModeSoudageDegrade, Booleen, 0, 1, 0, 1, TabAvance, nullptr, Toujours},
-    {IDDebitEau, Entier, 4, 8, 4, 1, TabAvance, nullptr, MF},
-    {IDTemperatureEau, Entier, 1, 99, 20, 1, TabAvance, nullptr, MF},
-    {IDDeltaPsiRecuit, Entier, 0, 60, 0, 1, nullptr, nullptr, Jamais},
-    {IDDeltaPsiPulse2, Entier, 0, 60, 0, 1, nullptr, nullptr, Jamais},
-    {IDAngleDemarrageRegul, Entier, 90, 153, 110, 1, nullptr, nullptr, Jamais},
-    {IDMargeRodage, Relier, 0, 0, 0, 1, TabRodage, nullptr, Toujours},
+    {IDDebutMesure, Entier, 1, 255, 1, 1, TabAvance, {}, MF},
+    {IDSeuilArretMesure, Entier, 10, 100, 100, 1, TabAvance, {}, MF},
+    {IDDureePassageGOPO, Entier, 50, 200, 100, 10, TabAvance, {}, TOR},
+    {IDDureeOuverturePO, Entier, 40, 200, 100, 10, TabAvance, {}, TOR},
+    {IDAngleSlope, Entier, 90, 153, 130, 1, TabAvance, {}, AC},
+    {IDDeltaPsiPulse1, Entier, 0, 60, 15, 1, TabAvance, {}, AC},
+    {IDIntensiteThermique, Entier, 0, 3000, 0, 10, TabAvance, {}, Toujours},
+    {IDDureeIntegrationThermique, Entier, 60, 240, 60, 1, TabAvance, {}, AC},
+    {IDIntensiteThCycle, Entier, 0, 3000, 0, 10, TabAvance, {}, AC},
+    {IDDureeIntegrationThCycle, Entier, 2, 240, 60, 1, TabAvance, {}, AC},
+    {IDCUFacteurMarche, Booleen, 0, 1, 0, 1, TabAvance, {}, Toujours},
+    {IDCUControleThermique, Booleen, 0, 1, 1, 1, TabAvance, {}, MF},
+    {IDModeSoudageDegrade, Booleen, 0, 1, 0, 1, TabAvance, {}, Toujours},
+    {IDDebitEau, Entier, 4, 8, 4, 1, TabAvance, {}, MF},
+    {IDTemperatureEau, Entier, 1, 99, 20, 1, TabAvance, {}, MF},
+    {IDDeltaPsiRecuit, Entier, 0, 60, 0, 1, nullptr, {}, Jamais},
+    {IDDeltaPsiPulse2, Entier, 0, 60, 0, 1, nullptr, {}, Jamais},
+    {IDAngleDemarrageRegul, Entier, 90, 153, 110, 1, nullptr, {}, Jamais},
+    {IDMargeRodage, Relier, 0, 0, 0, 1, TabRodage, {}, Toujours},
 };
 
 // Captions of the G20 fields. The last three fields are set by the controller's maker and
 // never shown: their caption is their identifier.
-constexpr TIDZone NomsG20[] = {
+constexpr TFieldCaption NomsG20[] = {
     {IDPostFDVE, "Nombre de points autorisés après la fin de vie de l'électrode et avant "
                  "l'activation du défaut N°10"},
     {IDCURemplacementEtendu, "Type de compensation d'usure"},
@@ -153,9 +153,9 @@ constexpr TIDZone NomsG20[] = {
     {IDModeSoudageDegrade, "Mode de soudage dégradé"},
     {IDDebitEau, "Débit d'eau (l/min)"},
     {IDTemperatureEau, "Température de l'eau (°C)"},
-    {IDDeltaPsiRecuit, IDDeltaPsiRecuit},
-    {IDDeltaPsiPulse2, IDDeltaPsiPulse2},
-    {IDAngleDemarrageRegul, IDAngleDemarrageRegul},
+    {IDDeltaPsiRecuit, IDDeltaPsiRecuit.ID()},
+    {IDDeltaPsiPulse2, IDDeltaPsiPulse2.ID()},
+    {IDAngleDemarrageRegul, IDAngleDemarrageRegul.ID()},
 };
 
 // Captions of the values of the enumerated and boolean G20 fields.
@@ -173,7 +173,7 @@ constexpr TValeursChamp ValeursG20[] = {
 
 // Factory defaults that depend on the mains frequency of the host settings.
 struct TDefautSecteur {
-    const char* FieldID;
+    TFieldHandle Champ;
     Int64 Defaut60Hz;
     Int64 DefautAutre;
 };
@@ -189,7 +189,7 @@ constexpr double CoefficientEtalonnageMaxiMF = 20.0;
 
 // Values the Maxi companion takes after every field was set to its maximum (raw units).
 struct TValeurRaw {
-    const char* FieldID;
+    TFieldHandle Champ;
     Int64 Raw;
 };
 
@@ -200,7 +200,7 @@ constexpr TValeurRaw SurchargesMaxi[] = {
 };
 
 // Fields whose change can switch the ampere mode.
-constexpr const char* ChampsModeAmpere[] = {IDGainBobineIntensite, IDRapportMesure};
+constexpr TFieldHandle ChampsModeAmpere[] = {IDGainBobineIntensite, IDRapportMesure};
 
 constexpr double SeuilModeAmpere = 1000.0;
 constexpr double RatioAmpere = 1.0;
@@ -273,16 +273,15 @@ constexpr TCodageChamp Codages[] = {
 
 Int64 DefautSelonSecteur(const TDefChampElectrode& Def, bool Secteur60Hz) {
     for (const TDefautSecteur& defaut : DefautsSecteur)
-        if (std::string_view(defaut.FieldID) == Def.FieldID)
+        if (defaut.Champ == Def.Champ)
             return Secteur60Hz ? defaut.Defaut60Hz : defaut.DefautAutre;
     return Def.Defaut;
 }
 
 // The value captions of a field (empty for a field without).
-std::span<const TIDZone> Captions(const char* FieldID) {
-    const auto row = std::find_if(
-        std::begin(ValeursG20), std::end(ValeursG20),
-        [FieldID](const TValeursChamp& v) { return std::string_view(FieldID) == v.FieldID; });
+std::span<const TIDZone> Captions(const TFieldHandle& Champ) {
+    const auto row = std::find_if(std::begin(ValeursG20), std::end(ValeursG20),
+                                  [&Champ](const TValeursChamp& v) { return Champ == v.Champ; });
     return row != std::end(ValeursG20) ? row->Liste : std::span<const TIDZone>{};
 }
 
@@ -326,15 +325,15 @@ void TElectrodeG20::CreateFields() {
         const TVarianteElectrode variante = Variante();
         const bool secteur60Hz = FrequenceSecteur() == 60;
         for (const TDefChampElectrode& def : ChampsG20)
-            CreerChamp(def, variante, DefautSelonSecteur(def, secteur60Hz), Captions(def.FieldID));
+            CreerChamp(def, variante, DefautSelonSecteur(def, secteur60Hz), Captions(def.Champ));
         if (variante.MF) {
-            auto& coefficient = dynamic_cast<IKEVDoubleField&>(FieldByID(IDCoefficientEtalonnage));
+            auto& coefficient = dynamic_cast<IKEVDoubleField&>(Field(IDCoefficientEtalonnage));
             coefficient.SetMin(CoefficientEtalonnageMiniMF);
             coefficient.SetMax(CoefficientEtalonnageMaxiMF);
         }
         if (GetTypeZone() == PrcElectrodes)
-            for (const char* id : ChampsModeAmpere)
-                FieldByID(id).SetOnChange([this](TObject*) { ChangeCoeffModeAmpere(this); });
+            for (const TFieldHandle& id : ChampsModeAmpere)
+                Field(id).SetOnChange([this](TObject*) { ChangeCoeffModeAmpere(this); });
     } catch (const std::exception& e) {
         LogEvent(this, "CreateFields", "CreateFields (" + std::string(e.what()) + ")",
                  LibelleZone(), LogAnomaly, CatZRT);
@@ -353,7 +352,7 @@ void TElectrodeG20::InitCompagnon() {
     }
     if (maxi)
         for (const TValeurRaw& valeur : SurchargesMaxi)
-            SetRawValue(valeur.FieldID, valeur.Raw);
+            SetRawValue(valeur.Champ, valeur.Raw);
 }
 
 void TElectrodeG20::Assign(const TPersistent* Source) {
@@ -371,23 +370,22 @@ std::unique_ptr<TCustomZoneCPS> TElectrodeG20::Create(TPersistent* AOwner, TType
 bool TElectrodeG20::IsModeAmperes() const {
     if (Variante().MF)
         return false;
-    const TKEVField* gain = GetFieldByID(IDGainBobineIntensite);
-    const TKEVField* rapport = GetFieldByID(IDRapportMesure);
+    const TKEVField* gain = FindField(IDGainBobineIntensite);
+    const TKEVField* rapport = FindField(IDRapportMesure);
     if (gain == nullptr || rapport == nullptr)
         return false;
     return gain->GetAsFloat() / rapport->GetAsFloat() >= SeuilModeAmpere;
 }
 
 void TElectrodeG20::ChangeCoeffModeAmpere(TObject*) {
-    auto* intensite = dynamic_cast<TKEVNumericField*>(GetFieldByID(IDIntensiteThermique));
+    auto* intensite = dynamic_cast<TKEVNumericField*>(FindField(IDIntensiteThermique));
     if (intensite != nullptr)
         intensite->SetRatio(IsModeAmperes() ? RatioAmpere : RatioDizaineAmperes);
 }
 
 std::string TElectrodeG20::NomChamp(const std::string& IDChamp) const {
     std::string nom;
-    std::string cle;
-    if (DetailParCle(SectionElectrodeG20, NomsG20, IDChamp, nom, cle))
+    if (DetailParChamp(SectionElectrodeG20, NomsG20, IDChamp, nom))
         return nom;
     return TElectrode::NomChamp(IDChamp);
 }
@@ -430,11 +428,11 @@ int TElectrodeG20::DecoderPayload(const TByteArray& Trame, int& Offset) {
 }
 
 void TElectrodeG20::EncoderCode(const TCodageChamp& Codage, TByteArray& Trame, int Start) const {
-    const Int64 valeur = GetRawValue(Codage.FieldID);
+    const Int64 valeur = GetRawValue(Codage.Champ);
     const auto* code = std::find(std::begin(Codage.Valeurs), std::end(Codage.Valeurs), valeur);
     if (code == std::end(Codage.Valeurs)) {
         const std::string message = Format(SFieldBadValue, IntToStr(valeur));
-        LogEvent(this, Codage.SourceGet, message, Codage.FieldID, LogAnomaly, CatZRT);
+        LogEvent(this, Codage.SourceGet, message, Codage.Champ.ID(), LogAnomaly, CatZRT);
         throw EFieldError(message);
     }
     PutByte(Trame, Start + Codage.Offset,
@@ -445,12 +443,12 @@ void TElectrodeG20::DecoderCode(const TCodageChamp& Codage, const TByteArray& Tr
     Offset = Codage.Offset;
     const int code = GetByte(Trame, Codage.Offset);
     if (code >= static_cast<int>(std::size(Codage.Valeurs))) {
-        const std::string message = Format(SFieldBadValue, GetAsString(Codage.FieldID));
-        LogEvent(this, Codage.SourceSet, message, Format("%s : code %d", Codage.FieldID, code),
+        const std::string message = Format(SFieldBadValue, GetAsString(Codage.Champ));
+        LogEvent(this, Codage.SourceSet, message, Format("%s : code %d", Codage.Champ.ID(), code),
                  LogAnomaly, CatZRT);
         throw EFieldError(message);
     }
-    SetRawValue(Codage.FieldID, Codage.Valeurs[code]);
+    SetRawValue(Codage.Champ, Codage.Valeurs[code]);
 }
 
 int TElectrodeG20::GetPostFDVE() const {

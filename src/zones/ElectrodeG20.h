@@ -8,53 +8,9 @@
 
 namespace g20seq {
 
-// Field identifiers of the G20 electrode fields (also their translation keys in the section
-// "IDElectrodeG20").
-namespace IDElectrodeG20 {
-inline constexpr const char* IDPostFDVE = "IDPostFDVE";
-inline constexpr const char* IDCURemplacementEtendu = "IDCURemplacementEtendu";
-inline constexpr const char* IDCURemplaceToutes = "IDCURemplaceToutes";
-inline constexpr const char* IDCURodageNeuve = "IDCURodageNeuve";
-inline constexpr const char* IDCURodageInterPalier = "IDCURodageInterPalier";
-inline constexpr const char* IDNumeroFraise = "IDNumeroFraise";
-inline constexpr const char* IDTypeEnsembleTransfoDiode = "IDTypeEnsembleTransfoDiode";
-inline constexpr const char* IDNombreTores = "IDNombreTores";
-inline constexpr const char* IDFrequenceTransformateur = "IDFrequenceTransformateur";
-inline constexpr const char* IDRapportTransformation = "IDRapportTransformation";
-inline constexpr const char* IDOffsetRapport = "IDOffsetRapport";
-inline constexpr const char* IDRapportTransfoIntFaible = "IDRapportTransfoIntFaible";
-inline constexpr const char* IDOffsetRapportIntFaible = "IDOffsetRapportIntFaible";
-inline constexpr const char* IDLimiteIntFaible = "IDLimiteIntFaible";
-inline constexpr const char* IDTypeMesure = "IDTypeMesure";
-inline constexpr const char* IDGainServo2 = "IDGainServo2";
-inline constexpr const char* IDGainBobineIntensite = "IDGainBobineIntensite";
-inline constexpr const char* IDRapportMesure = "IDRapportMesure";
-inline constexpr const char* IDGainCapteurEffort = "IDGainCapteurEffort";
-inline constexpr const char* IDOffsetEffortSV = "IDOffsetEffortSV";
-inline constexpr const char* IDOffsetEffortSV2 = "IDOffsetEffortSV2";
-inline constexpr const char* IDDebutMesure = "IDDebutMesure";
-inline constexpr const char* IDSeuilArretMesure = "IDSeuilArretMesure";
-inline constexpr const char* IDDureePassageGOPO = "IDDureePassageGOPO";
-inline constexpr const char* IDDureeOuverturePO = "IDDureeOuverturePO";
-inline constexpr const char* IDAngleSlope = "IDAngleSlope";
-inline constexpr const char* IDDeltaPsiPulse1 = "IDDeltaPsiPulse1";
-inline constexpr const char* IDIntensiteThermique = "IDIntensiteThermique";
-inline constexpr const char* IDDureeIntegrationThermique = "IDDureeIntegrationThermique";
-inline constexpr const char* IDIntensiteThCycle = "IDIntensiteThCycle";
-inline constexpr const char* IDDureeIntegrationThCycle = "IDDureeIntegrationThCycle";
-inline constexpr const char* IDCUFacteurMarche = "IDCUFacteurMarche";
-inline constexpr const char* IDCUControleThermique = "IDCUControleThermique";
-inline constexpr const char* IDModeSoudageDegrade = "IDModeSoudageDegrade";
-inline constexpr const char* IDDebitEau = "IDDebitEau";
-inline constexpr const char* IDTemperatureEau = "IDTemperatureEau";
-inline constexpr const char* IDDeltaPsiRecuit = "IDDeltaPsiRecuit";
-inline constexpr const char* IDDeltaPsiPulse2 = "IDDeltaPsiPulse2";
-inline constexpr const char* IDAngleDemarrageRegul = "IDAngleDemarrageRegul";
-} // namespace IDElectrodeG20
-
 // Coding of a field that travels as a code 0, 1, 2 standing for three allowed values.
 struct TCodageChamp {
-    const char* FieldID;
+    TFieldHandle Champ;
     int Offset;
     int Valeurs[3];        // the value of code 0, 1, 2
     const char* SourceGet; // log source of a value that has no code (encoding)

@@ -18,7 +18,7 @@ constexpr const char* OngletFraise = "IDTabCU";
 
 // The fields in creation order: limits and default in raw units (ratio 1).
 struct TChampFraise {
-    const char* FieldID;
+    TFieldHandle Champ;
     int Min;
     int Max;
     int Defaut;
@@ -56,8 +56,10 @@ void TFraise::CreateFields() {
     TInterfacedPersistent* onglet =
         logicalZone != nullptr ? logicalZone->GetTabByID(OngletFraise) : nullptr;
     for (const TChampFraise& champ : ChampsFraise) {
-        TKEVField* field = AddField(std::make_unique<TKEVIntegerField>(
-            champ.FieldID, this, onglet, champ.Min, champ.Max, champ.Defaut, 1.0));
+        TKEVField* field =
+            AddField(champ.Champ,
+                     std::make_unique<TKEVIntegerField>(champ.Champ.ID(), this, onglet, champ.Min,
+                                                        champ.Max, champ.Defaut, 1.0));
         if (GetTypeZone() == PrcFraiseMini)
             field->SetToMin();
         else if (GetTypeZone() == PrcFraiseMaxi)
@@ -97,7 +99,7 @@ int TFraise::FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) const {
 
 std::string TFraise::NomChamp(const std::string& IDChamp) const {
     for (const TChampFraise& champ : ChampsFraise)
-        if (IDChamp == champ.FieldID)
+        if (IDChamp == champ.Champ.ID())
             return Translate(SectionFraise, IDChamp, champ.Libelle);
     return TZoneCPS::NomChamp(IDChamp);
 }

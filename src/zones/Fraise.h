@@ -3,6 +3,7 @@
 // uses; the counters zone compares the cutter's use counter with these settings.
 #pragma once
 
+#include "model/FieldHandle.h"
 #include "model/PayloadLayout.h"
 #include "zones/ZoneFamilleCPS.h"
 
@@ -10,11 +11,14 @@
 
 namespace g20seq {
 
-// Field identifiers of the cutter zone (also their translation keys in the section
-// "IDFraise").
+// Handles of the cutter zone's fields (their identifiers are also their translation keys
+// in the section "IDFraise").
 namespace IDFraise {
-inline constexpr const char* IDFinDeVieFraiseRodeuse = "IDFinDeVieFraiseRodeuse";
-inline constexpr const char* IDAlarmeFraiseRodeuse = "IDAlarmeFraiseRodeuse";
+inline constexpr TFieldFamily Family = TFieldFamily::Fraise;
+inline constexpr TFieldHandle IDFinDeVieFraiseRodeuse{Family, 0, "IDFinDeVieFraiseRodeuse"};
+inline constexpr TFieldHandle IDAlarmeFraiseRodeuse{Family, 1, "IDAlarmeFraiseRodeuse"};
+inline constexpr TFieldHandle Handles[] = {IDFinDeVieFraiseRodeuse, IDAlarmeFraiseRodeuse};
+static_assert(HandlesInSlotOrder(Handles));
 } // namespace IDFraise
 
 // Cutter zone: end of life and alarm margin of the cutter, on the tab sheet "IDTabCU".

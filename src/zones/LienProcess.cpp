@@ -17,12 +17,11 @@ namespace g20seq {
 namespace {
 
 constexpr const char* SectionLienProcess = "IDLienProcess";
-constexpr const char* IDCommentaire = "IDCommentaire";
-constexpr const char* IDNumPointLienProcess = "IDNumPointLienProcess";
+using namespace IDLienProcess;
 
-constexpr std::array<TIDZone, 2> NomsChamps = {{
-    {"IDCommentaire", "Lien process : Commentaire"},
-    {"IDNumPointLienProcess", "Lien process : Numéros de points"},
+constexpr std::array<TFieldCaption, 2> NomsChamps = {{
+    {IDCommentaire, "Lien process : Commentaire"},
+    {IDNumPointLienProcess, "Lien process : Numéros de points"},
 }};
 
 // A text that does not fit its field is refused before anything is stored.
@@ -61,15 +60,15 @@ TLienProcess::TLienProcess(TPersistent* AOwner, TTypeZones TypeZone, Word Numero
 
 void TLienProcess::CreateFields(const TTaillesLienProcess& aTailles) {
     TInterfacedPersistent* onglet = OngletLienProcess(GetLogicalZone());
-    AddField(std::make_unique<TKEVStringField>(IDCommentaire, this, onglet, "",
-                                               aTailles.TailleCommentaire));
-    auto points = std::make_unique<TKEVArrayField>(IDNumPointLienProcess,
+    AddField(IDCommentaire, std::make_unique<TKEVStringField>(IDCommentaire.ID(), this, onglet, "",
+                                                              aTailles.TailleCommentaire));
+    auto points = std::make_unique<TKEVArrayField>(IDNumPointLienProcess.ID(),
                                                    aTailles.NumPointLienProcessCount, this, onglet);
     for (int i = 0; i < aTailles.NumPointLienProcessCount; ++i)
-        points->SetField(i,
-                         std::make_unique<TKEVStringField>(IDNumPointLienProcess, this, nullptr, "",
-                                                           aTailles.TailleNumPointLienProcess));
-    AddField(std::move(points));
+        points->SetField(i, std::make_unique<TKEVStringField>(IDNumPointLienProcess.ID(), this,
+                                                              nullptr, "",
+                                                              aTailles.TailleNumPointLienProcess));
+    AddField(IDNumPointLienProcess, std::move(points));
 }
 
 std::string TLienProcess::ClassName() const {
@@ -113,8 +112,7 @@ int TLienProcess::FileEncode(TByteArray& Trame, int LngTrame, int /*TailleZone*/
 
 std::string TLienProcess::NomChamp(const std::string& IDChamp) const {
     std::string caption;
-    std::string idValeur;
-    if (DetailParCle(SectionLienProcess, NomsChamps, IDChamp, caption, idValeur))
+    if (DetailParChamp(SectionLienProcess, NomsChamps, IDChamp, caption))
         return caption;
     return TZoneCPS::NomChamp(IDChamp);
 }
@@ -145,7 +143,7 @@ void TLienProcess::SetCommentaire(const std::string& Value) {
 }
 
 TKEVField* TLienProcess::NumPoint(int Numero) const {
-    const auto* points = dynamic_cast<const TKEVArrayField*>(GetFieldByID(IDNumPointLienProcess));
+    const auto* points = dynamic_cast<const TKEVArrayField*>(FindField(IDNumPointLienProcess));
     if (points == nullptr || Numero < 1 || Numero > points->GetCount())
         return nullptr;
     return points->GetField(Numero - 1);
@@ -225,7 +223,7 @@ TLienProcessAvanceG20::TLienProcessAvanceG20(TPersistent* AOwner, TTypeZones Typ
     : TLienProcessAvance(AOwner, TypeZone, Numero, aLogicalZone, Tailles) {
     SetTailles(static_cast<Word>(Tailles.TailleCommentaire),
                static_cast<Word>(Tailles.TailleCommentaire));
-    FieldByID(IDNumPointLienProcess).Unlink();
+    Field(IDNumPointLienProcess).Unlink();
 }
 
 std::string TLienProcessAvanceG20::ClassName() const {

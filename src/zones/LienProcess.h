@@ -6,11 +6,22 @@
 // point numbers), the advanced one (longer point numbers) and the G20 one (comment only).
 #pragma once
 
+#include "model/FieldHandle.h"
 #include "model/ZoneCPS.h"
 
 #include <string>
 
 namespace g20seq {
+
+// Handles of the process link's fields (their identifiers are also their translation keys
+// in the section "IDLienProcess").
+namespace IDLienProcess {
+inline constexpr TFieldFamily Family = TFieldFamily::LienProcess;
+inline constexpr TFieldHandle IDCommentaire{Family, 0, "IDCommentaire"};
+inline constexpr TFieldHandle IDNumPointLienProcess{Family, 1, "IDNumPointLienProcess"};
+inline constexpr TFieldHandle Handles[] = {IDCommentaire, IDNumPointLienProcess};
+static_assert(HandlesInSlotOrder(Handles));
+} // namespace IDLienProcess
 
 // Sizes of a process link layout.
 struct TTaillesLienProcess {

@@ -13,6 +13,7 @@
 #include "model/KEVTabSheet.h"
 #include "model/ZoneCPS.h"
 #include "support/DateTime.h"
+#include "zones/ProgrammeFields.h"
 
 #include <array>
 #include <cstdint>
@@ -49,7 +50,7 @@ public:
     // One field of a definition table: limits and initial value in raw units. Count > 0
     // makes an array of Count elements of that kind (the elements have no tab sheet).
     struct TDefChamp {
-        const char* FieldID;
+        TFieldHandle Field;
         TGenre Genre;
         TIDOnglet Onglet;
         double Ratio;
@@ -109,106 +110,192 @@ public:
     virtual void ChangeCoeffModeAmpere();
 
     // --- Properties. Display values unless named "CPS" or listed as raw times. ---
-    bool GetAvecIntensite() const override { return GetAsBoolean("IDAvecIntensite"); }
-    void SetAvecIntensite(bool Value) { SetAsBoolean("IDAvecIntensite", Value); }
+    bool GetAvecIntensite() const override {
+        return GetAsBoolean(ChampsProgramme::IDAvecIntensite);
+    }
+    void SetAvecIntensite(bool Value) { SetAsBoolean(ChampsProgramme::IDAvecIntensite, Value); }
     bool GetControleFacteurMarche() const override;
     void SetControleFacteurMarche(bool Value);
-    bool GetModeVolee() const override { return GetAsBoolean("IDModeVolee"); }
-    void SetModeVolee(bool Value) { SetAsBoolean("IDModeVolee", Value); }
-    bool GetSoudageDemiPeriode() const override { return GetAsBoolean("IDSoudageDemiPeriode"); }
-    void SetSoudageDemiPeriode(bool Value) { SetAsBoolean("IDSoudageDemiPeriode", Value); }
+    bool GetModeVolee() const override { return GetAsBoolean(ChampsProgramme::IDModeVolee); }
+    void SetModeVolee(bool Value) { SetAsBoolean(ChampsProgramme::IDModeVolee, Value); }
+    bool GetSoudageDemiPeriode() const override {
+        return GetAsBoolean(ChampsProgramme::IDSoudageDemiPeriode);
+    }
+    void SetSoudageDemiPeriode(bool Value) {
+        SetAsBoolean(ChampsProgramme::IDSoudageDemiPeriode, Value);
+    }
 
-    int GetConsignePression() const override { return GetAsInteger("IDConsignePression"); }
-    void SetConsignePression(int Value) { SetAsInteger("IDConsignePression", Value); }
-    int GetDureeElectrovanne2() const override { return GetAsInteger("IDDureeElectrovanne2"); }
-    void SetDureeElectrovanne2(int Value) { SetAsInteger("IDDureeElectrovanne2", Value); }
-    int GetEffortSoudage() const override { return GetAsInteger("IDEffortSoudage"); }
-    void SetEffortSoudage(int Value) { SetAsInteger("IDEffortSoudage", Value); }
-    int GetModeControle() const override { return GetAsInteger("IDModeControle"); }
-    void SetModeControle(int Value) { SetAsInteger("IDModeControle", Value); }
-    int GetModeElectrovannes() const override { return GetAsInteger("IDModeElectrovannes"); }
-    void SetModeElectrovannes(int Value) { SetAsInteger("IDModeElectrovannes", Value); }
-    int GetModeRegulation() const override { return GetAsInteger("IDModeRegulation"); }
-    void SetModeRegulation(int Value) { SetAsInteger("IDModeRegulation", Value); }
-    int GetNombrePulsations() const override { return GetAsInteger("IDNombrePulsations"); }
-    void SetNombrePulsations(int Value) { SetAsInteger("IDNombrePulsations", Value); }
+    int GetConsignePression() const override {
+        return GetAsInteger(ChampsProgramme::IDConsignePression);
+    }
+    void SetConsignePression(int Value) {
+        SetAsInteger(ChampsProgramme::IDConsignePression, Value);
+    }
+    int GetDureeElectrovanne2() const override {
+        return GetAsInteger(ChampsProgramme::IDDureeElectrovanne2);
+    }
+    void SetDureeElectrovanne2(int Value) {
+        SetAsInteger(ChampsProgramme::IDDureeElectrovanne2, Value);
+    }
+    int GetEffortSoudage() const override { return GetAsInteger(ChampsProgramme::IDEffortSoudage); }
+    void SetEffortSoudage(int Value) { SetAsInteger(ChampsProgramme::IDEffortSoudage, Value); }
+    int GetModeControle() const override { return GetAsInteger(ChampsProgramme::IDModeControle); }
+    void SetModeControle(int Value) { SetAsInteger(ChampsProgramme::IDModeControle, Value); }
+    int GetModeElectrovannes() const override {
+        return GetAsInteger(ChampsProgramme::IDModeElectrovannes);
+    }
+    void SetModeElectrovannes(int Value) {
+        SetAsInteger(ChampsProgramme::IDModeElectrovannes, Value);
+    }
+    int GetModeRegulation() const override {
+        return GetAsInteger(ChampsProgramme::IDModeRegulation);
+    }
+    void SetModeRegulation(int Value) { SetAsInteger(ChampsProgramme::IDModeRegulation, Value); }
+    int GetNombrePulsations() const override {
+        return GetAsInteger(ChampsProgramme::IDNombrePulsations);
+    }
+    void SetNombrePulsations(int Value) {
+        SetAsInteger(ChampsProgramme::IDNombrePulsations, Value);
+    }
     int GetNombreSeuilIntensiteBasRepetitif() const override;
     void SetNombreSeuilIntensiteBasRepetitif(int Value);
     int GetNombreSeuilPourcentHautRepetitif() const override;
     void SetNombreSeuilPourcentHautRepetitif(int Value);
-    int GetNumeroElectrode() const override { return GetAsInteger("IDNumeroElectrode"); }
-    void SetNumeroElectrode(int Value) { SetAsInteger("IDNumeroElectrode", Value); }
-    int GetPrechauffageAmpere() const override { return GetAsInteger("IDPrechauffageAmpere"); }
-    void SetPrechauffageAmpere(int Value) { SetAsInteger("IDPrechauffageAmpere", Value); }
-    int GetRecuitAmpere() const override { return GetAsInteger("IDRecuitAmpere"); }
-    void SetRecuitAmpere(int Value) { SetAsInteger("IDRecuitAmpere", Value); }
-    int GetPressionPourcent() const override { return GetAsInteger("IDPressionPourcent"); }
-    void SetPressionPourcent(int Value) { SetAsInteger("IDPressionPourcent", Value); }
-    int GetRetardElectrovanne2() const override { return GetAsInteger("IDRetardElectrovanne2"); }
-    void SetRetardElectrovanne2(int Value) { SetAsInteger("IDRetardElectrovanne2", Value); }
-    int GetSeuilIntensiteBas() const override { return GetAsInteger("IDSeuilIntensiteBas"); }
-    void SetSeuilIntensiteBas(int Value) { SetAsInteger("IDSeuilIntensiteBas", Value); }
+    int GetNumeroElectrode() const override {
+        return GetAsInteger(ChampsProgramme::IDNumeroElectrode);
+    }
+    void SetNumeroElectrode(int Value) { SetAsInteger(ChampsProgramme::IDNumeroElectrode, Value); }
+    int GetPrechauffageAmpere() const override {
+        return GetAsInteger(ChampsProgramme::IDPrechauffageAmpere);
+    }
+    void SetPrechauffageAmpere(int Value) {
+        SetAsInteger(ChampsProgramme::IDPrechauffageAmpere, Value);
+    }
+    int GetRecuitAmpere() const override { return GetAsInteger(ChampsProgramme::IDRecuitAmpere); }
+    void SetRecuitAmpere(int Value) { SetAsInteger(ChampsProgramme::IDRecuitAmpere, Value); }
+    int GetPressionPourcent() const override {
+        return GetAsInteger(ChampsProgramme::IDPressionPourcent);
+    }
+    void SetPressionPourcent(int Value) {
+        SetAsInteger(ChampsProgramme::IDPressionPourcent, Value);
+    }
+    int GetRetardElectrovanne2() const override {
+        return GetAsInteger(ChampsProgramme::IDRetardElectrovanne2);
+    }
+    void SetRetardElectrovanne2(int Value) {
+        SetAsInteger(ChampsProgramme::IDRetardElectrovanne2, Value);
+    }
+    int GetSeuilIntensiteBas() const override {
+        return GetAsInteger(ChampsProgramme::IDSeuilIntensiteBas);
+    }
+    void SetSeuilIntensiteBas(int Value) {
+        SetAsInteger(ChampsProgramme::IDSeuilIntensiteBas, Value);
+    }
     int GetSeuilIntensiteBasRepetitif() const override;
     void SetSeuilIntensiteBasRepetitif(int Value);
-    int GetSeuilIntensiteHaut() const override { return GetAsInteger("IDSeuilIntensiteHaut"); }
-    void SetSeuilIntensiteHaut(int Value) { SetAsInteger("IDSeuilIntensiteHaut", Value); }
-    int GetSeuilPourcentBas() const override { return GetAsInteger("IDSeuilPourcentBas"); }
-    void SetSeuilPourcentBas(int Value) { SetAsInteger("IDSeuilPourcentBas", Value); }
-    int GetSeuilPourcentHaut() const override { return GetAsInteger("IDSeuilPourcentHaut"); }
-    void SetSeuilPourcentHaut(int Value) { SetAsInteger("IDSeuilPourcentHaut", Value); }
+    int GetSeuilIntensiteHaut() const override {
+        return GetAsInteger(ChampsProgramme::IDSeuilIntensiteHaut);
+    }
+    void SetSeuilIntensiteHaut(int Value) {
+        SetAsInteger(ChampsProgramme::IDSeuilIntensiteHaut, Value);
+    }
+    int GetSeuilPourcentBas() const override {
+        return GetAsInteger(ChampsProgramme::IDSeuilPourcentBas);
+    }
+    void SetSeuilPourcentBas(int Value) {
+        SetAsInteger(ChampsProgramme::IDSeuilPourcentBas, Value);
+    }
+    int GetSeuilPourcentHaut() const override {
+        return GetAsInteger(ChampsProgramme::IDSeuilPourcentHaut);
+    }
+    void SetSeuilPourcentHaut(int Value) {
+        SetAsInteger(ChampsProgramme::IDSeuilPourcentHaut, Value);
+    }
     int GetSeuilPourcentHautRepetitif() const override;
     void SetSeuilPourcentHautRepetitif(int Value);
-    int GetSortieProgrammable() const override { return GetAsInteger("IDSortieProgrammable"); }
-    void SetSortieProgrammable(int Value) { SetAsInteger("IDSortieProgrammable", Value); }
+    int GetSortieProgrammable() const override {
+        return GetAsInteger(ChampsProgramme::IDSortieProgrammable);
+    }
+    void SetSortieProgrammable(int Value) {
+        SetAsInteger(ChampsProgramme::IDSortieProgrammable, Value);
+    }
 
-    double GetEpaisseurSoudage() const override { return GetAsFloat("IDEpaisseurSoudage"); }
-    void SetEpaisseurSoudage(double Value) { SetAsFloat("IDEpaisseurSoudage", Value); }
+    double GetEpaisseurSoudage() const override {
+        return GetAsFloat(ChampsProgramme::IDEpaisseurSoudage);
+    }
+    void SetEpaisseurSoudage(double Value) {
+        SetAsFloat(ChampsProgramme::IDEpaisseurSoudage, Value);
+    }
     double GetPrechauffagePourcent() const override;
     void SetPrechauffagePourcent(double Value);
     double GetPrechauffageTension() const override;
     void SetPrechauffageTension(double Value);
-    double GetRecuitPourcent() const override { return GetAsFloat("IDRecuitPourcent"); }
-    void SetRecuitPourcent(double Value) { SetAsFloat("IDRecuitPourcent", Value); }
-    double GetRecuitTension() const override { return GetAsFloat("IDRecuitTension"); }
-    void SetRecuitTension(double Value) { SetAsFloat("IDRecuitTension", Value); }
+    double GetRecuitPourcent() const override {
+        return GetAsFloat(ChampsProgramme::IDRecuitPourcent);
+    }
+    void SetRecuitPourcent(double Value) { SetAsFloat(ChampsProgramme::IDRecuitPourcent, Value); }
+    double GetRecuitTension() const override {
+        return GetAsFloat(ChampsProgramme::IDRecuitTension);
+    }
+    void SetRecuitTension(double Value) { SetAsFloat(ChampsProgramme::IDRecuitTension, Value); }
 
     // Raw times and raw set points, in controller units.
-    int GetTempsPremierAccostage() const override { return Raw("IDTempsPremierAccostage"); }
-    void SetTempsPremierAccostage(int Value) { SetRawValue("IDTempsPremierAccostage", Value); }
-    int GetTempsAccostage() const override { return Raw("IDTempsAccostage"); }
-    void SetTempsAccostage(int Value) { SetRawValue("IDTempsAccostage", Value); }
-    int GetTempsPrechauffage() const override { return Raw("IDTempsPrechauffage"); }
-    void SetTempsPrechauffage(int Value) { SetRawValue("IDTempsPrechauffage", Value); }
-    int GetTempsUpslope() const override { return Raw("IDTempsUpslope"); }
-    void SetTempsUpslope(int Value) { SetRawValue("IDTempsUpslope", Value); }
-    int GetTempsSoudage() const override { return Raw("IDTempsSoudage"); }
-    void SetTempsSoudage(int Value) { SetRawValue("IDTempsSoudage", Value); }
-    int GetIntervallePulsations() const override { return Raw("IDIntervallePulsations"); }
-    void SetIntervallePulsations(int Value) { SetRawValue("IDIntervallePulsations", Value); }
-    int GetTempsDownslope() const override { return Raw("IDTempsDownslope"); }
-    void SetTempsDownslope(int Value) { SetRawValue("IDTempsDownslope", Value); }
-    int GetTempsTrempe() const override { return Raw("IDTempsTrempe"); }
-    void SetTempsTrempe(int Value) { SetRawValue("IDTempsTrempe", Value); }
-    int GetTempsRecuit() const override { return Raw("IDTempsRecuit"); }
-    void SetTempsRecuit(int Value) { SetRawValue("IDTempsRecuit", Value); }
-    int GetTempsForgeage() const override { return Raw("IDTempsForgeage"); }
-    void SetTempsForgeage(int Value) { SetRawValue("IDTempsForgeage", Value); }
-    int GetTempsIntervalGeneral() const override { return Raw("IDTempsIntervalGeneral"); }
-    void SetTempsIntervalGeneral(int Value) { SetRawValue("IDTempsIntervalGeneral", Value); }
-    int GetTempsFroid() const override { return Raw("IDTempsFroid"); }
-    void SetTempsFroid(int Value) { SetRawValue("IDTempsFroid", Value); }
-    int GetEffortSoudageCPS() const { return Raw("IDEffortSoudage"); }
-    void SetEffortSoudageCPS(int Value) { SetRawValue("IDEffortSoudage", Value); }
-    int GetEpaisseurSoudageCPS() const { return Raw("IDEpaisseurSoudage"); }
-    void SetEpaisseurSoudageCPS(int Value) { SetRawValue("IDEpaisseurSoudage", Value); }
-    int GetPrechauffagePourcentCPS() const { return Raw("IDPrechauffagePourcent"); }
-    void SetPrechauffagePourcentCPS(int Value) { SetRawValue("IDPrechauffagePourcent", Value); }
-    int GetPrechauffageTensionCPS() const { return Raw("IDPrechauffageTension"); }
-    void SetPrechauffageTensionCPS(int Value) { SetRawValue("IDPrechauffageTension", Value); }
-    int GetRecuitPourcentCPS() const { return Raw("IDRecuitPourcent"); }
-    void SetRecuitPourcentCPS(int Value) { SetRawValue("IDRecuitPourcent", Value); }
-    int GetRecuitTensionCPS() const { return Raw("IDRecuitTension"); }
-    void SetRecuitTensionCPS(int Value) { SetRawValue("IDRecuitTension", Value); }
+    int GetTempsPremierAccostage() const override {
+        return Raw(ChampsProgramme::IDTempsPremierAccostage);
+    }
+    void SetTempsPremierAccostage(int Value) {
+        SetRawValue(ChampsProgramme::IDTempsPremierAccostage, Value);
+    }
+    int GetTempsAccostage() const override { return Raw(ChampsProgramme::IDTempsAccostage); }
+    void SetTempsAccostage(int Value) { SetRawValue(ChampsProgramme::IDTempsAccostage, Value); }
+    int GetTempsPrechauffage() const override { return Raw(ChampsProgramme::IDTempsPrechauffage); }
+    void SetTempsPrechauffage(int Value) {
+        SetRawValue(ChampsProgramme::IDTempsPrechauffage, Value);
+    }
+    int GetTempsUpslope() const override { return Raw(ChampsProgramme::IDTempsUpslope); }
+    void SetTempsUpslope(int Value) { SetRawValue(ChampsProgramme::IDTempsUpslope, Value); }
+    int GetTempsSoudage() const override { return Raw(ChampsProgramme::IDTempsSoudage); }
+    void SetTempsSoudage(int Value) { SetRawValue(ChampsProgramme::IDTempsSoudage, Value); }
+    int GetIntervallePulsations() const override {
+        return Raw(ChampsProgramme::IDIntervallePulsations);
+    }
+    void SetIntervallePulsations(int Value) {
+        SetRawValue(ChampsProgramme::IDIntervallePulsations, Value);
+    }
+    int GetTempsDownslope() const override { return Raw(ChampsProgramme::IDTempsDownslope); }
+    void SetTempsDownslope(int Value) { SetRawValue(ChampsProgramme::IDTempsDownslope, Value); }
+    int GetTempsTrempe() const override { return Raw(ChampsProgramme::IDTempsTrempe); }
+    void SetTempsTrempe(int Value) { SetRawValue(ChampsProgramme::IDTempsTrempe, Value); }
+    int GetTempsRecuit() const override { return Raw(ChampsProgramme::IDTempsRecuit); }
+    void SetTempsRecuit(int Value) { SetRawValue(ChampsProgramme::IDTempsRecuit, Value); }
+    int GetTempsForgeage() const override { return Raw(ChampsProgramme::IDTempsForgeage); }
+    void SetTempsForgeage(int Value) { SetRawValue(ChampsProgramme::IDTempsForgeage, Value); }
+    int GetTempsIntervalGeneral() const override {
+        return Raw(ChampsProgramme::IDTempsIntervalGeneral);
+    }
+    void SetTempsIntervalGeneral(int Value) {
+        SetRawValue(ChampsProgramme::IDTempsIntervalGeneral, Value);
+    }
+    int GetTempsFroid() const override { return Raw(ChampsProgramme::IDTempsFroid); }
+    void SetTempsFroid(int Value) { SetRawValue(ChampsProgramme::IDTempsFroid, Value); }
+    int GetEffortSoudageCPS() const { return Raw(ChampsProgramme::IDEffortSoudage); }
+    void SetEffortSoudageCPS(int Value) { SetRawValue(ChampsProgramme::IDEffortSoudage, Value); }
+    int GetEpaisseurSoudageCPS() const { return Raw(ChampsProgramme::IDEpaisseurSoudage); }
+    void SetEpaisseurSoudageCPS(int Value) {
+        SetRawValue(ChampsProgramme::IDEpaisseurSoudage, Value);
+    }
+    int GetPrechauffagePourcentCPS() const { return Raw(ChampsProgramme::IDPrechauffagePourcent); }
+    void SetPrechauffagePourcentCPS(int Value) {
+        SetRawValue(ChampsProgramme::IDPrechauffagePourcent, Value);
+    }
+    int GetPrechauffageTensionCPS() const { return Raw(ChampsProgramme::IDPrechauffageTension); }
+    void SetPrechauffageTensionCPS(int Value) {
+        SetRawValue(ChampsProgramme::IDPrechauffageTension, Value);
+    }
+    int GetRecuitPourcentCPS() const { return Raw(ChampsProgramme::IDRecuitPourcent); }
+    void SetRecuitPourcentCPS(int Value) { SetRawValue(ChampsProgramme::IDRecuitPourcent, Value); }
+    int GetRecuitTensionCPS() const { return Raw(ChampsProgramme::IDRecuitTension); }
+    void SetRecuitTensionCPS(int Value) { SetRawValue(ChampsProgramme::IDRecuitTension, Value); }
 
     // Steps, NumPalier 0..9; another index raises the list's index error.
     double GetPaliersPourcent(int NumPalier) const override;
@@ -240,12 +327,10 @@ protected:
     TCustomEpromDescription* Description() const;
     // The controller is a medium-frequency controller.
     bool IsTypeMF() const;
-    TKEVNumericField& Numerique(const std::string& FieldID) const;
-    // Element NumPalier of an array field.
-    TKEVField& Element(const std::string& FieldID, int NumPalier) const;
+    TKEVNumericField& Numerique(const TFieldHandle& Handle) const;
     // Runs Action on a single field, or on every element of an array field.
-    void PourChaque(const std::string& FieldID, const std::function<void(TKEVField&)>& Action);
-    int Raw(const std::string& FieldID) const { return static_cast<int>(GetRawValue(FieldID)); }
+    void PourChaque(const TFieldHandle& Handle, const std::function<void(TKEVField&)>& Action);
+    int Raw(const TFieldHandle& Handle) const { return static_cast<int>(GetRawValue(Handle)); }
     // An ampere value as read by the "Calcule" properties, and its inverse.
     double Calcule(int Amperes) const;
     int DepuisCalcule(double Valeur) const;

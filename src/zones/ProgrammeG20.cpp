@@ -15,6 +15,8 @@
 
 namespace g20seq {
 
+using namespace ChampsProgramme;
+
 namespace {
 
 constexpr const char* SectionProgrammeG20 = "IDProgrammeG20";
@@ -24,29 +26,29 @@ using TMasque = TProgrammeG20::TMasque;
 using TInsertion = TProgrammeG20::TInsertion;
 
 // Field captions of this generation, looked up before those of the base.
-constexpr std::array<TIDZone, 22> NomsChampsG20 = {{
-    {"IDModeRegulation", "Régulation"},
-    {"IDModeControle", "Contrôle"},
-    {"IDSoudageDemiPeriode", "Soudage demi-période"},
-    {"IDPourcentDebutUpslope", "Consigne de soudage : Début upslope (%)"},
-    {"IDAmpereDebutUpslope", "Consigne de soudage : Début upslope (kA)"},
-    {"IDPourcentFinDownslope", "Consigne de soudage : Fin downslope (%)"},
-    {"IDAmpereFinDownslope", "Consigne de soudage : Fin downslope (kA)"},
-    {"IDSurveillanceThyristors", "Surveillance image thyritors pendant le soudage"},
-    {"IDRegulDebut5emePeriode", "Début de régulation à la 5ème demi-période"},
-    {"IDPhieFixe", "Phie pour calculs"},
-    {"IDAnglePhieFixe", "Angle phie"},
-    {"IDPressionPourcent2", "Consigne vanne proportionnelle N°2 (%)"},
-    {"IDConsignePression2", "Consigne vanne proportionnelle N°2 (daN)"},
-    {"IDEffortFinAccostage", "Effort autorisation fin accostage (daN)"},
-    {"IDEffortMiniForgeage", "Effort forgeage mini (daN)"},
-    {"IDEffortMaxiForgeage", "Effort forgeage maxi (daN)"},
-    {"IDControleEffort", "Cycle avec contrôle d'effort"},
-    {"IDReferenceIntensite", "Consigne intensité de référence"},
-    {"IDReferencePourcent", "Consigne pourcent de référence"},
-    {"IDReferenceTension", "Consigne tension de référence"},
-    {"IDVariationSegment", "Variation par rapport à la référence"},
-    {"IDToleranceEpaisseur", "Tolérance épaisseur de soudage"},
+constexpr std::array<TFieldCaption, 22> NomsChampsG20 = {{
+    {IDModeRegulation, "Régulation"},
+    {IDModeControle, "Contrôle"},
+    {IDSoudageDemiPeriode, "Soudage demi-période"},
+    {IDPourcentDebutUpslope, "Consigne de soudage : Début upslope (%)"},
+    {IDAmpereDebutUpslope, "Consigne de soudage : Début upslope (kA)"},
+    {IDPourcentFinDownslope, "Consigne de soudage : Fin downslope (%)"},
+    {IDAmpereFinDownslope, "Consigne de soudage : Fin downslope (kA)"},
+    {IDSurveillanceThyristors, "Surveillance image thyritors pendant le soudage"},
+    {IDRegulDebut5emePeriode, "Début de régulation à la 5ème demi-période"},
+    {IDPhieFixe, "Phie pour calculs"},
+    {IDAnglePhieFixe, "Angle phie"},
+    {IDPressionPourcent2, "Consigne vanne proportionnelle N°2 (%)"},
+    {IDConsignePression2, "Consigne vanne proportionnelle N°2 (daN)"},
+    {IDEffortFinAccostage, "Effort autorisation fin accostage (daN)"},
+    {IDEffortMiniForgeage, "Effort forgeage mini (daN)"},
+    {IDEffortMaxiForgeage, "Effort forgeage maxi (daN)"},
+    {IDControleEffort, "Cycle avec contrôle d'effort"},
+    {IDReferenceIntensite, "Consigne intensité de référence"},
+    {IDReferencePourcent, "Consigne pourcent de référence"},
+    {IDReferenceTension, "Consigne tension de référence"},
+    {IDVariationSegment, "Variation par rapport à la référence"},
+    {IDToleranceEpaisseur, "Tolérance épaisseur de soudage"},
 }};
 
 // Value captions of a medium-frequency controller.
@@ -67,117 +69,117 @@ constexpr std::array<TIDZone, 2> PhieFixeCaptions = {{
 // Value captions of this generation's options; the regulation and monitoring modes take
 // theirs here only on a medium-frequency controller.
 struct TCaptionsG20 {
-    const char* FieldID;
+    TFieldHandle Field;
     std::span<const TIDZone> Captions;
     bool SeulementMF;
 };
 constexpr std::array<TCaptionsG20, 7> CaptionsValeursG20 = {{
-    {"IDModeRegulation", ModeRegulationMFCaptions, true},
-    {"IDModeControle", ModeControleMFCaptions, true},
-    {"IDSoudageDemiPeriode", TProgramme::NonOuiCaptions, false},
-    {"IDSurveillanceThyristors", TProgramme::NonOuiCaptions, false},
-    {"IDRegulDebut5emePeriode", TProgramme::NonOuiCaptions, false},
-    {"IDControleEffort", TProgramme::NonOuiCaptions, false},
-    {"IDPhieFixe", PhieFixeCaptions, false},
+    {IDModeRegulation, ModeRegulationMFCaptions, true},
+    {IDModeControle, ModeControleMFCaptions, true},
+    {IDSoudageDemiPeriode, TProgramme::NonOuiCaptions, false},
+    {IDSurveillanceThyristors, TProgramme::NonOuiCaptions, false},
+    {IDRegulDebut5emePeriode, TProgramme::NonOuiCaptions, false},
+    {IDControleEffort, TProgramme::NonOuiCaptions, false},
+    {IDPhieFixe, PhieFixeCaptions, false},
 }};
 
 // Times of a medium-frequency controller: ratio, raw maximum, then raw value and raw
 // minimum when given (-1: unchanged).
 struct TTempsMF {
-    const char* FieldID;
+    TFieldHandle Field;
     double Ratio;
     int Max;
     int Valeur;
     int Min;
 };
 constexpr std::array<TTempsMF, 11> TempsMF = {{
-    {"IDTempsPremierAccostage", 0.5, 250, -1, -1},
-    {"IDTempsAccostage", 0.5, 250, -1, -1},
-    {"IDTempsSoudage", 1.0, 1000, -1, -1},
-    {"IDTempsForgeage", 0.5, 250, 2, 2},
-    {"IDTempsIntervalGeneral", 0.5, 250, 0, -1},
-    {"IDIntervallePulsations", 1.0, 2000, 10, -1},
-    {"IDTempsUpslope", 1.0, 500, -1, -1},
-    {"IDTempsDownslope", 1.0, 500, -1, -1},
-    {"IDTempsPrechauffage", 1.0, 1000, -1, -1},
-    {"IDTempsTrempe", 1.0, 2000, -1, -1},
-    {"IDTempsRecuit", 1.0, 1000, -1, -1},
+    {IDTempsPremierAccostage, 0.5, 250, -1, -1},
+    {IDTempsAccostage, 0.5, 250, -1, -1},
+    {IDTempsSoudage, 1.0, 1000, -1, -1},
+    {IDTempsForgeage, 0.5, 250, 2, 2},
+    {IDTempsIntervalGeneral, 0.5, 250, 0, -1},
+    {IDIntervallePulsations, 1.0, 2000, 10, -1},
+    {IDTempsUpslope, 1.0, 500, -1, -1},
+    {IDTempsDownslope, 1.0, 500, -1, -1},
+    {IDTempsPrechauffage, 1.0, 1000, -1, -1},
+    {IDTempsTrempe, 1.0, 2000, -1, -1},
+    {IDTempsRecuit, 1.0, 1000, -1, -1},
 }};
 
-constexpr std::array<const char*, 3> ChampsPourcent = {
-    "IDPaliersPourcent", "IDPrechauffagePourcent", "IDRecuitPourcent"};
-constexpr std::array<const char*, 3> ChampsAmpere = {"IDPaliersAmpere", "IDPrechauffageAmpere",
-                                                     "IDRecuitAmpere"};
-constexpr std::array<const char*, 3> ChampsTension = {"IDPaliersTension", "IDPrechauffageTension",
-                                                      "IDRecuitTension"};
+constexpr std::array<TFieldHandle, 3> ChampsPourcent = {IDPaliersPourcent, IDPrechauffagePourcent,
+                                                        IDRecuitPourcent};
+constexpr std::array<TFieldHandle, 3> ChampsAmpere = {IDPaliersAmpere, IDPrechauffageAmpere,
+                                                      IDRecuitAmpere};
+constexpr std::array<TFieldHandle, 3> ChampsTension = {IDPaliersTension, IDPrechauffageTension,
+                                                       IDRecuitTension};
 
 // The fields this generation adds, by set-up step.
 constexpr std::array<TInsertion, 2> InsertionsUpslope = {{
-    {"IDPaliersAmpere",
-     {"IDPourcentDebutUpslope", TGenre::Double, IDTabConsignes, 0.1, 100, 999, 100},
+    {IDPaliersAmpere,
+     {IDPourcentDebutUpslope, TGenre::Double, IDTabConsignes, 0.1, 100, 999, 100},
      TMasque::SaufMF},
-    {"IDPaliersAmpere",
-     {"IDPourcentFinDownslope", TGenre::Double, IDTabConsignes, 0.1, 100, 999, 100},
+    {IDPaliersAmpere,
+     {IDPourcentFinDownslope, TGenre::Double, IDTabConsignes, 0.1, 100, 999, 100},
      TMasque::SaufMF},
 }};
 constexpr std::array<TInsertion, 2> InsertionsAmpereSlope = {{
-    {"",
-     {"IDAmpereDebutUpslope", TGenre::Integer, IDTabConsignes, 10.0, 50, 9990, 50},
+    {{},
+     {IDAmpereDebutUpslope, TGenre::Integer, IDTabConsignes, 10.0, 50, 9990, 50},
      TMasque::SaufMF},
-    {"",
-     {"IDAmpereFinDownslope", TGenre::Integer, IDTabConsignes, 10.0, 50, 9990, 50},
+    {{},
+     {IDAmpereFinDownslope, TGenre::Integer, IDTabConsignes, 10.0, 50, 9990, 50},
      TMasque::SaufMF},
 }};
 constexpr std::array<TInsertion, 4> InsertionsReferences = {{
-    {"IDPaliersPourcent",
-     {"IDReferencePourcent", TGenre::Double, IDTabConsignes, 0.1, 100, 990, 100},
+    {IDPaliersPourcent,
+     {IDReferencePourcent, TGenre::Double, IDTabConsignes, 0.1, 100, 990, 100},
      TMasque::Jamais},
-    {"IDPaliersPourcent",
-     {"IDReferenceIntensite", TGenre::Integer, IDTabConsignes, 10.0, 50, 16000, 50},
+    {IDPaliersPourcent,
+     {IDReferenceIntensite, TGenre::Integer, IDTabConsignes, 10.0, 50, 16000, 50},
      TMasque::Jamais},
-    {"IDPaliersPourcent",
-     {"IDReferenceTension", TGenre::Double, IDTabConsignes, 0.1, 100, 990, 100},
+    {IDPaliersPourcent,
+     {IDReferenceTension, TGenre::Double, IDTabConsignes, 0.1, 100, 990, 100},
      TMasque::Jamais},
-    {"IDPaliersPourcent",
-     {"IDVariationSegment", TGenre::Double, IDTabConsignes, 0.1, 500, 2000, 1000,
+    {IDPaliersPourcent,
+     {IDVariationSegment, TGenre::Double, IDTabConsignes, 0.1, 500, 2000, 1000,
       TProgrammeG20::NbSegments},
      TMasque::Jamais},
 }};
 constexpr std::array<TInsertion, 7> InsertionsEV = {{
-    {"IDEpaisseurSoudage",
-     {"IDPressionPourcent2", TGenre::Integer, IDTabEV, 1.0, 0, 100, 0},
+    {IDEpaisseurSoudage,
+     {IDPressionPourcent2, TGenre::Integer, IDTabEV, 1.0, 0, 100, 0},
      TMasque::Jamais},
-    {"IDEpaisseurSoudage",
-     {"IDConsignePression2", TGenre::Integer, IDTabEV, 1.0, 0, 9999, 0},
+    {IDEpaisseurSoudage,
+     {IDConsignePression2, TGenre::Integer, IDTabEV, 1.0, 0, 9999, 0},
      TMasque::Jamais},
-    {"IDModeElectrovannes",
-     {"IDControleEffort", TGenre::Boolean, IDTabEV, 1.0, 0, 1, 1},
+    {IDModeElectrovannes,
+     {IDControleEffort, TGenre::Boolean, IDTabEV, 1.0, 0, 1, 1},
      TMasque::Jamais},
-    {"IDModeElectrovannes",
-     {"IDEffortFinAccostage", TGenre::Integer, IDTabEV, 1.0, 0, 9999, 0},
+    {IDModeElectrovannes,
+     {IDEffortFinAccostage, TGenre::Integer, IDTabEV, 1.0, 0, 9999, 0},
      TMasque::Jamais},
-    {"IDModeElectrovannes",
-     {"IDEffortMiniForgeage", TGenre::Integer, IDTabEV, 1.0, 0, 9999, 0},
+    {IDModeElectrovannes,
+     {IDEffortMiniForgeage, TGenre::Integer, IDTabEV, 1.0, 0, 9999, 0},
      TMasque::Jamais},
-    {"IDModeElectrovannes",
-     {"IDEffortMaxiForgeage", TGenre::Integer, IDTabEV, 1.0, 0, 9999, 0},
+    {IDModeElectrovannes,
+     {IDEffortMaxiForgeage, TGenre::Integer, IDTabEV, 1.0, 0, 9999, 0},
      TMasque::Jamais},
-    {"IDEffortSoudage",
-     {"IDToleranceEpaisseur", TGenre::Double, IDTabEV, 0.1, 0, 255, 0},
+    {IDEffortSoudage,
+     {IDToleranceEpaisseur, TGenre::Double, IDTabEV, 0.1, 0, 255, 0},
      TMasque::SaufVarianteReconnue},
 }};
 constexpr std::array<TInsertion, 4> InsertionsAvancees = {{
-    {"IDControleFacteurMarche",
-     {"IDSurveillanceThyristors", TGenre::Boolean, IDTabProgAdvParam, 1.0, 0, 1, 1},
+    {IDControleFacteurMarche,
+     {IDSurveillanceThyristors, TGenre::Boolean, IDTabProgAdvParam, 1.0, 0, 1, 1},
      TMasque::SiMF},
-    {"IDModeVolee",
-     {"IDRegulDebut5emePeriode", TGenre::Boolean, IDTabProgAdvParam, 1.0, 0, 1, 0},
+    {IDModeVolee,
+     {IDRegulDebut5emePeriode, TGenre::Boolean, IDTabProgAdvParam, 1.0, 0, 1, 0},
      TMasque::SiMF},
-    {"IDSortieProgrammable",
-     {"IDPhieFixe", TGenre::Boolean, IDTabProgAdvParam, 1.0, 0, 1, 0},
+    {IDSortieProgrammable,
+     {IDPhieFixe, TGenre::Boolean, IDTabProgAdvParam, 1.0, 0, 1, 0},
      TMasque::SiMF},
-    {"IDSortieProgrammable",
-     {"IDAnglePhieFixe", TGenre::Integer, IDTabProgAdvParam, 1.0, 16, 78, 60},
+    {IDSortieProgrammable,
+     {IDAnglePhieFixe, TGenre::Integer, IDTabProgAdvParam, 1.0, 16, 78, 60},
      TMasque::SiMF},
 }};
 
@@ -189,7 +191,7 @@ bool EstChampG20(const std::string& IDChamp) {
                                               std::span<const TInsertion>(InsertionsEV),
                                               std::span<const TInsertion>(InsertionsAvancees)})
         for (const TInsertion& insertion : table)
-            if (IDChamp == insertion.Def.FieldID)
+            if (IDChamp == insertion.Def.Field.ID())
                 return true;
     return false;
 }
@@ -199,70 +201,70 @@ namespace p = payload;
 // The 163-byte payload, words most significant byte first, raw values. The ampere set
 // points come last: they are read in their place but stored after every other value.
 constexpr std::array<TPayloadItem, 73> ItemsProgramme = {{
-    p::Number(0, 2, "IDPaliersPourcent", 0, TProgramme::NbPaliers),
-    p::Number(40, 2, "IDPaliersTension", 0, TProgramme::NbPaliers),
-    p::Number(60, 2, "IDPrechauffagePourcent"),
-    p::Number(64, 2, "IDPrechauffageTension"),
-    p::Number(66, 2, "IDRecuitPourcent"),
-    p::Number(70, 2, "IDRecuitTension"),
-    p::Number(72, 2, "IDVariationSegment", 0, TProgrammeG20::NbSegments),
-    p::Number(92, 2, "IDReferencePourcent"),
-    p::Number(94, 2, "IDReferenceIntensite"),
-    p::Number(96, 2, "IDReferenceTension"),
-    p::Number(98, 2, "IDPourcentDebutUpslope"),
-    p::Number(100, 2, "IDAmpereDebutUpslope"),
-    p::Number(102, 2, "IDPourcentFinDownslope"),
-    p::Number(104, 2, "IDAmpereFinDownslope"),
-    p::Number(106, 2, "IDRetardElectrovanne2"),
-    p::Number(108, 2, "IDDureeElectrovanne2"),
-    p::Number(110, 1, "IDModeElectrovannes"),
-    p::Number(111, 1, "IDPressionPourcent"),
-    p::Number(112, 2, "IDConsignePression"),
-    p::Number(114, 2, "IDConsignePression2"),
-    p::Number(116, 1, "IDPressionPourcent2"),
-    p::Bits(117, 0, "IDControleEffort"),
-    p::Number(118, 2, "IDEffortFinAccostage"),
-    p::Number(120, 2, "IDEffortMiniForgeage"),
-    p::Number(122, 2, "IDEffortMaxiForgeage"),
-    p::Number(124, 2, "IDEpaisseurSoudage"),
-    p::Number(126, 1, "IDTempsPremierAccostage"),
-    p::Number(127, 1, "IDTempsAccostage"),
-    p::Number(128, 2, "IDTempsPrechauffage"),
-    p::Number(130, 2, "IDTempsUpslope"),
-    p::Number(132, 2, "IDTempsSoudage"),
-    p::Number(134, 2, "IDIntervallePulsations"),
-    p::Number(136, 2, "IDTempsDownslope"),
-    p::Number(138, 2, "IDTempsTrempe"),
-    p::Number(140, 2, "IDTempsRecuit"),
-    p::Number(142, 1, "IDTempsForgeage"),
-    p::Number(143, 1, "IDTempsIntervalGeneral"),
-    p::Number(144, 1, "IDNombrePulsations"),
-    p::Bits(145, 0, "IDAvecIntensite"),
-    p::Bits(145, 1, "IDModeVolee"),
-    p::Bits(145, 2, "IDControleFacteurMarche"),
-    p::Bits(145, 3, "IDSurveillanceThyristors"),
-    p::Bits(145, 4, "IDPhieFixe"),
-    p::Bits(145, 5, "IDSoudageDemiPeriode"),
-    p::Bits(145, 6, "IDRegulDebut5emePeriode"),
-    p::Number(146, 1, "IDModeRegulation"),
-    p::Number(147, 1, "IDModeControle"),
-    p::Number(148, 1, "IDSeuilIntensiteHaut"),
-    p::Number(149, 1, "IDSeuilIntensiteBas"),
-    p::Number(150, 1, "IDSeuilIntensiteBasRepetitif"),
-    p::Number(151, 1, "IDNombreSeuilIntensiteBasRepetitif"),
-    p::Number(152, 1, "IDSeuilPourcentHaut"),
-    p::Number(153, 1, "IDSeuilPourcentBas"),
-    p::Number(154, 1, "IDSeuilPourcentHautRepetitif"),
-    p::Number(155, 1, "IDNombreSeuilPourcentHautRepetitif"),
-    p::Number(156, 1, "IDAnglePhieFixe"),
-    p::Number(157, 1, "IDSortieProgrammable"),
-    p::Number(158, 1, "IDNumeroElectrode"),
-    p::Number(159, 1, "IDEffortSoudage"),
-    p::Number(160, 2, "IDTempsFroid"),
-    p::Number(162, 1, "IDToleranceEpaisseur"),
-    p::Number(20, 2, "IDPaliersAmpere", 0, TProgramme::NbPaliers),
-    p::Number(62, 2, "IDPrechauffageAmpere"),
-    p::Number(68, 2, "IDRecuitAmpere"),
+    p::Number(0, 2, IDPaliersPourcent, 0, TProgramme::NbPaliers),
+    p::Number(40, 2, IDPaliersTension, 0, TProgramme::NbPaliers),
+    p::Number(60, 2, IDPrechauffagePourcent),
+    p::Number(64, 2, IDPrechauffageTension),
+    p::Number(66, 2, IDRecuitPourcent),
+    p::Number(70, 2, IDRecuitTension),
+    p::Number(72, 2, IDVariationSegment, 0, TProgrammeG20::NbSegments),
+    p::Number(92, 2, IDReferencePourcent),
+    p::Number(94, 2, IDReferenceIntensite),
+    p::Number(96, 2, IDReferenceTension),
+    p::Number(98, 2, IDPourcentDebutUpslope),
+    p::Number(100, 2, IDAmpereDebutUpslope),
+    p::Number(102, 2, IDPourcentFinDownslope),
+    p::Number(104, 2, IDAmpereFinDownslope),
+    p::Number(106, 2, IDRetardElectrovanne2),
+    p::Number(108, 2, IDDureeElectrovanne2),
+    p::Number(110, 1, IDModeElectrovannes),
+    p::Number(111, 1, IDPressionPourcent),
+    p::Number(112, 2, IDConsignePression),
+    p::Number(114, 2, IDConsignePression2),
+    p::Number(116, 1, IDPressionPourcent2),
+    p::Bits(117, 0, IDControleEffort),
+    p::Number(118, 2, IDEffortFinAccostage),
+    p::Number(120, 2, IDEffortMiniForgeage),
+    p::Number(122, 2, IDEffortMaxiForgeage),
+    p::Number(124, 2, IDEpaisseurSoudage),
+    p::Number(126, 1, IDTempsPremierAccostage),
+    p::Number(127, 1, IDTempsAccostage),
+    p::Number(128, 2, IDTempsPrechauffage),
+    p::Number(130, 2, IDTempsUpslope),
+    p::Number(132, 2, IDTempsSoudage),
+    p::Number(134, 2, IDIntervallePulsations),
+    p::Number(136, 2, IDTempsDownslope),
+    p::Number(138, 2, IDTempsTrempe),
+    p::Number(140, 2, IDTempsRecuit),
+    p::Number(142, 1, IDTempsForgeage),
+    p::Number(143, 1, IDTempsIntervalGeneral),
+    p::Number(144, 1, IDNombrePulsations),
+    p::Bits(145, 0, IDAvecIntensite),
+    p::Bits(145, 1, IDModeVolee),
+    p::Bits(145, 2, IDControleFacteurMarche),
+    p::Bits(145, 3, IDSurveillanceThyristors),
+    p::Bits(145, 4, IDPhieFixe),
+    p::Bits(145, 5, IDSoudageDemiPeriode),
+    p::Bits(145, 6, IDRegulDebut5emePeriode),
+    p::Number(146, 1, IDModeRegulation),
+    p::Number(147, 1, IDModeControle),
+    p::Number(148, 1, IDSeuilIntensiteHaut),
+    p::Number(149, 1, IDSeuilIntensiteBas),
+    p::Number(150, 1, IDSeuilIntensiteBasRepetitif),
+    p::Number(151, 1, IDNombreSeuilIntensiteBasRepetitif),
+    p::Number(152, 1, IDSeuilPourcentHaut),
+    p::Number(153, 1, IDSeuilPourcentBas),
+    p::Number(154, 1, IDSeuilPourcentHautRepetitif),
+    p::Number(155, 1, IDNombreSeuilPourcentHautRepetitif),
+    p::Number(156, 1, IDAnglePhieFixe),
+    p::Number(157, 1, IDSortieProgrammable),
+    p::Number(158, 1, IDNumeroElectrode),
+    p::Number(159, 1, IDEffortSoudage),
+    p::Number(160, 2, IDTempsFroid),
+    p::Number(162, 1, IDToleranceEpaisseur),
+    p::Number(20, 2, IDPaliersAmpere, 0, TProgramme::NbPaliers),
+    p::Number(62, 2, IDPrechauffageAmpere),
+    p::Number(68, 2, IDRecuitAmpere),
 }};
 
 constexpr TPayloadLayout LayoutProgramme(ItemsProgramme);
@@ -322,22 +324,22 @@ void TProgrammeG20::CreateFields() {
     Inserer(InsertionsAmpereSlope);
     AjusterConsignes(ChampsTension, 10.0, 0.0);
     if (IsTypeMF())
-        for (const char* id : ChampsTension)
-            FieldByID(id).Unlink();
+        for (const TFieldHandle& id : ChampsTension)
+            Field(id).Unlink();
     Inserer(InsertionsReferences);
     AjusterModes();
     if (GetTypeZone() == PrcProgrammes)
-        FieldByID("IDNumeroElectrode").SetOnChange([this](TObject*) { NumeroElectrodeChange(); });
+        Field(IDNumeroElectrode).SetOnChange([this](TObject*) { NumeroElectrodeChange(); });
     AjusterEntreesSorties();
 }
 
 void TProgrammeG20::AjusterTemps() {
     if (!IsTypeMF()) {
-        SetRawValue("IDTempsForgeage", 1);
+        SetRawValue(IDTempsForgeage, 1);
         return;
     }
     for (const TTempsMF& temps : TempsMF) {
-        TKEVNumericField& field = Numerique(temps.FieldID);
+        TKEVNumericField& field = Numerique(temps.Field);
         field.SetRatio(temps.Ratio);
         field.SetRawMax(temps.Max);
         if (temps.Valeur >= 0)
@@ -349,14 +351,14 @@ void TProgrammeG20::AjusterTemps() {
 
 void TProgrammeG20::AfficherTemps() {
     if (IsTypeMF())
-        FieldByID("IDSoudageDemiPeriode").Unlink();
-    FieldByID("IDTempsFroid").Link("IDTempsTrempe", false);
-    SetRawValue("IDTempsIntervalGeneral", 0);
+        Field(IDSoudageDemiPeriode).Unlink();
+    Field(IDTempsFroid).Link(IDTempsTrempe.ID(), false);
+    SetRawValue(IDTempsIntervalGeneral, 0);
 }
 
-void TProgrammeG20::AjusterConsignes(std::span<const char* const> FieldIDs, double Mini,
+void TProgrammeG20::AjusterConsignes(std::span<const TFieldHandle> Fields, double Mini,
                                      double Maxi) {
-    for (const char* id : FieldIDs)
+    for (const TFieldHandle& id : Fields)
         PourChaque(id, [Mini, Maxi](TKEVField& field) {
             auto& consigne = dynamic_cast<TKEVDoubleField&>(field);
             consigne.SetMin(Mini);
@@ -368,7 +370,7 @@ void TProgrammeG20::AjusterConsignes(std::span<const char* const> FieldIDs, doub
 
 void TProgrammeG20::AjusterAmperes() {
     const int maxi = IsTypeMF() ? 9990 : 16000;
-    for (const char* id : ChampsAmpere)
+    for (const TFieldHandle& id : ChampsAmpere)
         PourChaque(id, [maxi](TKEVField& field) {
             field.SetAsInteger(500);
             dynamic_cast<TKEVNumericField&>(field).SetRawMax(maxi);
@@ -376,8 +378,8 @@ void TProgrammeG20::AjusterAmperes() {
 }
 
 void TProgrammeG20::AjusterModes() {
-    TKEVNumericField& regulation = Numerique("IDModeRegulation");
-    TKEVNumericField& controle = Numerique("IDModeControle");
+    TKEVNumericField& regulation = Numerique(IDModeRegulation);
+    TKEVNumericField& controle = Numerique(IDModeControle);
     if (IsTypeMF()) {
         regulation.SetRawValue(0);
         regulation.SetRawMax(1);
@@ -391,23 +393,24 @@ void TProgrammeG20::AjusterModes() {
 
 void TProgrammeG20::AjusterEntreesSorties() {
     if (IsFieldbus()) {
-        Numerique("IDModeElectrovannes").SetRawValue(1);
-        Numerique("IDModeElectrovannes").SetRawMin(1);
+        Numerique(IDModeElectrovannes).SetRawValue(1);
+        Numerique(IDModeElectrovannes).SetRawMin(1);
     }
     Inserer(InsertionsEV);
     if (!IsFieldbus()) {
-        FieldByID("IDEpaisseurSoudage").Unlink();
-        FieldByID("IDEffortSoudage").Unlink();
+        Field(IDEpaisseurSoudage).Unlink();
+        Field(IDEffortSoudage).Unlink();
     }
     Inserer(InsertionsAvancees);
-    FieldByID("IDControleFacteurMarche").Unlink();
+    Field(IDControleFacteurMarche).Unlink();
     if (IsFieldbus())
-        FieldByID("IDSortieProgrammable").Unlink();
+        Field(IDSortieProgrammable).Unlink();
 }
 
 void TProgrammeG20::Inserer(std::span<const TInsertion> Insertions) {
     for (const TInsertion& insertion : Insertions) {
-        TKEVField* field = InsertField(insertion.RefFieldID, CreerChamp(insertion.Def), false);
+        TKEVField* field =
+            InsertField(insertion.RefField, insertion.Def.Field, CreerChamp(insertion.Def), false);
         if (Masquer(insertion.Masque))
             field->Unlink();
     }
@@ -459,7 +462,7 @@ void TProgrammeG20::InitialiserCompagnon() {
 
 void TProgrammeG20::NumeroElectrodeChange() {
     ChangeCoeffModeAmpere();
-    Numerique("IDReferenceIntensite").SetRatio(IsModeAmperes() ? 1.0 : 10.0);
+    Numerique(IDReferenceIntensite).SetRatio(IsModeAmperes() ? 1.0 : 10.0);
 }
 
 std::string TProgrammeG20::NomEprom() const {
@@ -475,7 +478,7 @@ void TProgrammeG20::Assign(const TPersistent* Source) {
     // The copy runs under the zone lock, and the change handler of the electrode number
     // asks the EPROM for the electrode: the EPROM's access lock is never taken inside a
     // zone lock, so the handler runs once the copy is done.
-    TKEVField& numero = FieldByID("IDNumeroElectrode");
+    TKEVField& numero = Field(IDNumeroElectrode);
     const int avant = numero.GetAsInteger();
     const TNotifyEvent handler = numero.GetOnChange();
     {
@@ -539,8 +542,7 @@ const TPayloadLayout& TProgrammeG20::Layout() {
 
 std::string TProgrammeG20::NomChamp(const std::string& IDChamp) const {
     std::string caption;
-    std::string idValeur;
-    if (DetailParCle(SectionProgrammeG20, NomsChampsG20, IDChamp, caption, idValeur))
+    if (DetailParChamp(SectionProgrammeG20, NomsChampsG20, IDChamp, caption))
         return caption;
     return TProgramme::NomChamp(IDChamp);
 }
@@ -550,7 +552,7 @@ std::string TProgrammeG20::DetailValeurChamp(const std::string& IDChamp, int Val
     const bool mf = IsTypeMF();
     const auto entry = std::find_if(CaptionsValeursG20.begin(), CaptionsValeursG20.end(),
                                     [&IDChamp, mf](const TCaptionsG20& e) {
-                                        return IDChamp == e.FieldID && (mf || !e.SeulementMF);
+                                        return IDChamp == e.Field.ID() && (mf || !e.SeulementMF);
                                     });
     if (entry != CaptionsValeursG20.end()) {
         IDZone = SectionProgrammeG20;
@@ -583,11 +585,11 @@ bool TProgrammeG20::IsModeAmperes() const {
 }
 
 double TProgrammeG20::GetVariationSegment(int NumPalier) const {
-    return Element("IDVariationSegment", NumPalier).GetAsFloat();
+    return Element(IDVariationSegment, NumPalier).GetAsFloat();
 }
 
 void TProgrammeG20::SetVariationSegment(int NumPalier, double Value) {
-    Element("IDVariationSegment", NumPalier).SetAsFloat(Value);
+    Element(IDVariationSegment, NumPalier).SetAsFloat(Value);
 }
 
 double TProgrammeG20::GetAmpereDebutUpslopeCalc() const {
@@ -615,16 +617,16 @@ void TProgrammeG20::SetReferenceIntensiteCalc(double Value) {
 }
 
 std::string TProgrammeG20::GetModeCtrlAsString() const {
-    const TKEVField* field = GetFieldByID("IDModeControle");
+    const TKEVField* field = FindField(IDModeControle);
     return field != nullptr ? field->GetAsString() : "?";
 }
 
 int TProgrammeG20::GetModeEVMini() const {
-    return static_cast<int>(GetRawMin("IDModeElectrovannes"));
+    return static_cast<int>(GetRawMin(IDModeElectrovannes));
 }
 
 int TProgrammeG20::GetModeRegulMini() const {
-    return static_cast<int>(GetRawMin("IDModeRegulation"));
+    return static_cast<int>(GetRawMin(IDModeRegulation));
 }
 
 TProgrammeG20* TProgrammeG20::GetProgrammationMini() const {

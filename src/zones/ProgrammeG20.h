@@ -27,7 +27,7 @@ public:
     // A field this generation adds: inserted before RefFieldID in its tab sheet, or appended
     // when RefFieldID is empty.
     struct TInsertion {
-        const char* RefFieldID;
+        TFieldHandle RefField;
         TDefChamp Def;
         TMasque Masque;
     };
@@ -74,42 +74,94 @@ public:
     static const TPayloadLayout& Layout();
 
     // --- Properties of this generation (display values). ---
-    int GetAmpereDebutUpslope() const { return GetAsInteger("IDAmpereDebutUpslope"); }
-    void SetAmpereDebutUpslope(int Value) { SetAsInteger("IDAmpereDebutUpslope", Value); }
-    int GetAmpereFinDownslope() const { return GetAsInteger("IDAmpereFinDownslope"); }
-    void SetAmpereFinDownslope(int Value) { SetAsInteger("IDAmpereFinDownslope", Value); }
-    int GetAnglePhieFixe() const { return GetAsInteger("IDAnglePhieFixe"); }
-    void SetAnglePhieFixe(int Value) { SetAsInteger("IDAnglePhieFixe", Value); }
-    int GetConsignePression2() const { return GetAsInteger("IDConsignePression2"); }
-    void SetConsignePression2(int Value) { SetAsInteger("IDConsignePression2", Value); }
-    int GetEffortFinAccostage() const { return GetAsInteger("IDEffortFinAccostage"); }
-    void SetEffortFinAccostage(int Value) { SetAsInteger("IDEffortFinAccostage", Value); }
-    int GetEffortForgeageMaxi() const { return GetAsInteger("IDEffortMaxiForgeage"); }
-    void SetEffortForgeageMaxi(int Value) { SetAsInteger("IDEffortMaxiForgeage", Value); }
-    int GetEffortForgeageMini() const { return GetAsInteger("IDEffortMiniForgeage"); }
-    void SetEffortForgeageMini(int Value) { SetAsInteger("IDEffortMiniForgeage", Value); }
-    int GetPressionPourcent2() const { return GetAsInteger("IDPressionPourcent2"); }
-    void SetPressionPourcent2(int Value) { SetAsInteger("IDPressionPourcent2", Value); }
-    int GetReferenceIntensite() const { return GetAsInteger("IDReferenceIntensite"); }
-    void SetReferenceIntensite(int Value) { SetAsInteger("IDReferenceIntensite", Value); }
-    bool GetControleEffort() const { return GetAsBoolean("IDControleEffort"); }
-    void SetControleEffort(bool Value) { SetAsBoolean("IDControleEffort", Value); }
-    bool GetPhieFixe() const { return GetAsBoolean("IDPhieFixe"); }
-    void SetPhieFixe(bool Value) { SetAsBoolean("IDPhieFixe", Value); }
-    bool GetRegulDebut5emePeriode() const { return GetAsBoolean("IDRegulDebut5emePeriode"); }
-    void SetRegulDebut5emePeriode(bool Value) { SetAsBoolean("IDRegulDebut5emePeriode", Value); }
-    bool GetSurveillanceThyristors() const { return GetAsBoolean("IDSurveillanceThyristors"); }
-    void SetSurveillanceThyristors(bool Value) { SetAsBoolean("IDSurveillanceThyristors", Value); }
-    double GetPourcentDebutUpslope() const { return GetAsFloat("IDPourcentDebutUpslope"); }
-    void SetPourcentDebutUpslope(double Value) { SetAsFloat("IDPourcentDebutUpslope", Value); }
-    double GetPourcentFinDownslope() const { return GetAsFloat("IDPourcentFinDownslope"); }
-    void SetPourcentFinDownslope(double Value) { SetAsFloat("IDPourcentFinDownslope", Value); }
-    double GetReferencePourcent() const { return GetAsFloat("IDReferencePourcent"); }
-    void SetReferencePourcent(double Value) { SetAsFloat("IDReferencePourcent", Value); }
-    double GetReferenceTension() const { return GetAsFloat("IDReferenceTension"); }
-    void SetReferenceTension(double Value) { SetAsFloat("IDReferenceTension", Value); }
-    double GetToleranceEpaisseur() const { return GetAsFloat("IDToleranceEpaisseur"); }
-    void SetToleranceEpaisseur(double Value) { SetAsFloat("IDToleranceEpaisseur", Value); }
+    int GetAmpereDebutUpslope() const {
+        return GetAsInteger(ChampsProgramme::IDAmpereDebutUpslope);
+    }
+    void SetAmpereDebutUpslope(int Value) {
+        SetAsInteger(ChampsProgramme::IDAmpereDebutUpslope, Value);
+    }
+    int GetAmpereFinDownslope() const {
+        return GetAsInteger(ChampsProgramme::IDAmpereFinDownslope);
+    }
+    void SetAmpereFinDownslope(int Value) {
+        SetAsInteger(ChampsProgramme::IDAmpereFinDownslope, Value);
+    }
+    int GetAnglePhieFixe() const { return GetAsInteger(ChampsProgramme::IDAnglePhieFixe); }
+    void SetAnglePhieFixe(int Value) { SetAsInteger(ChampsProgramme::IDAnglePhieFixe, Value); }
+    int GetConsignePression2() const { return GetAsInteger(ChampsProgramme::IDConsignePression2); }
+    void SetConsignePression2(int Value) {
+        SetAsInteger(ChampsProgramme::IDConsignePression2, Value);
+    }
+    int GetEffortFinAccostage() const {
+        return GetAsInteger(ChampsProgramme::IDEffortFinAccostage);
+    }
+    void SetEffortFinAccostage(int Value) {
+        SetAsInteger(ChampsProgramme::IDEffortFinAccostage, Value);
+    }
+    int GetEffortForgeageMaxi() const {
+        return GetAsInteger(ChampsProgramme::IDEffortMaxiForgeage);
+    }
+    void SetEffortForgeageMaxi(int Value) {
+        SetAsInteger(ChampsProgramme::IDEffortMaxiForgeage, Value);
+    }
+    int GetEffortForgeageMini() const {
+        return GetAsInteger(ChampsProgramme::IDEffortMiniForgeage);
+    }
+    void SetEffortForgeageMini(int Value) {
+        SetAsInteger(ChampsProgramme::IDEffortMiniForgeage, Value);
+    }
+    int GetPressionPourcent2() const { return GetAsInteger(ChampsProgramme::IDPressionPourcent2); }
+    void SetPressionPourcent2(int Value) {
+        SetAsInteger(ChampsProgramme::IDPressionPourcent2, Value);
+    }
+    int GetReferenceIntensite() const {
+        return GetAsInteger(ChampsProgramme::IDReferenceIntensite);
+    }
+    void SetReferenceIntensite(int Value) {
+        SetAsInteger(ChampsProgramme::IDReferenceIntensite, Value);
+    }
+    bool GetControleEffort() const { return GetAsBoolean(ChampsProgramme::IDControleEffort); }
+    void SetControleEffort(bool Value) { SetAsBoolean(ChampsProgramme::IDControleEffort, Value); }
+    bool GetPhieFixe() const { return GetAsBoolean(ChampsProgramme::IDPhieFixe); }
+    void SetPhieFixe(bool Value) { SetAsBoolean(ChampsProgramme::IDPhieFixe, Value); }
+    bool GetRegulDebut5emePeriode() const {
+        return GetAsBoolean(ChampsProgramme::IDRegulDebut5emePeriode);
+    }
+    void SetRegulDebut5emePeriode(bool Value) {
+        SetAsBoolean(ChampsProgramme::IDRegulDebut5emePeriode, Value);
+    }
+    bool GetSurveillanceThyristors() const {
+        return GetAsBoolean(ChampsProgramme::IDSurveillanceThyristors);
+    }
+    void SetSurveillanceThyristors(bool Value) {
+        SetAsBoolean(ChampsProgramme::IDSurveillanceThyristors, Value);
+    }
+    double GetPourcentDebutUpslope() const {
+        return GetAsFloat(ChampsProgramme::IDPourcentDebutUpslope);
+    }
+    void SetPourcentDebutUpslope(double Value) {
+        SetAsFloat(ChampsProgramme::IDPourcentDebutUpslope, Value);
+    }
+    double GetPourcentFinDownslope() const {
+        return GetAsFloat(ChampsProgramme::IDPourcentFinDownslope);
+    }
+    void SetPourcentFinDownslope(double Value) {
+        SetAsFloat(ChampsProgramme::IDPourcentFinDownslope, Value);
+    }
+    double GetReferencePourcent() const { return GetAsFloat(ChampsProgramme::IDReferencePourcent); }
+    void SetReferencePourcent(double Value) {
+        SetAsFloat(ChampsProgramme::IDReferencePourcent, Value);
+    }
+    double GetReferenceTension() const { return GetAsFloat(ChampsProgramme::IDReferenceTension); }
+    void SetReferenceTension(double Value) {
+        SetAsFloat(ChampsProgramme::IDReferenceTension, Value);
+    }
+    double GetToleranceEpaisseur() const {
+        return GetAsFloat(ChampsProgramme::IDToleranceEpaisseur);
+    }
+    void SetToleranceEpaisseur(double Value) {
+        SetAsFloat(ChampsProgramme::IDToleranceEpaisseur, Value);
+    }
     // Variation of segment NumPalier (0..9) from the reference.
     double GetVariationSegment(int NumPalier) const;
     void SetVariationSegment(int NumPalier, double Value);
@@ -137,8 +189,8 @@ private:
     void AjusterTemps();
     void AfficherTemps();
     // Minimum and value Mini (display units) and, when Maxi > 0, maximum Maxi of the
-    // set points FieldIDs (every element of an array).
-    void AjusterConsignes(std::span<const char* const> FieldIDs, double Mini, double Maxi);
+    // set points Fields (every element of an array).
+    void AjusterConsignes(std::span<const TFieldHandle> Fields, double Mini, double Maxi);
     void AjusterAmperes();
     void AjusterModes();
     void AjusterEntreesSorties();

@@ -15,29 +15,48 @@
 namespace g20seq {
 namespace {
 
+// Handles of the test zone's fields.
+namespace champs {
+constexpr TFieldHandle IDMot1{TFieldFamily::None, 0, "IDMot1"};
+constexpr TFieldHandle IDMot2{TFieldFamily::None, 1, "IDMot2"};
+constexpr TFieldHandle IDMot3{TFieldFamily::None, 2, "IDMot3"};
+constexpr TFieldHandle IDOctet{TFieldFamily::None, 3, "IDOctet"};
+constexpr TFieldHandle IDMode{TFieldFamily::None, 4, "IDMode"};
+constexpr TFieldHandle IDBit0{TFieldFamily::None, 5, "IDBit0"};
+constexpr TFieldHandle IDBit7{TFieldFamily::None, 6, "IDBit7"};
+constexpr TFieldHandle IDNom{TFieldFamily::None, 7, "IDNom"};
+constexpr TFieldHandle IDCode{TFieldFamily::None, 8, "IDCode"};
+constexpr TFieldHandle IDTable{TFieldFamily::None, 9, "IDTable"};
+constexpr TFieldHandle IDAdresse{TFieldFamily::None, 10, "IDAdresse"};
+constexpr TFieldHandle IDSigne{TFieldFamily::None, 11, "IDSigne"};
+} // namespace champs
+
 // A zone with one field of each kind a payload carries.
 class TTestZone : public TZoneCPS {
 public:
     TTestZone(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
               TInterfacedPersistent* aLogicalZone)
         : TZoneCPS(AOwner, TypeZone, Numero, aLogicalZone) {
-        Integer("IDMot1", 0, 65535);
-        Integer("IDMot2", 0, 65535);
-        Integer("IDMot3", 0, 1000);
-        Integer("IDOctet", 0, 300);
-        Integer("IDMode", 0, 3);
-        AddField(std::make_unique<TKEVBooleanField>("IDBit0", this, nullptr, false));
-        AddField(std::make_unique<TKEVBooleanField>("IDBit7", this, nullptr, false));
-        AddField(std::make_unique<TKEVStringField>("IDNom", this, nullptr, "", 6));
-        AddField(std::make_unique<TKEVStringField>("IDCode", this, nullptr, "", 4));
+        Integer(champs::IDMot1, 0, 65535);
+        Integer(champs::IDMot2, 0, 65535);
+        Integer(champs::IDMot3, 0, 1000);
+        Integer(champs::IDOctet, 0, 300);
+        Integer(champs::IDMode, 0, 3);
+        AddField(champs::IDBit0,
+                 std::make_unique<TKEVBooleanField>("IDBit0", this, nullptr, false));
+        AddField(champs::IDBit7,
+                 std::make_unique<TKEVBooleanField>("IDBit7", this, nullptr, false));
+        AddField(champs::IDNom, std::make_unique<TKEVStringField>("IDNom", this, nullptr, "", 6));
+        AddField(champs::IDCode, std::make_unique<TKEVStringField>("IDCode", this, nullptr, "", 4));
         auto table = std::make_unique<TKEVArrayField>("IDTable", 3, this, nullptr);
         for (int i = 0; i < 3; ++i)
             table->SetField(
                 i, std::make_unique<TKEVIntegerField>("IDTable", this, nullptr, 0, 65535, 0, 1.0));
-        AddField(std::move(table));
-        AddField(std::make_unique<TKEVAddressField>("IDAdresse", this, nullptr, "0.0.0.0"));
-        AddField(std::make_unique<TKEVSignedIntegerField>("IDSigne", this, nullptr, -1000, 1000, 0,
-                                                          1.0));
+        AddField(champs::IDTable, std::move(table));
+        AddField(champs::IDAdresse,
+                 std::make_unique<TKEVAddressField>("IDAdresse", this, nullptr, "0.0.0.0"));
+        AddField(champs::IDSigne, std::make_unique<TKEVSignedIntegerField>("IDSigne", this, nullptr,
+                                                                           -1000, 1000, 0, 1.0));
     }
 
     std::string ClassName() const override { return "TTestZone"; }
@@ -48,26 +67,27 @@ public:
     }
 
 private:
-    void Integer(const char* ID, int Min, int Max) {
-        AddField(std::make_unique<TKEVIntegerField>(ID, this, nullptr, Min, Max, Min, 1.0));
+    void Integer(const TFieldHandle& Champ, int Min, int Max) {
+        AddField(Champ,
+                 std::make_unique<TKEVIntegerField>(Champ.ID(), this, nullptr, Min, Max, Min, 1.0));
     }
 };
 
 using namespace payload;
 
-constexpr std::array<TPayloadItem, 3> WordItems = {Number(0, 2, "IDMot1"), Number(2, 2, "IDMot2"),
-                                                   Number(4, 2, "IDMot3")};
+constexpr std::array<TPayloadItem, 3> WordItems = {
+    Number(0, 2, champs::IDMot1), Number(2, 2, champs::IDMot2), Number(4, 2, champs::IDMot3)};
 constexpr TPayloadLayout WordLayout(WordItems);
 
 constexpr std::array<TPayloadItem, 15> FullItems = {
-    Number(0, 2, "IDMot1"),      Number(2, 2, "IDMot2"),
-    Number(4, 2, "IDMot3"),      Number(6, 1, "IDOctet"),
-    Bits(7, 7, "IDBit7"),        Bits(7, 2, "IDMode", 2),
-    Bits(7, 0, "IDBit0"),        Text(8, 6, "IDNom"),
-    Text(14, 4, "IDCode", 0),    Number(18, 2, "IDTable", 0, 3),
-    Number(24, 4, "IDAdresse"),  Number(28, 2, "IDSigne"),
-    Constant(30, 2, 0xABCD),     Skip(32, 1),
-    Number(33, 1, "IDTable", 2),
+    Number(0, 2, champs::IDMot1),      Number(2, 2, champs::IDMot2),
+    Number(4, 2, champs::IDMot3),      Number(6, 1, champs::IDOctet),
+    Bits(7, 7, champs::IDBit7),        Bits(7, 2, champs::IDMode, 2),
+    Bits(7, 0, champs::IDBit0),        Text(8, 6, champs::IDNom),
+    Text(14, 4, champs::IDCode, 0),    Number(18, 2, champs::IDTable, 0, 3),
+    Number(24, 4, champs::IDAdresse),  Number(28, 2, champs::IDSigne),
+    Constant(30, 2, 0xABCD),           Skip(32, 1),
+    Number(33, 1, champs::IDTable, 2),
 };
 constexpr TPayloadLayout FullLayout(FullItems);
 

@@ -91,7 +91,7 @@ TEST(ConfigurationFrame, FreshConfigurationsMatchTheirVectors) {
         EXPECT_EQ(banc.Zone().FileEncode(fichier, 0, Taille), Taille);
         EXPECT_EQ(testkit::FromPayload(fichier, 0, Taille), attendu);
         auto copie = banc.Nouvelle();
-        copie->SetAsInteger(IDConfiguration::IDLangue, 3);
+        copie->SetAsInteger(ChampsConfiguration::IDLangue, 3);
         EXPECT_EQ(copie->FileDecode(testkit::ToPayload(attendu), Taille), SerSansErreur);
         EXPECT_TRUE(copie->Equals(&banc.Zone()));
         EXPECT_EQ(copie->GetLangue(), 0);

@@ -61,8 +61,8 @@ TEST(ConfigurationG20, FieldsShownFollowCurrentTypeAndStation) {
     // G20 values of the base fields.
     const TConfigurationG20& zone = ac.Zone();
     EXPECT_EQ(zone.GetProgrammeMaxiDCY1(), 127);
-    EXPECT_EQ(zone.GetRawMax(IDConfiguration::IDProgrammeMiniDCY2), 127);
-    EXPECT_EQ(zone.GetRawMax(IDConfiguration::IDCUContinue), 2);
+    EXPECT_EQ(zone.GetRawMax(ChampsConfiguration::IDProgrammeMiniDCY2), 127);
+    EXPECT_EQ(zone.GetRawMax(ChampsConfiguration::IDCUContinue), 2);
     EXPECT_TRUE(zone.GetCUPointsLies() && zone.GetCUConsignesLiees() && zone.GetCURodageAlarme());
     EXPECT_TRUE(zone.GetReInitialisationCompteurs());
     EXPECT_EQ(zone.GetLanguesValue(), 15);

@@ -25,14 +25,14 @@ using namespace IDFraise;
 
 TEST(Fraise, FieldsCompanionsCaptionsTabSheetAndPayload) {
     TBancCompteur banc;
-    banc.Proxy.AddTranslation("IDFraise", IDAlarmeFraiseRodeuse, "Cutter alarm");
+    banc.Proxy.AddTranslation("IDFraise", IDAlarmeFraiseRodeuse.ID(), "Cutter alarm");
     TZoneTenue<TFraise> zone(*banc.Eprom, PrcFraise, 1);
     EXPECT_EQ(zone->GetFinDeVieFraiseRodeuse(), 2000);
     EXPECT_EQ(zone->GetAlarmeFraiseRodeuse(), 100);
     EXPECT_EQ(zone->GetRawMax(IDFinDeVieFraiseRodeuse), 32000);
     EXPECT_EQ(zone->GetRawMax(IDAlarmeFraiseRodeuse), 999);
-    EXPECT_EQ(zone->NomChamp(IDFinDeVieFraiseRodeuse), "Fin de vie fraise rodeuse");
-    EXPECT_EQ(zone->NomChamp(IDAlarmeFraiseRodeuse), "Cutter alarm");
+    EXPECT_EQ(zone->NomChamp(IDFinDeVieFraiseRodeuse.ID()), "Fin de vie fraise rodeuse");
+    EXPECT_EQ(zone->NomChamp(IDAlarmeFraiseRodeuse.ID()), "Cutter alarm");
     EXPECT_THROW(zone->SetAlarmeFraiseRodeuse(1000), EFieldError);
 
     auto* logique = dynamic_cast<TKEVLogicalZone*>(zone->GetLogicalZone());
@@ -40,7 +40,7 @@ TEST(Fraise, FieldsCompanionsCaptionsTabSheetAndPayload) {
     const TKEVTabSheet* onglet = logique->GetTabByID("IDTabCU");
     ASSERT_NE(onglet, nullptr);
     EXPECT_EQ(onglet->GetFieldCount(), 2);
-    EXPECT_NE(onglet->GetFieldByID(IDAlarmeFraiseRodeuse), nullptr);
+    EXPECT_NE(onglet->GetFieldByID(IDAlarmeFraiseRodeuse.ID()), nullptr);
     // A second zone on the same sheet cannot link its fields: logged and swallowed.
     EXPECT_NO_THROW(TFraise(banc.Eprom.get(), PrcFraise, 1, logique));
     const auto logs = banc.Proxy.Logs();
