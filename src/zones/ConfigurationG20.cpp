@@ -1010,6 +1010,7 @@ void TConfigurationG20::SetToLimits(bool Maximum) {
 // Copy and codec
 
 void TConfigurationG20::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     const auto* source = dynamic_cast<const TConfigurationG20*>(Source);
     const TLockPair lock = LockWith(source != nullptr ? *source : *this);
     if (source != nullptr && source->GetOwner() == GetOwner()) {
