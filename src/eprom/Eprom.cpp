@@ -6,6 +6,7 @@
 #include "eprom/ZonesEnFichier.h"
 #include "interface/ProtocolInterface.h"
 #include "model/DataProxy.h"
+#include "model/EditorOpeners.h"
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVTabSheet.h"
@@ -375,7 +376,10 @@ void TEprom::GetZonesTransfert(TZoneQueue* aQueue, bool bSens) {
 }
 
 bool TEprom::SaisieZone(void* aOwner, TTypeZones TypeZone, int NumeroZone, void* FormReference) {
-    TCustomZoneCPS* zone = GetPhysicalZone(TypeZone, NumeroZone, true);
+    // The hold goes to the editor window the zone opens; a hold no window keeps is given
+    // back before the answer.
+    const TEditorHandOver handOver(TZoneHolder(this, TypeZone, NumeroZone, true));
+    TCustomZoneCPS* zone = handOver.Zone();
     return zone != nullptr && zone->SaisieZoneCPS(aOwner, FormReference);
 }
 

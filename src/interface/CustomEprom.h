@@ -330,15 +330,28 @@ protected:
     int FCPSID = 0;
 };
 
-// Holds a zone got from an EPROM for one scope and gives it back when the scope ends: the
-// module's way of pairing GetPhysicalZone with ReleasePhysicalZone.
+// Holds a zone got from an EPROM and gives it back when the holder goes: the module's way
+// of pairing GetPhysicalZone with ReleasePhysicalZone. A hold moves (to an editor window
+// that keeps it, for example) and is given back exactly once, by its last owner.
 class TZoneHolder {
 public:
+    TZoneHolder() = default;
     TZoneHolder(TCustomEprom* Eprom, TTypeZones TypeZone, int NumeroZone, bool ReadFromFile = true)
         : FEprom(Eprom),
           FZone(Eprom != nullptr ? Eprom->GetPhysicalZone(TypeZone, NumeroZone, ReadFromFile)
                                  : nullptr) {}
     ~TZoneHolder() { Release(); }
+    TZoneHolder(TZoneHolder&& Other) noexcept
+        : FEprom(std::exchange(Other.FEprom, nullptr)), FZone(std::exchange(Other.FZone, nullptr)) {
+    }
+    TZoneHolder& operator=(TZoneHolder&& Other) noexcept {
+        if (this != &Other) {
+            Release();
+            FEprom = std::exchange(Other.FEprom, nullptr);
+            FZone = std::exchange(Other.FZone, nullptr);
+        }
+        return *this;
+    }
     TZoneHolder(const TZoneHolder&) = delete;
     TZoneHolder& operator=(const TZoneHolder&) = delete;
 
@@ -355,8 +368,8 @@ public:
     }
 
 private:
-    TCustomEprom* FEprom;
-    TCustomZoneCPS* FZone;
+    TCustomEprom* FEprom = nullptr;
+    TCustomZoneCPS* FZone = nullptr;
 };
 
 } // namespace g20seq

@@ -1,6 +1,7 @@
 #include "zones/ConfigurationG20.h"
 
 #include "model/DataProxy.h"
+#include "model/EditorOpeners.h"
 #include "model/KEVNumericFields.h"
 #include "model/KEVStringFields.h"
 #include "model/PayloadLayout.h"
@@ -1021,6 +1022,10 @@ void TConfigurationG20::Assign(const TPersistent* Source) {
         }
     }
     TConfiguration::Assign(Source);
+}
+
+bool TConfigurationG20::SaisieZoneCPS(void* aOwner, void* FormReference) {
+    return OpenEditor(*this, aOwner, FormReference);
 }
 
 TErreurSerie TConfigurationG20::SerialDecode(const TByteArray& Trame, int LngTrame) {

@@ -1,6 +1,7 @@
 #include "zones/ElectrodeG20.h"
 
 #include "model/DataProxy.h"
+#include "model/EditorOpeners.h"
 #include "model/KEVNumericFields.h"
 #include "model/ZoneCodec.h"
 #include "support/Format.h"
@@ -334,7 +335,8 @@ void TElectrodeG20::CreateFields() {
         }
         if (GetTypeZone() == PrcElectrodes)
             for (const char* id : ChampsModeAmpere)
-                FieldByID(id).SetOnChange([this](TObject*) { ChangeCoeffModeAmpere(this); });
+                FSuivisModeAmpere.push_back(
+                    FieldByID(id).Subscribe([this](TKEVField&) { ChangeCoeffModeAmpere(this); }));
     } catch (const std::exception& e) {
         LogEvent(this, "CreateFields", "CreateFields (" + std::string(e.what()) + ")",
                  LibelleZone(), LogAnomaly, CatZRT);
@@ -382,6 +384,10 @@ void TElectrodeG20::ChangeCoeffModeAmpere(TObject*) {
     auto* intensite = dynamic_cast<TKEVNumericField*>(GetFieldByID(IDIntensiteThermique));
     if (intensite != nullptr)
         intensite->SetRatio(IsModeAmperes() ? RatioAmpere : RatioDizaineAmperes);
+}
+
+bool TElectrodeG20::SaisieZoneCPS(void* aOwner, void* FormReference) {
+    return OpenEditor(*this, aOwner, FormReference);
 }
 
 std::string TElectrodeG20::NomChamp(const std::string& IDChamp) const {
