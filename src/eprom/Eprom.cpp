@@ -134,7 +134,7 @@ TEprom::TEprom(TCreateKey, const std::string& NomEprom, TInterfacedPersistent* a
     : TCustomEprom(NomEprom), FProtocoleObject(aProtocole),
       FSignatures(
           this, [this](TCustomZoneCPS* Signature) { return GetNumProg(Signature); },
-          [this](TCustomZoneCPS* Signature) { NouvelleSignature(Signature); }) {
+          [this](int NumProg) { NouvelleSignature(NumProg); }) {
     ResetGestionPiece(Now());
     if (!NomEprom.empty()) {
         FListeZones = std::make_unique<std::vector<std::vector<std::unique_ptr<TZoneReference>>>>();
@@ -971,7 +971,9 @@ void TEprom::SetSignature(std::unique_ptr<TCustomZoneCPS> Signature) {
 int TEprom::GetNumProg(TCustomZoneCPS* Signature) {
     return TSignaturesEprom::NumeroProgramme(this, FNomEprom, Signature);
 }
-void TEprom::NouvelleSignature(TCustomZoneCPS*) {}
+void TEprom::NouvelleSignature(int NumProg) {
+    NotifyNouvelleSignature(NumProg);
+}
 // The counters of every electrode, then those of every tip dresser.
 void TEprom::GetZonesCompteurs(TZoneQueue* AQueue) {
     if (AQueue == nullptr)

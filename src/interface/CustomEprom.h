@@ -12,6 +12,7 @@
 #include "support/DateTime.h"
 #include "support/EnumSet.h"
 #include "support/Object.h"
+#include "support/Observers.h"
 #include "support/SetOfTypesZones.h"
 #include "support/TypeZones.h"
 #include "support/Types.h"
@@ -134,6 +135,9 @@ using TChargerZoneCPS = std::function<void(TCustomEprom* Eprom, TCustomZoneCPS* 
 using TChargerMultipleZoneCPS = std::function<bool(TCustomEprom* Eprom, TZoneQueue* aListeZone)>;
 // Progress of a transfer.
 using TNextProgressStep = std::function<void(int Step, int Overall)>;
+// Told that a weld signature of program NumProg was stored in Eprom (see
+// TCustomEprom::SubscribeNouvelleSignature).
+using TNouvelleSignatureObserver = std::function<void(TCustomEprom& Eprom, int NumProg)>;
 
 class TCustomEprom : public TInterfacedPersistent {
 public:
@@ -301,7 +305,18 @@ public:
     Int64 Piece_ID() const { return FPiece_ID; }
     void SetPiece_ID(Int64 Value) { FPiece_ID = Value; }
 
+    // Follows the weld signatures the EPROM stores (the host's live views, the program
+    // editor): each observer is told the EPROM and the program number, on the thread that
+    // handed the signature in, once the signature store's lock is released, and must not
+    // wait. The stored signature may be replaced meanwhile by another thread: observers read
+    // a copy of it, never the object GetSignature answers.
+    [[nodiscard]] TSubscription SubscribeNouvelleSignature(TNouvelleSignatureObserver Observer) {
+        return FNouvellesSignatures.Subscribe(std::move(Observer));
+    }
+
 protected:
+    void NotifyNouvelleSignature(int NumProg) { FNouvellesSignatures.Notify(*this, NumProg); }
+
     // Empties the part-management fields; start and end take the time given.
     void ResetGestionPiece(TDateTime Debut) {
         FNumeroPiece.clear();
@@ -328,6 +343,7 @@ protected:
     Int64 FPiece_ID = 0;
     bool FSelection = false;
     int FCPSID = 0;
+    TObservers<TCustomEprom&, int> FNouvellesSignatures;
 };
 
 // Holds a zone got from an EPROM and gives it back when the holder goes: the module's way
