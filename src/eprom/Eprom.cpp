@@ -6,6 +6,7 @@
 #include "eprom/ZonesEnFichier.h"
 #include "interface/ProtocolInterface.h"
 #include "model/DataProxy.h"
+#include "model/EditorOpeners.h"
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVTabSheet.h"
@@ -133,7 +134,7 @@ TEprom::TEprom(TCreateKey, const std::string& NomEprom, TInterfacedPersistent* a
     : TCustomEprom(NomEprom), FProtocoleObject(aProtocole),
       FSignatures(
           this, [this](TCustomZoneCPS* Signature) { return GetNumProg(Signature); },
-          [this](TCustomZoneCPS* Signature) { NouvelleSignature(Signature); }) {
+          [this](int NumProg) { NouvelleSignature(NumProg); }) {
     ResetGestionPiece(Now());
     if (!NomEprom.empty()) {
         FListeZones = std::make_unique<std::vector<std::vector<std::unique_ptr<TZoneReference>>>>();
@@ -385,7 +386,10 @@ void TEprom::GetZonesTransfert(TZoneQueue* aQueue, bool bSens) {
 }
 
 bool TEprom::SaisieZone(void* aOwner, TTypeZones TypeZone, int NumeroZone, void* FormReference) {
-    TCustomZoneCPS* zone = GetPhysicalZone(TypeZone, NumeroZone, true);
+    // The hold goes to the editor window the zone opens; a hold no window keeps is given
+    // back before the answer.
+    const TEditorHandOver handOver(TZoneHolder(this, TypeZone, NumeroZone, true));
+    TCustomZoneCPS* zone = handOver.Zone();
     return zone != nullptr && zone->SaisieZoneCPS(aOwner, FormReference);
 }
 
@@ -985,7 +989,9 @@ void TEprom::SetSignature(std::unique_ptr<TCustomZoneCPS> Signature) {
 int TEprom::GetNumProg(TCustomZoneCPS* Signature) {
     return TSignaturesEprom::NumeroProgramme(this, FNomEprom, Signature);
 }
-void TEprom::NouvelleSignature(TCustomZoneCPS*) {}
+void TEprom::NouvelleSignature(int NumProg) {
+    NotifyNouvelleSignature(NumProg);
+}
 // The counters of every electrode, then those of every tip dresser.
 void TEprom::GetZonesCompteurs(TZoneQueue* AQueue) {
     if (AQueue == nullptr)

@@ -268,8 +268,9 @@ protected:
     // the last registered to the first) and sets its transfer flags; nullptr when no
     // creator makes the type.
     virtual std::unique_ptr<TCustomZoneCPS> CreateZoneCPS(TZoneReference* aReference);
-    // Generation hook: a new signature was stored.
-    virtual void NouvelleSignature(TCustomZoneCPS* Signature);
+    // Generation hook: a signature of program NumProg was stored; tells the EPROM's
+    // new-signature observers (after the signature store's lock is released).
+    virtual void NouvelleSignature(int NumProg);
     // Fills the zone type sets and creates the logical zones.
     virtual void InitTypeZones();
     virtual void InitExecZoneTypes();

@@ -53,21 +53,22 @@ void TSignaturesEprom::SetSignature(std::unique_ptr<TCustomZoneCPS> Signature) {
     if (numProg == -1)
         return;
     std::unique_ptr<TCustomZoneCPS> copie = Signature->Duplicate();
-    const TLockGuard guard(FLock);
-    TCustomZoneCPS* stockee = Signature.get();
-    const std::string cle = IntToStr(numProg);
-    if (const int index = FListeSignatures.IndexOf(cle); index >= 0) {
-        const std::unique_ptr<TObject> remplacee(FListeSignatures.Objects(index));
-        FListeSignatures.SetObject(index, Signature.release());
-    } else {
-        FListeSignatures.AddObject(cle, Signature.get());
-        Signature.release();
+    {
+        const TLockGuard guard(FLock);
+        const std::string cle = IntToStr(numProg);
+        if (const int index = FListeSignatures.IndexOf(cle); index >= 0) {
+            const std::unique_ptr<TObject> remplacee(FListeSignatures.Objects(index));
+            FListeSignatures.SetObject(index, Signature.release());
+        } else {
+            FListeSignatures.AddObject(cle, Signature.get());
+            Signature.release();
+        }
+        if (static_cast<int>(FTempsReel.size()) >= MaxTempsReel)
+            FTempsReel.erase(FTempsReel.begin());
+        FTempsReel.push_back(std::move(copie));
     }
     if (FNouvelle)
-        FNouvelle(stockee);
-    if (static_cast<int>(FTempsReel.size()) >= MaxTempsReel)
-        FTempsReel.erase(FTempsReel.begin());
-    FTempsReel.push_back(std::move(copie));
+        FNouvelle(numProg);
 }
 
 TCustomZoneCPS* TSignaturesEprom::Get(int NumProg) const {

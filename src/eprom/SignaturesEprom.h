@@ -29,8 +29,8 @@ class TSignaturesEprom {
 public:
     // Program number of a signature, -1 when it has none (logged by the EPROM).
     using TNumProg = std::function<int(TCustomZoneCPS* Signature)>;
-    // The generation's hook, told of each signature stored.
-    using TNouvelleSignature = std::function<void(TCustomZoneCPS* Signature)>;
+    // The generation's hook, told of the program of each signature stored.
+    using TNouvelleSignature = std::function<void(int NumProg)>;
 
     // Most signatures the real-time list holds.
     static constexpr int MaxTempsReel = 50;
@@ -45,9 +45,9 @@ public:
     // (SigProgElementaire, SigPointAW, SigApprentissageAWA, SigPointAWA) are kept: another
     // kind is logged at level 0 with its identifier and freed. A weld without program
     // number is freed. Otherwise it replaces (and frees) the signature stored for its
-    // program, the hook is told, and a copy of it joins the real-time list, which frees its
-    // oldest entry when it is full. Storing, the hook and the real-time list run under the
-    // lock: the hook must not wait for another thread that reads signatures.
+    // program and a copy of it joins the real-time list, which frees its oldest entry when
+    // it is full, both under the lock; then, the lock released, the hook is told the
+    // program number (the signature itself may already be replaced by another thread).
     void SetSignature(std::unique_ptr<TCustomZoneCPS> Signature);
 
     // The signature stored for a program, or nullptr; it stays owned by the store.

@@ -12,6 +12,7 @@
 #include "support/DateTime.h"
 #include "support/EnumSet.h"
 #include "support/Object.h"
+#include "support/Observers.h"
 #include "support/SetOfTypesZones.h"
 #include "support/TypeZones.h"
 #include "support/Types.h"
@@ -134,6 +135,9 @@ using TChargerZoneCPS = std::function<void(TCustomEprom* Eprom, TCustomZoneCPS* 
 using TChargerMultipleZoneCPS = std::function<bool(TCustomEprom* Eprom, TZoneQueue* aListeZone)>;
 // Progress of a transfer.
 using TNextProgressStep = std::function<void(int Step, int Overall)>;
+// Told that a weld signature of program NumProg was stored in Eprom (see
+// TCustomEprom::SubscribeNouvelleSignature).
+using TNouvelleSignatureObserver = std::function<void(TCustomEprom& Eprom, int NumProg)>;
 
 class TCustomEprom : public TInterfacedPersistent {
 public:
@@ -301,7 +305,18 @@ public:
     Int64 Piece_ID() const { return FPiece_ID; }
     void SetPiece_ID(Int64 Value) { FPiece_ID = Value; }
 
+    // Follows the weld signatures the EPROM stores (the host's live views, the program
+    // editor): each observer is told the EPROM and the program number, on the thread that
+    // handed the signature in, once the signature store's lock is released, and must not
+    // wait. The stored signature may be replaced meanwhile by another thread: observers read
+    // a copy of it, never the object GetSignature answers.
+    [[nodiscard]] TSubscription SubscribeNouvelleSignature(TNouvelleSignatureObserver Observer) {
+        return FNouvellesSignatures.Subscribe(std::move(Observer));
+    }
+
 protected:
+    void NotifyNouvelleSignature(int NumProg) { FNouvellesSignatures.Notify(*this, NumProg); }
+
     // Empties the part-management fields; start and end take the time given.
     void ResetGestionPiece(TDateTime Debut) {
         FNumeroPiece.clear();
@@ -328,17 +343,31 @@ protected:
     Int64 FPiece_ID = 0;
     bool FSelection = false;
     int FCPSID = 0;
+    TObservers<TCustomEprom&, int> FNouvellesSignatures;
 };
 
-// Holds a zone got from an EPROM for one scope and gives it back when the scope ends: the
-// module's way of pairing GetPhysicalZone with ReleasePhysicalZone.
+// Holds a zone got from an EPROM and gives it back when the holder goes: the module's way
+// of pairing GetPhysicalZone with ReleasePhysicalZone. A hold moves (to an editor window
+// that keeps it, for example) and is given back exactly once, by its last owner.
 class TZoneHolder {
 public:
+    TZoneHolder() = default;
     TZoneHolder(TCustomEprom* Eprom, TTypeZones TypeZone, int NumeroZone, bool ReadFromFile = true)
         : FEprom(Eprom),
           FZone(Eprom != nullptr ? Eprom->GetPhysicalZone(TypeZone, NumeroZone, ReadFromFile)
                                  : nullptr) {}
     ~TZoneHolder() { Release(); }
+    TZoneHolder(TZoneHolder&& Other) noexcept
+        : FEprom(std::exchange(Other.FEprom, nullptr)), FZone(std::exchange(Other.FZone, nullptr)) {
+    }
+    TZoneHolder& operator=(TZoneHolder&& Other) noexcept {
+        if (this != &Other) {
+            Release();
+            FEprom = std::exchange(Other.FEprom, nullptr);
+            FZone = std::exchange(Other.FZone, nullptr);
+        }
+        return *this;
+    }
     TZoneHolder(const TZoneHolder&) = delete;
     TZoneHolder& operator=(const TZoneHolder&) = delete;
 
@@ -355,8 +384,8 @@ public:
     }
 
 private:
-    TCustomEprom* FEprom;
-    TCustomZoneCPS* FZone;
+    TCustomEprom* FEprom = nullptr;
+    TCustomZoneCPS* FZone = nullptr;
 };
 
 } // namespace g20seq

@@ -1,14 +1,59 @@
 #include "model/CustomZoneCPS.h"
 
 #include "interface/CustomEprom.h"
+#include "model/DataProxy.h"
 #include "model/IDTypeZones.h"
+#include "model/KEVField.h"
 #include "support/Exceptions.h"
 #include "support/Format.h"
 
+#include <algorithm>
+#include <exception>
+#include <utility>
+#include <vector>
+
 namespace g20seq {
+
+namespace {
+
+// The notifications this thread holds back, in the order of the first change.
+struct TPendingChanges {
+    int Depth = 0;
+    std::vector<TKEVField*> Fields;
+    std::vector<TCustomZoneCPS*> Zones;
+};
+
+thread_local TPendingChanges Pending;
+
+template <class T> void AddOnce(std::vector<T*>& List, T* Item) {
+    if (std::find(List.begin(), List.end(), Item) == List.end())
+        List.push_back(Item);
+}
+
+// Tells one subject's observers; what an observer raises is logged, not passed on.
+// Label names the subject in the log entry.
+template <class TLabel, class TNotify>
+void Deliver(const TObject& Subject, TLabel Label, TNotify Notify) {
+    try {
+        Notify();
+    } catch (const std::exception& e) {
+        LogEvent(&Subject, "Notification", e.what(), Label(), LogAnomaly, CatZRT);
+    }
+}
+
+} // namespace
 
 TCustomZoneCPS::TCustomZoneCPS(TPersistent* AOwner, TTypeZones TypeZone, Word Numero)
     : FOwner(AOwner), FTypeZone(TypeZone), FNumeroZone(Numero) {}
+
+TCustomZoneCPS::~TCustomZoneCPS() {
+    if (!FObservers.Empty())
+        TZoneChanges::Forget(*this);
+}
+
+TSubscription TCustomZoneCPS::Subscribe(TObserver Observer) {
+    return FObservers.Subscribe(std::move(Observer));
+}
 
 std::string TCustomZoneCPS::ClassName() const {
     return "TCustomZoneCPS";
@@ -166,6 +211,46 @@ void TCustomZoneCPS::AssignCustomZone(const TCustomZoneCPS& Source) {
 void TCustomZoneCPS::SetTailles(Word Send, Word Receive) {
     FTailleSendZone = Send;
     FTailleReceiveZone = Receive;
+}
+
+} // namespace g20seq
+
+namespace g20seq {
+
+// TZoneChanges
+
+TZoneChanges::TZoneChanges(TCustomZoneCPS& Zone) {
+    ++Pending.Depth;
+    if (!Zone.FObservers.Empty())
+        AddOnce(Pending.Zones, &Zone);
+}
+
+TZoneChanges::~TZoneChanges() {
+    if (--Pending.Depth > 0)
+        return;
+    // Observers may change values again: those changes are told at once, or by scopes of
+    // their own.
+    const std::vector<TKEVField*> fields = std::exchange(Pending.Fields, {});
+    const std::vector<TCustomZoneCPS*> zones = std::exchange(Pending.Zones, {});
+    for (TKEVField* field : fields)
+        Deliver(
+            *field, [field] { return field->GetFieldID(); }, [field] { field->NotifyObservers(); });
+    for (TCustomZoneCPS* zone : zones)
+        Deliver(
+            *zone, [zone] { return zone->ZoneLabel(); },
+            [zone] { zone->FObservers.Notify(*zone); });
+}
+
+bool TZoneChanges::Defer(TKEVField& Field) {
+    if (Pending.Depth == 0)
+        return false;
+    AddOnce(Pending.Fields, &Field);
+    return true;
+}
+
+void TZoneChanges::Forget(const TObject& Subject) {
+    std::erase_if(Pending.Fields, [&](const TKEVField* F) { return F == &Subject; });
+    std::erase_if(Pending.Zones, [&](const TCustomZoneCPS* Z) { return Z == &Subject; });
 }
 
 } // namespace g20seq

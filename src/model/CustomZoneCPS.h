@@ -4,9 +4,11 @@
 #include "model/GereDonnees.h"
 #include "support/ByteArray.h"
 #include "support/G20SeqExport.h"
+#include "support/Observers.h"
 #include "support/TypeZones.h"
 #include "support/Types.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,7 +26,13 @@ class TCustomEprom;
 // Operations that a zone class must provide raise EAbstractError ("Abstract Error") here.
 class G20SEQ_EXPORT TCustomZoneCPS : public TGereDonnees {
 public:
+    // An observer of the zone as a whole (see Subscribe).
+    using TObserver = std::function<void(TCustomZoneCPS& Zone)>;
+
     TCustomZoneCPS(TPersistent* AOwner, TTypeZones TypeZone, Word Numero);
+    ~TCustomZoneCPS() override;
+    TCustomZoneCPS(const TCustomZoneCPS&) = delete;
+    TCustomZoneCPS& operator=(const TCustomZoneCPS&) = delete;
 
     std::string ClassName() const override;
 
@@ -87,6 +95,11 @@ public:
     // The zone's identity as written in messages and keys: "PrcProgrammes=12".
     std::string ZoneLabel() const;
 
+    // Follows the zone as a whole: the observer is told once after each Assign of the zone
+    // and each payload decoded into it, on the thread that made the change, once the zone's
+    // lock is released (see TZoneChanges). Changes of single fields are told by the fields.
+    [[nodiscard]] TSubscription Subscribe(TObserver Observer);
+
 protected:
     // Copies the identity, flags and sizes of another zone.
     void AssignCustomZone(const TCustomZoneCPS& Source);
@@ -100,6 +113,29 @@ private:
     bool FSaveFromCPS = false;
     Word FTailleSendZone = 0;
     Word FTailleReceiveZone = 0;
+    TObservers<TCustomZoneCPS&> FObservers;
+
+    friend class TZoneChanges;
+};
+
+// Holds back, on this thread, the field notifications of a zone operation that runs under
+// zone locks (an Assign, the copy of a decoded payload), and delivers them when the
+// thread's outermost scope ends: first each changed field's observers, once per field,
+// then the observers of each zone that opened a scope, once per zone. Observers therefore
+// never run under a zone lock, provided the scope opens before the operation takes its
+// lock. Only subjects that have observers are remembered; an observer that raises during
+// the delivery is logged (source "Notification") and the delivery goes on.
+class TZoneChanges {
+public:
+    explicit TZoneChanges(TCustomZoneCPS& Zone);
+    ~TZoneChanges();
+    TZoneChanges(const TZoneChanges&) = delete;
+    TZoneChanges& operator=(const TZoneChanges&) = delete;
+
+    // Keeps the field's notification for later when a scope is open on this thread.
+    static bool Defer(TKEVField& Field);
+    // A field or zone freed while a scope is open on this thread is not told.
+    static void Forget(const TObject& Subject);
 };
 
 } // namespace g20seq

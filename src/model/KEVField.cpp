@@ -25,6 +25,15 @@ std::string QuotedFieldText(const std::string& Text) {
 TKEVField::TKEVField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent)
     : FFieldID(FieldID), FOwner(Owner), FParent(Parent) {}
 
+TKEVField::~TKEVField() {
+    if (!FObservers.Empty())
+        TZoneChanges::Forget(*this);
+}
+
+TSubscription TKEVField::Subscribe(TObserver Observer) {
+    return FObservers.Subscribe(std::move(Observer));
+}
+
 std::string TKEVField::ClassName() const {
     return "TKEVField";
 }
@@ -174,6 +183,8 @@ void TKEVField::TypeAccessError(const char* TypeName) const {
 void TKEVField::Changed() {
     if (FOnChange)
         FOnChange(this);
+    if (!FObservers.Empty() && !TZoneChanges::Defer(*this))
+        NotifyObservers();
 }
 
 // TKEVSingleField

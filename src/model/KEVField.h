@@ -4,7 +4,9 @@
 #include "model/DifferenceReporter.h"
 #include "support/G20SeqExport.h"
 #include "support/Object.h"
+#include "support/Observers.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,7 +43,11 @@ inline constexpr const char* SDuplicateField = "Duplicate Field: %s";          /
 // comme type %s".
 class G20SEQ_EXPORT TKEVField : public TInterfacedPersistent, public IKEVField {
 public:
+    // An observer of the field's value (see Subscribe).
+    using TObserver = std::function<void(TKEVField& Field)>;
+
     TKEVField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
+    ~TKEVField() override;
     TKEVField(const TKEVField&) = delete;
     TKEVField& operator=(const TKEVField&) = delete;
 
@@ -66,6 +72,11 @@ public:
     void Link(const std::string& RefFieldID, bool ForceField) override;
     // Same identifier and same owner zone.
     bool SameAs(const TKEVField* Field) const override;
+    // Follows the value: the observer is told of each change, like the change callback,
+    // on the changing thread, but never under a zone lock: a change made by an Assign or a
+    // decode of the zone is told once the zone's lock is released (see TZoneChanges). The
+    // change callback stays the host's; zone logic and editors subscribe.
+    [[nodiscard]] TSubscription Subscribe(TObserver Observer);
 
     // Slot table.
     std::string GetName() const override;                                             // 1
@@ -94,7 +105,7 @@ public:
 
 protected:
     [[noreturn]] void TypeAccessError(const char* TypeName) const;
-    // Tells the change callback, when there is one.
+    // Tells the change callback, when there is one, then the observers.
     void Changed();
 
 private:
@@ -105,6 +116,10 @@ private:
     bool FCompared = true;
     TNotifyEvent FOnChange;
     std::string FChamp;
+    TObservers<TKEVField&> FObservers;
+
+    void NotifyObservers() { FObservers.Notify(*this); }
+    friend class TZoneChanges;
 };
 
 // Base of scalar fields; knows the array that holds it, if any. An element's owner is its

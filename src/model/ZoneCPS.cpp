@@ -61,6 +61,8 @@ void TZoneCPS::Assign(const TPersistent* Source) {
         LogEvent(this, "TZoneCPS.Assign", "DestOwner <> SourceOwner", "", LogError, CatZRT);
         return;
     }
+    // Field observers are told once the locks below are released, then the zone's.
+    const TZoneChanges changes(*this);
     const auto* source = dynamic_cast<const TZoneCPS*>(zone);
     if (source == nullptr) {
         TLockGuard lock(FZoneCriticalSection);

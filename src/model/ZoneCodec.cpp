@@ -27,7 +27,11 @@ TErreurSerie DecodeIntoCopy(TCustomZoneCPS& Zone, const TByteArray& Trame, int L
         std::unique_ptr<TCustomZoneCPS> copy = Zone.Duplicate();
         if (Reader(*copy, Trame, offset) != LngTrame)
             return SerErrDonnees;
-        Zone.Assign(copy.get());
+        {
+            // The zone's observers hear of the decode once, after the whole copy.
+            const TZoneChanges changes(Zone);
+            Zone.Assign(copy.get());
+        }
         return SerSansErreur;
     } catch (const std::exception&) {
         LogDecodeError(&Zone, Trame, LngTrame, offset);

@@ -32,6 +32,7 @@ TAcquittements::TAcquittements(TPersistent* AOwner, TTypeZones TypeZone, Word Nu
     : TZoneCPS(AOwner, TypeZone, Numero, aLogicalZone) {}
 
 void TAcquittements::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     TZoneCPS::Assign(Source);
     const auto* source = dynamic_cast<const TAcquittements*>(Source);
     if (source == nullptr || source == this || source->GetOwner() != GetOwner())

@@ -2,6 +2,7 @@
 
 #include "interface/CustomEprom.h"
 #include "model/DataProxy.h"
+#include "model/EditorOpeners.h"
 #include "model/EpromDescription.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVNumericFields.h"
@@ -16,7 +17,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <mutex>
 
 namespace g20seq {
 
@@ -49,12 +49,6 @@ static_assert(LayoutAssignation.Size() == TAssignationPoints::TaillePayload);
 // Program numbers when the owner has no description of them.
 constexpr int ProgrammeMinDefaut = 0;
 constexpr int ProgrammeMaxDefaut = 0xFFFF;
-
-std::mutex EditeurLock;
-TAssignationPoints::TEditeurAssignation& Editeur() {
-    static TAssignationPoints::TEditeurAssignation editeur;
-    return editeur;
-}
 
 // Count characters from 1-based position Index, clamped at the end of Text.
 std::string Copie(const std::string& Text, std::size_t Index, std::size_t Count) {
@@ -310,17 +304,7 @@ int TAssignationPoints::FileEncode(TByteArray& Trame, int LngTrame, int TailleZo
 // --- Editor and captions ---
 
 bool TAssignationPoints::SaisieZoneCPS(void* aOwner, void* FormReference) {
-    TEditeurAssignation editeur;
-    {
-        std::lock_guard lock(EditeurLock);
-        editeur = Editeur();
-    }
-    return editeur ? editeur(*this, aOwner, FormReference) : false;
-}
-
-void TAssignationPoints::SetEditeur(TEditeurAssignation Value) {
-    std::lock_guard lock(EditeurLock);
-    Editeur() = std::move(Value);
+    return OpenEditor(*this, aOwner, FormReference);
 }
 
 std::string TAssignationPoints::NomChamp(const std::string& IDChamp) const {

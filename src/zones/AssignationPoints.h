@@ -10,7 +10,6 @@
 #include "model/FieldHandle.h"
 #include "model/ZoneCPS.h"
 
-#include <functional>
 #include <string>
 
 namespace g20seq {
@@ -45,10 +44,6 @@ public:
     // First byte of the point number of an invalid entry.
     static constexpr Byte OctetInvalide = 0xFF;
 
-    // Opens the point assignment editor for an entry; the editor layer installs it.
-    using TEditeurAssignation =
-        std::function<bool(TAssignationPoints& Assignation, void* aOwner, void* FormReference)>;
-
     // Builds the three fields (program range from the owner EPROM's description); an error
     // is logged and swallowed (the zone keeps the fields built so far).
     TAssignationPoints(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
@@ -66,12 +61,11 @@ public:
     // The zone file block is the payload.
     TErreurSerie FileDecode(const TByteArray& Trame, int LngTrame) override;
     int FileEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
-    // Opens the point assignment editor (false when the editor layer installed none).
+    // Opens the point assignment editor through the opener of the zone's type (false
+    // without one).
     bool SaisieZoneCPS(void* aOwner, void* FormReference) override;
     // Captions of the three fields (section "IDAssignationPoints"), then the base's.
     std::string NomChamp(const std::string& IDChamp) const override;
-
-    static void SetEditeur(TEditeurAssignation Editeur);
 
     // --- Properties; a missing field reads as false, empty or -1 and is not written. ---
     bool GetPointValide() const;

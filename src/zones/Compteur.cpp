@@ -113,6 +113,7 @@ int TCompteur::Release() {
 }
 
 void TCompteur::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     const auto* source = dynamic_cast<const TCompteur*>(Source);
     if (source == nullptr || source == this || source->GetOwner() != GetOwner()) {
         // Other classes, and the refusal of a zone of another EPROM, are the base's.

@@ -59,6 +59,7 @@ std::string TCompteurFraise::ClassName() const {
 }
 
 void TCompteurFraise::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     const auto* source = dynamic_cast<const TCompteurFraise*>(Source);
     if (source == nullptr || source == this || source->GetOwner() != GetOwner()) {
         // Other classes, and the refusal of a zone of another EPROM, are the base's.

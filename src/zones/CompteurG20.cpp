@@ -73,6 +73,7 @@ int TCompteurG20::Release() {
 }
 
 void TCompteurG20::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     TCompteur::Assign(Source);
     const auto* source = dynamic_cast<const TCompteurG20*>(Source);
     if (source == nullptr || source == this || source->GetOwner() != GetOwner())

@@ -1,6 +1,7 @@
 #include "zones/ConfigurationG20.h"
 
 #include "model/DataProxy.h"
+#include "model/EditorOpeners.h"
 #include "model/KEVNumericFields.h"
 #include "model/KEVStringFields.h"
 #include "model/PayloadLayout.h"
@@ -1045,6 +1046,7 @@ void TConfigurationG20::SetToLimits(bool Maximum) {
 // Copy and codec
 
 void TConfigurationG20::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     const auto* source = dynamic_cast<const TConfigurationG20*>(Source);
     const TLockPair lock = LockWith(source != nullptr ? *source : *this);
     if (source != nullptr && source->GetOwner() == GetOwner()) {
@@ -1055,6 +1057,10 @@ void TConfigurationG20::Assign(const TPersistent* Source) {
         }
     }
     TConfiguration::Assign(Source);
+}
+
+bool TConfigurationG20::SaisieZoneCPS(void* aOwner, void* FormReference) {
+    return OpenEditor(*this, aOwner, FormReference);
 }
 
 TErreurSerie TConfigurationG20::SerialDecode(const TByteArray& Trame, int LngTrame) {

@@ -70,6 +70,9 @@ public:
     // The 183-byte frame; a frame of another length is refused (SerErrDonnees) and the
     // zone is left unchanged.
     TErreurSerie SerialDecode(const TByteArray& Trame, int LngTrame) override;
+    // Opens the configuration editor through the opener of the zone's type (false without
+    // one).
+    bool SaisieZoneCPS(void* aOwner, void* FormReference) override;
     // Writes the 183 bytes from Trame[LngTrame] on and answers LngTrame + 183; a companion
     // writes nothing and answers 0. A value that does not fit its bytes raises ERangeError.
     int SerialEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;

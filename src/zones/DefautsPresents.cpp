@@ -46,6 +46,7 @@ int TDefautsPresentsG20::Release() {
 }
 
 void TDefautsPresentsG20::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     const auto* source = dynamic_cast<const TDefautsPresentsG20*>(Source);
     if (source == nullptr || source == this || source->GetOwner() != GetOwner()) {
         // Other classes, and the refusal of a zone of another EPROM, are the base's.

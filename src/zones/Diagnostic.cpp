@@ -84,6 +84,7 @@ std::unique_ptr<TCustomZoneCPS> TDiagnostic::Create(TPersistent* AOwner, TTypeZo
 }
 
 void TDiagnostic::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     const auto* source = dynamic_cast<const TDiagnostic*>(Source);
     const TLockPair lock = LockWith(source != nullptr ? *source : *this);
     TZoneCPS::Assign(Source);

@@ -1,6 +1,7 @@
 #include "zones/ElectrodeG20.h"
 
 #include "model/DataProxy.h"
+#include "model/EditorOpeners.h"
 #include "model/KEVNumericFields.h"
 #include "model/ZoneCodec.h"
 #include "support/Format.h"
@@ -333,7 +334,8 @@ void TElectrodeG20::CreateFields() {
         }
         if (GetTypeZone() == PrcElectrodes)
             for (const TFieldHandle& id : ChampsModeAmpere)
-                Field(id).SetOnChange([this](TObject*) { ChangeCoeffModeAmpere(this); });
+                FSuivisModeAmpere.push_back(
+                    Field(id).Subscribe([this](TKEVField&) { ChangeCoeffModeAmpere(this); }));
     } catch (const std::exception& e) {
         LogEvent(this, "CreateFields", "CreateFields (" + std::string(e.what()) + ")",
                  LibelleZone(), LogAnomaly, CatZRT);
@@ -381,6 +383,10 @@ void TElectrodeG20::ChangeCoeffModeAmpere(TObject*) {
     auto* intensite = dynamic_cast<TKEVNumericField*>(FindField(IDIntensiteThermique));
     if (intensite != nullptr)
         intensite->SetRatio(IsModeAmperes() ? RatioAmpere : RatioDizaineAmperes);
+}
+
+bool TElectrodeG20::SaisieZoneCPS(void* aOwner, void* FormReference) {
+    return OpenEditor(*this, aOwner, FormReference);
 }
 
 std::string TElectrodeG20::NomChamp(const std::string& IDChamp) const {

@@ -6,6 +6,8 @@
 #include "model/PayloadLayout.h"
 #include "zones/Electrode.h"
 
+#include <vector>
+
 namespace g20seq {
 
 // Coding of a field that travels as a code 0, 1, 2 standing for three allowed values.
@@ -45,6 +47,8 @@ public:
     // LngTrame + 79; companions answer 0. A transformer frequency or water flow without a
     // code raises EFieldError "Valeur incorrecte pour le champ '<value>'".
     int SerialEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
+    // Opens the electrode editor through the opener of the zone's type (false without one).
+    bool SaisieZoneCPS(void* aOwner, void* FormReference) override;
     // G20 captions (section "IDElectrodeG20"), then those of TElectrode.
     std::string NomChamp(const std::string& IDChamp) const override;
     std::string DetailValeurChamp(const std::string& IDChamp, int Valeur, std::string& IDZone,
@@ -80,6 +84,9 @@ private:
     void EncoderCode(const TCodageChamp& Codage, TByteArray& Trame, int Start) const;
     void DecoderCode(const TCodageChamp& Codage, const TByteArray& Trame, int& Offset);
     int DecoderPayload(const TByteArray& Trame, int& Offset);
+
+    // In a PrcElectrodes zone, the gain and ratio fields followed for the ampere mode.
+    std::vector<TSubscription> FSuivisModeAmpere;
 };
 
 } // namespace g20seq

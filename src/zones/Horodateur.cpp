@@ -47,6 +47,7 @@ std::unique_ptr<TCustomZoneCPS> THorodateur::Create(TPersistent* AOwner, TTypeZo
 }
 
 void THorodateur::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     TZoneCPS::Assign(Source);
     const auto* source = dynamic_cast<const THorodateur*>(Source);
     if (source == nullptr || source == this || source->GetOwner() != GetOwner())

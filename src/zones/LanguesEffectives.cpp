@@ -17,6 +17,7 @@ TLanguesEffectivesG20::Create(TPersistent* AOwner, TTypeZones TypeZone, Word Num
 }
 
 void TLanguesEffectivesG20::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     TZoneCPS::Assign(Source);
     const auto* source = dynamic_cast<const TLanguesEffectivesG20*>(Source);
     if (source == nullptr || source == this || source->GetOwner() != GetOwner())

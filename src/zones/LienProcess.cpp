@@ -193,6 +193,7 @@ TLienProcessAvance::Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero
 }
 
 void TLienProcessAvance::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     const auto* avance = dynamic_cast<const TLienProcessAvance*>(Source);
     if (avance != nullptr && avance->NumPointLienProcessCount() == NumPointLienProcessCount()) {
         TLienProcess::Assign(Source);

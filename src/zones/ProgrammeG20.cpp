@@ -2,6 +2,7 @@
 
 #include "interface/CustomEprom.h"
 #include "model/DataProxy.h"
+#include "model/EditorOpeners.h"
 #include "model/EpromDescription.h"
 #include "model/KEVNumericFields.h"
 #include "support/Format.h"
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <mutex>
 #include <utility>
 
 namespace g20seq {
@@ -274,27 +274,6 @@ constexpr std::array<TTypeModeRegulation, 4> TypesModeRegulation = {
     TTypeModeRegulation::mrPourcentDephasage, TTypeModeRegulation::mrPourcentIntensite,
     TTypeModeRegulation::mrRegulationIntensite, TTypeModeRegulation::mrCompensationTension};
 
-// Takes the change handler off a field for a scope.
-class THandlerSuspendu {
-public:
-    explicit THandlerSuspendu(TKEVField& Field) : FField(Field), FHandler(Field.GetOnChange()) {
-        FField.SetOnChange(nullptr);
-    }
-    ~THandlerSuspendu() { FField.SetOnChange(FHandler); }
-    THandlerSuspendu(const THandlerSuspendu&) = delete;
-    THandlerSuspendu& operator=(const THandlerSuspendu&) = delete;
-
-private:
-    TKEVField& FField;
-    TNotifyEvent FHandler;
-};
-
-std::mutex EditeurLock;
-TProgrammeG20::TEditeurProgramme& Editeur() {
-    static TProgrammeG20::TEditeurProgramme editeur;
-    return editeur;
-}
-
 } // namespace
 
 TProgrammeG20::TProgrammeG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
@@ -329,7 +308,9 @@ void TProgrammeG20::CreateFields() {
     Inserer(InsertionsReferences);
     AjusterModes();
     if (GetTypeZone() == PrcProgrammes)
-        Field(IDNumeroElectrode).SetOnChange([this](TObject*) { NumeroElectrodeChange(); });
+        FSuiviElectrode = Field(IDNumeroElectrode).Subscribe([this](TKEVField&) {
+            NumeroElectrodeChange();
+        });
     AjusterEntreesSorties();
 }
 
@@ -475,18 +456,9 @@ void TProgrammeG20::Assign(const TPersistent* Source) {
         LogEvent(this, "Assign", "Type Mismatch", NomEprom(), LogAnomaly, CatZRT);
         return;
     }
-    // The copy runs under the zone lock, and the change handler of the electrode number
-    // asks the EPROM for the electrode: the EPROM's access lock is never taken inside a
-    // zone lock, so the handler runs once the copy is done.
-    TKEVField& numero = Field(IDNumeroElectrode);
-    const int avant = numero.GetAsInteger();
-    const TNotifyEvent handler = numero.GetOnChange();
-    {
-        const THandlerSuspendu suspendu(numero);
-        TZoneCPS::Assign(Source);
-    }
-    if (handler && numero.GetAsInteger() != avant)
-        handler(&numero);
+    // A new electrode number is told once the copy has released the zone lock: its
+    // observer asks the EPROM for the electrode.
+    TZoneCPS::Assign(Source);
 }
 
 TErreurSerie TProgrammeG20::SerialDecode(const TByteArray& Trame, int LngTrame) {
@@ -523,17 +495,7 @@ int TProgrammeG20::SerialEncode(TByteArray& Trame, int LngTrame, int /*TailleZon
 }
 
 bool TProgrammeG20::SaisieZoneCPS(void* aOwner, void* FormReference) {
-    TEditeurProgramme editeur;
-    {
-        std::lock_guard lock(EditeurLock);
-        editeur = Editeur();
-    }
-    return editeur ? editeur(*this, aOwner, FormReference) : false;
-}
-
-void TProgrammeG20::SetEditeur(TEditeurProgramme Value) {
-    std::lock_guard lock(EditeurLock);
-    Editeur() = std::move(Value);
+    return OpenEditor(*this, aOwner, FormReference);
 }
 
 const TPayloadLayout& TProgrammeG20::Layout() {

@@ -32,10 +32,6 @@ public:
         TMasque Masque;
     };
 
-    // Opens the program editor for a program; the editor layer installs it.
-    using TEditeurProgramme =
-        std::function<bool(TProgrammeG20& Programme, void* aOwner, void* FormReference)>;
-
     TProgrammeG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                   TInterfacedPersistent* aLogicalZone);
 
@@ -53,7 +49,7 @@ public:
     // Writes the payload from Trame[LngTrame] on and answers the index after it. A value
     // that does not fit its bytes is logged and the index reached is answered.
     int SerialEncode(TByteArray& Trame, int LngTrame, int TailleZone) const override;
-    // Opens the program editor (false when the editor layer installed none).
+    // Opens the program editor through the opener of the zone's type (false without one).
     bool SaisieZoneCPS(void* aOwner, void* FormReference) override;
     // Captions of this generation (section "IDProgrammeG20"), then those of the base.
     std::string NomChamp(const std::string& IDChamp) const override;
@@ -69,7 +65,6 @@ public:
     // Adjusts the shared fields and adds this generation's (constructor).
     virtual void CreateFields();
 
-    static void SetEditeur(TEditeurProgramme Editeur);
     // The payload layout (ampere set points last: they are stored after every other value).
     static const TPayloadLayout& Layout();
 
@@ -202,6 +197,8 @@ private:
     // Change handler of the electrode number.
     void NumeroElectrodeChange();
     std::string NomEprom() const;
+
+    TSubscription FSuiviElectrode;
 };
 
 } // namespace g20seq

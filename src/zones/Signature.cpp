@@ -53,6 +53,7 @@ std::unique_ptr<TCustomZoneCPS> TSignature::Create(TPersistent* AOwner, TTypeZon
 }
 
 void TSignature::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
     const auto* signature = dynamic_cast<const TSignature*>(Source);
     TLockGuard lock(ZoneLock());
     TZoneCPS::Assign(Source);

@@ -56,6 +56,7 @@ public:
 
     // The zone base's copy, then, from a zone of the same class and EPROM, the members.
     void Assign(const TPersistent* Source) override {
+        const TZoneChanges changes(*this); // observers told after the whole copy
         TZoneCPS::Assign(Source);
         const auto* source = dynamic_cast<const TZone*>(Source);
         if (source == nullptr || source == &Self() || source->GetOwner() != GetOwner())

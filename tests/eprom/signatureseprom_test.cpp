@@ -6,13 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
+#include <utility>
+#include <vector>
 
 using namespace g20seq;
 using namespace g20seq::testkit;
 
 namespace {
 
-class SignaturesEpromTest : public ::testing::Test, protected TBancSignatures {};
+class SignaturesEpromTest : public ::testing::Test, protected TBancSignatures {
+protected:
+    int Appels = 0;
+};
 
 TEST_F(SignaturesEpromTest, KeepsTheLastPerProgramAndTheLastFiftyInRealTime) {
     for (int i = 0; i < 51; ++i)
@@ -31,10 +38,10 @@ TEST_F(SignaturesEpromTest, KeepsTheLastPerProgramAndTheLastFiftyInRealTime) {
     // The real-time entries are copies, not the stored signatures.
     EXPECT_NE(tempsReel.back().get(), Eprom->GetSignature(2));
 
-    // The hook is told once the signature is stored and before the real-time list grows.
+    // The hook is told once the signature is stored and the real-time list has grown.
     ASSERT_EQ(Eprom->Annonces.size(), 51u);
     for (std::size_t i = 0; i < Eprom->Annonces.size(); ++i)
-        EXPECT_EQ(Eprom->Annonces[i], std::make_pair(true, std::min<std::size_t>(i, 50))) << i;
+        EXPECT_EQ(Eprom->Annonces[i], std::make_pair(true, std::min<std::size_t>(i + 1, 50))) << i;
 
     const auto copie = Eprom->Signatures().Copie(1);
     EXPECT_EQ(Id(copie.get()), 49);
@@ -67,6 +74,28 @@ TEST_F(SignaturesEpromTest, RefusesWhatIsNotAWeldAndFreesIt) {
     EXPECT_EQ(Eprom->GetNumProg(nullptr), -1);
     EXPECT_EQ(CountLogLines(Proxy, "GetNumProg (GA_Signatures)|Signature non trouvée||2|Eprom"), 1);
     EXPECT_EQ(Eprom->GetNumProg(Signature(127, 0).get()), 127);
+}
+
+TEST_F(SignaturesEpromTest, ObserversAreToldTheProgramOnceTheStoreIsFree) {
+    std::vector<std::pair<TCustomEprom*, int>> vus;
+    std::vector<int> copies;
+    auto premier = Eprom->SubscribeNouvelleSignature([&](TCustomEprom& E, int NumProg) {
+        vus.emplace_back(&E, NumProg);
+        // The store's lock is free: a copy is read from another thread.
+        auto copie = std::async(std::launch::async,
+                                [&] { return Id(Eprom->Signatures().Copie(NumProg).get()); });
+        ASSERT_EQ(copie.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+        copies.push_back(copie.get());
+    });
+    auto second = Eprom->SubscribeNouvelleSignature([&](TCustomEprom&, int) { ++Appels; });
+    Eprom->SetSignature(Signature(3, 30));
+    second.Cancel();
+    Eprom->SetSignature(Signature(4, 1, 0x80)); // a fault is not stored: nobody is told
+    Eprom->SetSignature(Signature(7, 70));
+    TCustomEprom* eprom = Eprom.get();
+    EXPECT_EQ(vus, (std::vector<std::pair<TCustomEprom*, int>>{{eprom, 3}, {eprom, 7}}));
+    EXPECT_EQ(copies, (std::vector<int>{30, 70}));
+    EXPECT_EQ(Appels, 1);
 }
 
 TEST_F(SignaturesEpromTest, TypeCodesConvertBothWays) {

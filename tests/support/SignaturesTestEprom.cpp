@@ -27,9 +27,9 @@ TEpromSignatures::TEpromSignatures(TCreateKey Key, const std::string& NomEprom,
                                    TInterfacedPersistent* aProtocole)
     : TBenchEprom(Key, NomEprom, aProtocole, SigDiag(tcAC, tiINTERBUS_S)) {}
 
-void TEpromSignatures::NouvelleSignature(TCustomZoneCPS* Signature) {
-    const int prog = dynamic_cast<ISignature&>(*Signature).GetNumeroProgramme();
-    Annonces.emplace_back(GetSignature(prog) == Signature, GetSignatureTempsReel().size());
+void TEpromSignatures::NouvelleSignature(int NumProg) {
+    Annonces.emplace_back(GetSignature(NumProg) != nullptr, GetSignatureTempsReel().size());
+    TBenchEprom::NouvelleSignature(NumProg);
 }
 
 TBancSignatures::TBancSignatures()

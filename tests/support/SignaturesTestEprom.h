@@ -31,12 +31,12 @@ public:
     TEpromSignatures(TCreateKey Key, const std::string& NomEprom,
                      TInterfacedPersistent* aProtocole);
 
-    // What the hook saw, per signature: whether it was already the stored one of its
-    // program, and the size of the real-time list.
+    // What the hook saw, per signature: whether its program had a stored signature, and the
+    // size of the real-time list.
     std::vector<std::pair<bool, std::size_t>> Annonces;
 
 protected:
-    void NouvelleSignature(TCustomZoneCPS* Signature) override;
+    void NouvelleSignature(int NumProg) override;
 };
 
 // The host doubles and the EPROM ("GA_Signatures"), in creation order.

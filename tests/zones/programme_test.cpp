@@ -269,6 +269,22 @@ TEST_F(ProgrammeTest, AmpereSetPointsFollowTheElectrodeAmpereMode) {
     EXPECT_DOUBLE_EQ(Prog(autre).GetReferenceIntensiteCalc(), 50.0);
 }
 
+TEST_F(ProgrammeTest, TheHostKeepsTheChangeCallbackOfTheElectrodeNumber) {
+    auto eprom = Station();
+    {
+        const TZoneHolder electrode(eprom.get(), PrcElectrodes, 2);
+        electrode.As<TZoneCPS>()->SetAsInteger(IDElectrodeG20::IDGainBobineIntensite, 1000);
+        electrode.As<TZoneCPS>()->SetAsFloat(IDElectrodeG20::IDRapportMesure, 1.0);
+    }
+    const TZoneHolder zone(eprom.get(), PrcProgrammes, 5);
+    TProgrammeG20& prog = Prog(zone);
+    int hote = 0;
+    prog.FieldByID("IDNumeroElectrode").SetOnChange([&](TObject*) { ++hote; });
+    prog.SetNumeroElectrode(2);
+    EXPECT_EQ(hote, 1);
+    EXPECT_EQ(prog.GetReferenceIntensite(), 50); // the ratio still follows the electrode
+}
+
 TEST_F(ProgrammeTest, CaptionsOfFieldsAndValues) {
     Proxy.AddTranslation("IDProgrammeG20", "IDPhieFixe_1", "Fixed phi");
     auto eprom = Station();
