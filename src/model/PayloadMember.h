@@ -170,13 +170,13 @@ constexpr const TPayloadMember* Carried(const TPayloadMember& Member, bool Carri
 
 // Builders of the rows bound to a member.
 constexpr TPayloadItem Number(int Offset, int Width, const TPayloadMember& Member) {
-    TPayloadItem item{Offset, TPayloadKind::Number, Width};
+    TPayloadItem item{Offset, TPayloadKind::Number, Width, {}};
     item.Member = Carried(Member, Member.Numbers);
     return item;
 }
 
 constexpr TPayloadItem Bits(int Offset, int Bit, const TPayloadMember& Member, int BitCount = 1) {
-    TPayloadItem item{Offset, TPayloadKind::Bits, 1};
+    TPayloadItem item{Offset, TPayloadKind::Bits, 1, {}};
     item.Bit = Bit;
     item.BitCount = BitCount;
     item.Member = Carried(Member, Member.Numbers);
@@ -185,20 +185,20 @@ constexpr TPayloadItem Bits(int Offset, int Bit, const TPayloadMember& Member, i
 
 // Texts bound to a member are padded with spaces; KeepBlanks keeps what was read as is.
 constexpr TPayloadItem Text(int Offset, int Width, const TPayloadMember& Member, bool KeepBlanks) {
-    TPayloadItem item{Offset, TPayloadKind::Text, Width};
+    TPayloadItem item{Offset, TPayloadKind::Text, Width, {}};
     item.Member = Carried(Member, Member.Texts);
     item.KeepBlanks = KeepBlanks;
     return item;
 }
 
 constexpr TPayloadItem Raw(int Offset, int Width, const TPayloadMember& Member) {
-    TPayloadItem item{Offset, TPayloadKind::Raw, Width};
+    TPayloadItem item{Offset, TPayloadKind::Raw, Width, {}};
     item.Member = Carried(Member, Member.Bytes);
     return item;
 }
 
 constexpr TPayloadItem Copied(const TPayloadMember& Member) {
-    TPayloadItem item{0, TPayloadKind::Skip, 0};
+    TPayloadItem item{0, TPayloadKind::Skip, 0, {}};
     item.Member = &Member;
     return item;
 }

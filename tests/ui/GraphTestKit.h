@@ -41,17 +41,9 @@ inline auto LogTuple(const LogEntry& Entry) {
                       Entry.Category);
 }
 
-// The application of the suite, offscreen unless the environment chooses a platform. It
-// lives until the process ends and is never destroyed: the input devices that simulated
-// key and mouse events create are freed at exit, and must not outlive their application.
+// The application of the suite, made by the suite's own main (UiTestMain.cpp).
 inline QApplication& App() {
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return *static_cast<QApplication*>(QCoreApplication::instance());
 }
 
 // Draws into a 640 x 400 chart view and grabs it offscreen; with G20SEQ_SCREENSHOT_DIR
