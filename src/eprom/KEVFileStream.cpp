@@ -246,8 +246,10 @@ void TKEVFileStream::OpenFile(Word Mode) {
     if ((!create && accessMode >= AccessOfMode.size()) || shareMode >= DenyOfShareMode.size())
         fail(SInvalidFileMode);
     const int access = create ? AccessBoth : AccessOfMode[accessMode];
-    const int flags =
-        O_CLOEXEC | (access == AccessRead ? O_RDONLY : O_RDWR) | (create ? O_CREAT : 0);
+    // Opened without waiting, so that a pipe or a device named as a zone file is refused
+    // instead of blocking the caller; only regular files hold zones.
+    const int flags = O_CLOEXEC | O_NONBLOCK | (access == AccessRead ? O_RDONLY : O_RDWR) |
+                      (create ? O_CREAT : 0);
     FHandle = ::open(FileName.c_str(), flags, 0666);
     if (FHandle < 0)
         fail(SystemMessage(errno));
@@ -256,6 +258,10 @@ void TKEVFileStream::OpenFile(Word Mode) {
         fail(SystemMessage(errno));
     if (S_ISDIR(status.st_mode))
         fail(SystemMessage(EISDIR));
+    if (!S_ISREG(status.st_mode))
+        fail(SNotRegularFile);
+    if (::fcntl(FHandle, F_SETFL, ::fcntl(FHandle, F_GETFL) & ~O_NONBLOCK) != 0)
+        fail(SystemMessage(errno));
     if (!AcquireShare(FHandle, access, DenyOfShareMode[shareMode]))
         fail(SSharingViolation);
     // Emptied only once the sharing rules allow it, never under another stream's feet.

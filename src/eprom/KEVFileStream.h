@@ -46,6 +46,8 @@ inline constexpr const char* SWriteError = "Stream write error";
 inline constexpr const char* SFOpenErrorEx = "Cannot open file \"%s\". %s";
 inline constexpr const char* SFCreateErrorEx = "Cannot create file \"%s\". %s";
 inline constexpr const char* SSharingViolation = "Sharing violation";
+// The reason given when a zone file names a pipe, a device or a socket.
+inline constexpr const char* SNotRegularFile = "Not a regular file";
 inline constexpr const char* SInvalidFileMode = "Invalid file mode";
 
 // A malformed zone file: wrong header, wrong block size, wrong rewrite position.

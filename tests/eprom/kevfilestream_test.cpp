@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <string>
 
@@ -195,4 +197,12 @@ TEST_F(KEVFileStreamTest, SharingFollowsTheOpenMode) {
     EXPECT_EQ(OpenError(fmOpenReadWrite | fmShareExclusive), "");
     EXPECT_EQ(ErrorOf([&] { TKevCustomFileStream(Dir + "/none", fmShared, true); }),
               "Cannot open file \"" + Dir + "/none\". No such file or directory");
+    // Only regular files hold zones: a directory or a pipe is refused at once, never waited on.
+    EXPECT_EQ(ErrorOf([&] { TKevCustomFileStream(Dir, fmShared, true); }),
+              "Cannot open file \"" + Dir + "\". Is a directory");
+    const std::string pipe = Dir + "/pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const Word mode : {fmShared, Word(fmOpenReadWrite | fmShareDenyWrite)})
+        EXPECT_EQ(ErrorOf([&] { TKevCustomFileStream(pipe, mode, true); }),
+                  "Cannot open file \"" + pipe + "\". Not a regular file");
 }
