@@ -73,16 +73,26 @@ TEST(KEVIntegerField, ConvertsWithRatioAndTakesOnlyDecimalTextsWithinItsLimits) 
     EXPECT_EQ(field.GetRawValue(), 70);
 }
 
-TEST(KEVNumericFields, StorageWidthOverflowRaisesRangeErrorBeforeAnyChange) {
+TEST(KEVNumericFields, OverflowRaisesRangeErrorBeforeAnyChangeAndRealChangesFireOnce) {
     TKEVIntegerField field("IDI", nullptr, nullptr, 0, 65535, 5, 1.0);
     int changes = 0;
-    field.SetOnChange([&](TObject*) { ++changes; });
+    field.SetOnChange([&](TObject* Sender) {
+        EXPECT_EQ(Sender, &field);
+        ++changes;
+    });
     EXPECT_THROW(field.SetAsInteger(65536), ERangeError);
     EXPECT_THROW(field.SetRawValue(-1), ERangeError);
     EXPECT_THROW(field.SetRawMin(70000), ERangeError);
     EXPECT_THROW(field.SetAsFloat(1e12), ERangeError);
     EXPECT_EQ((std::vector<Int64>{field.GetRawValue(), field.GetRawMin(), changes}),
               (std::vector<Int64>{5, 0, 0}));
+    // The change callback fires once per real value change.
+    field.SetAsInteger(7);
+    field.SetAsInteger(7);
+    field.SetToMax();
+    field.SetToMin();
+    field.SetRawMax(90);
+    EXPECT_EQ(changes, 1);
     EXPECT_THROW(TKEVIntegerField("IDI", nullptr, nullptr, 0, 65536, 0, 1.0), ERangeError);
     TKEVDoubleField real("IDD", nullptr, nullptr, 1.0, 0, 10, 0);
     EXPECT_THROW(real.SetAsFloat(-1), ERangeError);
@@ -143,21 +153,6 @@ TEST(KEVEnumField, RangeErrorAtConstructionNamesTheFieldsOwnClass) {
               message("Champ IDMode:TKEVEnumField"));
     EXPECT_EQ(MessageOf<EFieldError>([&] { TKEVDefautField("IDDefaut", &zone, nullptr, 1, 3, 5); }),
               message("IDDefaut:TKEVDefautField"));
-}
-
-TEST(KEVField, ChangeCallbackFiresOncePerRealValueChange) {
-    TKEVIntegerField field("IDI", nullptr, nullptr, 0, 100, 0, 1.0);
-    int changes = 0;
-    field.SetOnChange([&](TObject* Sender) {
-        EXPECT_EQ(Sender, &field);
-        ++changes;
-    });
-    field.SetAsInteger(7);
-    field.SetAsInteger(7);
-    field.SetToMax();
-    field.SetToMin();
-    field.SetRawMax(90);
-    EXPECT_EQ(changes, 1);
 }
 
 TEST(KEVStringField, CountsCharactersAndKeepsTextsOfOneByte) {
