@@ -29,7 +29,7 @@ protected:
 
 } // namespace
 
-TEST_F(EpromTest, CreationRegistersTheZoneTypesOfTheProtocolModel) {
+TEST_F(EpromTest, CreationRegistersTheZoneTypesOfTheProtocolModelAndValidityDrivesTheState) {
     EXPECT_EQ(Protocol.NombreEproms(), 1);
     Protocol.SetNom("H31");
     EXPECT_EQ(Eprom->GetNomProtocole(), "H31");
@@ -44,6 +44,15 @@ TEST_F(EpromTest, CreationRegistersTheZoneTypesOfTheProtocolModel) {
     EXPECT_TRUE(Reference(PrcProgrammes, 3)->GetDansFichier());
     EXPECT_FALSE(Reference(PrcIdentification, 0)->GetDansFichier());
     EXPECT_EQ(Eprom->GetExecZoneTypes(), TSetOfTypesZones({PrcCompteurs}));
+    EXPECT_EQ(Eprom->GetEtat(), Etat_Invalide);
+    EXPECT_FALSE(Eprom->GetValide());
+    // Validity drives the image state; a watched image stays watched.
+    Eprom->SetValide(true);
+    EXPECT_EQ(Eprom->GetEtat(), Etat_Declare);
+    Eprom->SetEtat(Etat_Surveille);
+    Eprom->SetValide(true);
+    EXPECT_EQ(Eprom->GetEtat(), Etat_Surveille);
+    Eprom->SetValide(false);
     EXPECT_EQ(Eprom->GetEtat(), Etat_Invalide);
     EXPECT_FALSE(Eprom->GetValide());
     Eprom.reset();
@@ -294,17 +303,6 @@ TEST_F(EpromTest, TransferQueuesHoldDuplicatesOfTheInFileZones) {
     Eprom->GetZonesTransfert(&fromController, false);
     EXPECT_EQ(fromController.size(), 291u);
     EXPECT_EQ(Count(PrcProgrammes, 0), 1);
-}
-
-TEST_F(EpromTest, ValidityDrivesTheImageState) {
-    Eprom->SetValide(true);
-    EXPECT_EQ(Eprom->GetEtat(), Etat_Declare);
-    Eprom->SetEtat(Etat_Surveille);
-    Eprom->SetValide(true);
-    EXPECT_EQ(Eprom->GetEtat(), Etat_Surveille);
-    Eprom->SetValide(false);
-    EXPECT_EQ(Eprom->GetEtat(), Etat_Invalide);
-    EXPECT_FALSE(Eprom->GetValide());
 }
 
 TEST_F(EpromTest, DiagnosticStationLocksElectrodesAndPrograms) {

@@ -23,7 +23,7 @@ public:
 
 } // namespace
 
-TEST(EpromDescription, DefaultsOfEveryDescription) {
+TEST(EpromDescription, DefaultsOfEveryDescriptionAndTheFamilyOfTheProtocolName) {
     TestDescription d;
     EXPECT_EQ(d.GetZoneNumber(PrcSignatures), 0);
     EXPECT_EQ(d.GetMinZone(PrcSignatures), -1);
@@ -37,6 +37,11 @@ TEST(EpromDescription, DefaultsOfEveryDescription) {
     EXPECT_EQ(acces.Bits(), 0x2CEFDu); // 21 rights less the eight not offered by default
     EXPECT_TRUE(acces.Contains(taSuiviExecutionMF_AW));
     EXPECT_FALSE(acces.Contains(taAssignationPoint));
+    // The family follows the protocol name.
+    EXPECT_EQ(TestDescription("H31").Family(), faMucom);
+    EXPECT_EQ(TestDescription("H35").Family(), faMucom);
+    EXPECT_EQ(TestDescription("h31").Family(), faMapping);
+    EXPECT_EQ(TestDescription("").Family(), faMapping);
 }
 
 TEST(EpromDescription, ZoneTypesNumberedLikeAnotherTakeItsBounds) {
@@ -52,13 +57,6 @@ TEST(EpromDescription, ZoneTypesNumberedLikeAnotherTakeItsBounds) {
         EXPECT_EQ(d.GetZoneNumber(type), 32) << TypeZoneName(type);
     EXPECT_EQ(d.GetMaxZone(PrcCompteurFraise), 5);
     EXPECT_EQ(d.GetZoneNumber(PrcCompteursMini), 0);
-}
-
-TEST(EpromDescription, FamilyFollowsTheProtocolName) {
-    EXPECT_EQ(TestDescription("H31").Family(), faMucom);
-    EXPECT_EQ(TestDescription("H35").Family(), faMucom);
-    EXPECT_EQ(TestDescription("h31").Family(), faMapping);
-    EXPECT_EQ(TestDescription("").Family(), faMapping);
 }
 
 TEST(EpromDescription, TextsWithoutTranslation) {

@@ -125,7 +125,7 @@ TEST_F(EpromG20Test, EveryCreatorMakesItsClassInTableOrder) {
     EXPECT_EQ(Proxy.CountLogs("Zone non référencée"), 3); // 4 and 30 on MF, 63 on AC
 }
 
-TEST_F(EpromG20Test, TransferFlagsFollowTheGenerationRules) {
+TEST_F(EpromG20Test, TransferFlagsAndIdentificationOfTheConfiguration) {
     const auto eprom = New();
     std::vector<std::string> flags; // load to, save from the controller
     for (TTypeZones type : {PrcConfiguration, PrcConfigurationMini, PrcElectrodes, PrcProgrammes,
@@ -136,6 +136,11 @@ TEST_F(EpromG20Test, TransferFlagsFollowTheGenerationRules) {
                         std::to_string(zone->GetSaveFromCPS()));
     }
     EXPECT_EQ(flags, (std::vector<std::string>{"11", "00", "11", "11", "00"}));
+    // The identification comes from the configuration.
+    EXPECT_EQ(eprom->GetIdentifiantCPS(), "");
+    TZoneHolder configuration(eprom.get(), PrcConfiguration, 0);
+    configuration.As<TZoneCPS>()->SetAsString("IDNomCPS", "Robot 2");
+    EXPECT_EQ(eprom->GetIdentifiantCPS(), "Robot 2");
 }
 
 TEST_F(EpromG20Test, TabSheetsOfTheLogicalZones) {
@@ -158,14 +163,6 @@ TEST_F(EpromG20Test, TabSheetsOfTheLogicalZones) {
     ac->GetTypeLogicalZones(&types);
     EXPECT_EQ(types.CommaText(), "PrcConfiguration,PrcProgrammes,PrcElectrodes,"
                                  "PrcAssignationPoint,PrcFraise");
-}
-
-TEST_F(EpromG20Test, IdentificationComesFromTheConfiguration) {
-    const auto eprom = New();
-    EXPECT_EQ(eprom->GetIdentifiantCPS(), "");
-    TZoneHolder configuration(eprom.get(), PrcConfiguration, 0);
-    configuration.As<TZoneCPS>()->SetAsString("IDNomCPS", "Robot 2");
-    EXPECT_EQ(eprom->GetIdentifiantCPS(), "Robot 2");
 }
 
 TEST_F(EpromG20Test, ZoneByMappingFindsTheZoneAtAnAddress) {

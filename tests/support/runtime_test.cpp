@@ -59,7 +59,7 @@ TEST(Rounding, NearestWithTiesToEven) {
     EXPECT_THROW(RoundToEven(1e19), ERangeError);
 }
 
-TEST(DateTime, EncodingRejectsImpossibleValues) {
+TEST(DateTime, EncodingRejectsImpossibleValuesAndDecodingRoundTrips) {
     EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
     EXPECT_EQ(EncodeDate(1900, 1, 1), 2.0);
     EXPECT_EQ(EncodeDate(2000, 3, 1) - EncodeDate(2000, 2, 28), 2.0); // 2000 is leap
@@ -78,9 +78,7 @@ TEST(DateTime, EncodingRejectsImpossibleValues) {
     TDateTime unchanged = 7.0;
     EXPECT_FALSE(TryEncodeDate(2023, 2, 29, unchanged));
     EXPECT_EQ(unchanged, 7.0);
-}
-
-TEST(DateTime, DecodingRoundTrips) {
+    // Decoding round trips.
     const TDateTime moment = EncodeDate(2024, 2, 29) + EncodeTime(23, 59, 58, 999);
     Word y = 0, m = 0, d = 0, h = 0, n = 0, s = 0, ms = 0;
     DecodeDate(moment, y, m, d);
@@ -148,7 +146,7 @@ TEST(SetOfTypesZones, MembersInIncreasingOrder) {
     EXPECT_EQ(set.Count(), 6); // a failed range changes nothing
 }
 
-TEST(TypeZones, EveryNameRoundTripsToItsValue) {
+TEST(TypeZones, EveryNameRoundTripsAndOnlyExactNamesAndNumbersAreAccepted) {
     std::set<std::string> names;
     for (int i = 0; i < TypeZonesCount; ++i) {
         const TTypeZones type = TypeZoneFromInt(i);
@@ -166,9 +164,7 @@ TEST(TypeZones, EveryNameRoundTripsToItsValue) {
     EXPECT_EQ(TypeZoneName(PrcSignaturesHistoriqueEx), "PrcSignaturesHistoriqueEx");
     EXPECT_EQ((std::vector<int>{PrcprogrammesRAZ, PrcApprentissage, PrcSignaturesHistoriqueEx}),
               (std::vector<int>{28, 63, 156}));
-}
-
-TEST(TypeZones, OnlyExactNamesAndNumbersOfTheCatalogueAreAccepted) {
+    // Only exact names and numbers of the catalogue are accepted.
     for (const char* text : {"prcprogrammes", "PrcProgrammes ", "PrcApprentisssage", "", "29"}) {
         TTypeZones type = PrcMouchard;
         EXPECT_FALSE(TypeZoneFromName(text, type)) << text;

@@ -45,7 +45,7 @@ TEST(Compteur, CompanionsAndStepRange) {
                 maxi->GetDemandeChangement() && maxi->GetModeSoudageDegrade());
 }
 
-TEST(Compteur, PayloadVectors) {
+TEST(Compteur, PayloadVectorsAndCheckedLengthsAndStep) {
     TBancCompteur banc;
     TZoneTenue<TCompteurG20> zone(*banc.Eprom, PrcCompteurs, 0);
     EXPECT_EQ(ToHex(EncodeFichier(*zone.Get(), 12)),
@@ -74,12 +74,9 @@ TEST(Compteur, PayloadVectors) {
     TZoneTenue<TCompteurG20> maxi(*banc.Eprom, PrcCompteursMaxi, 0);
     EXPECT_EQ(maxi->SerialEncode(trame, 0, 9), 0);
     EXPECT_EQ(maxi->FileEncode(trame, 0, 12), 0);
-}
 
-TEST(Compteur, PayloadLengthsAndStepAreChecked) {
-    TBancCompteur banc;
+    // Payload lengths and the step are checked.
     const TByteArray neuf = ToPayload(ReadHexVector("counters/companion.hex"));
-    TZoneTenue<TCompteurG20> zone(*banc.Eprom, PrcCompteurs, 0);
     zone->SetCompteurPoints(7);
     EXPECT_EQ(zone->SerialDecode(neuf, 9), SerErrDonnees);
     EXPECT_EQ(zone->GetCompteurPoints(), 7);

@@ -90,20 +90,6 @@ TEST(DiagnosticG20, CatalogueOrderKeysAndDescriptions) {
     EXPECT_THROW(diag->GetObjetDiagnosticIndex(160), EStringListError);
 }
 
-TEST(DiagnosticG20, DiscreteIoControllersHaveTheSecondSeries) {
-    TBancSigDiag banc(tcAC, tiTOR);
-    auto diag = NouveauDiagnostic(banc);
-    ASSERT_EQ(diag->GetNombreObjetsDiagnostic(), 176);
-    EXPECT_EQ(diag->GetTailleReceiveZone(), 22);
-    EXPECT_EQ(diag->GetTailleSendZone(), 22);
-    EXPECT_EQ(diag->GetObjetDiagnosticIndex(160)->GetId(), "DRO_2");
-    EXPECT_EQ(diag->GetObjetDiagnosticIndex(172)->GetId(), "DMY");
-    EXPECT_EQ(diag->GetObjetDiagnosticIndex(175)->GetId(), "REE_2");
-    EXPECT_EQ(diag->GetObjetDiagnosticIndex(175)->GetTypeObjet(), odEntree);
-    for (int i = 160; i < 176; ++i)
-        EXPECT_FALSE(diag->GetObjetDiagnosticIndex(i)->GetGere()) << i;
-}
-
 TEST(DiagnosticG20, ManagedFlagsFollowTheControllerVariant) {
     // Current type, I/O type, objects managed, objects not managed.
     const std::tuple<TTypeCourant, TTypeIO, const char*, const char*> cas[] = {
@@ -139,7 +125,7 @@ TEST(DiagnosticG20, ManagedFlagsFollowTheControllerVariant) {
     EXPECT_FALSE(diag->GetEnableByID("XYZ"));
 }
 
-TEST(DiagnosticG20, EachObjectReadsItsBit) {
+TEST(DiagnosticG20, EachObjectReadsItsBitDiscreteIoOnesToo) {
     TBancSigDiag banc(tcAC, tiINTERBUS_S);
     auto diag = NouveauDiagnostic(banc);
     TObjetDiagnostic* dcy = diag->GetObjetDiagnostic("DCY");
@@ -171,6 +157,16 @@ TEST(DiagnosticG20, EachObjectReadsItsBit) {
     auto diagTor = NouveauDiagnostic(tor);
     ASSERT_EQ(TBancSigDiag::Decoder(*diagTor, ReadHexVector("diagnostic/tor.hex")), SerSansErreur);
     EXPECT_EQ(Allumes(*diagTor), (std::set<std::string>{"AUS", "SER", "DRO_2", "REE_2"}));
+    // Discrete I/O controllers have a second series, never managed.
+    ASSERT_EQ(diagTor->GetNombreObjetsDiagnostic(), 176);
+    EXPECT_EQ(diagTor->GetTailleReceiveZone(), 22);
+    EXPECT_EQ(diagTor->GetTailleSendZone(), 22);
+    EXPECT_EQ(diagTor->GetObjetDiagnosticIndex(160)->GetId(), "DRO_2");
+    EXPECT_EQ(diagTor->GetObjetDiagnosticIndex(172)->GetId(), "DMY");
+    EXPECT_EQ(diagTor->GetObjetDiagnosticIndex(175)->GetId(), "REE_2");
+    EXPECT_EQ(diagTor->GetObjetDiagnosticIndex(175)->GetTypeObjet(), odEntree);
+    for (int i = 160; i < 176; ++i)
+        EXPECT_FALSE(diagTor->GetObjetDiagnosticIndex(i)->GetGere()) << i;
 }
 
 TEST(DiagnosticG20, PayloadsNotCoveringTheCatalogueAreRefused) {

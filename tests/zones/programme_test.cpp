@@ -235,7 +235,7 @@ TEST_F(ProgrammeTest, TabSheetsShowTheFieldsOfTheControllerVariant) {
     EXPECT_EQ(Prog(zone).GetFieldCount(), 64);
 }
 
-TEST_F(ProgrammeTest, AmpereSetPointsFollowTheElectrodeAmpereMode) {
+TEST_F(ProgrammeTest, AmpereSetPointsFollowTheElectrodeAmpereModeBesideTheHostCallback) {
     auto eprom = Station();
     {
         const TZoneHolder electrode(eprom.get(), PrcElectrodes, 2);
@@ -253,7 +253,11 @@ TEST_F(ProgrammeTest, AmpereSetPointsFollowTheElectrodeAmpereMode) {
     EXPECT_EQ(prog.GetRawValue("IDPrechauffageAmpere"), 500); // raw values keep their units
     EXPECT_EQ(prog.GetPaliersAmpere(3), 7500);
 
+    // A change callback of the host does not replace the zone's own.
+    int hote = 0;
+    prog.FieldByID("IDNumeroElectrode").SetOnChange([&](TObject*) { ++hote; });
     prog.SetNumeroElectrode(2);
+    EXPECT_EQ(hote, 1);
     EXPECT_TRUE(prog.IsModeAmperes());
     EXPECT_EQ(prog.GetPaliersAmpere(0), 500);
     EXPECT_EQ(prog.GetPaliersAmpere(3), 750);
@@ -267,22 +271,6 @@ TEST_F(ProgrammeTest, AmpereSetPointsFollowTheElectrodeAmpereMode) {
     ASSERT_EQ(Decode(Prog(autre), Encode(prog)), SerSansErreur);
     EXPECT_EQ(Prog(autre).GetPaliersAmpere(0), 500);
     EXPECT_DOUBLE_EQ(Prog(autre).GetReferenceIntensiteCalc(), 50.0);
-}
-
-TEST_F(ProgrammeTest, TheHostKeepsTheChangeCallbackOfTheElectrodeNumber) {
-    auto eprom = Station();
-    {
-        const TZoneHolder electrode(eprom.get(), PrcElectrodes, 2);
-        electrode.As<TZoneCPS>()->SetAsInteger(IDElectrodeG20::IDGainBobineIntensite, 1000);
-        electrode.As<TZoneCPS>()->SetAsFloat(IDElectrodeG20::IDRapportMesure, 1.0);
-    }
-    const TZoneHolder zone(eprom.get(), PrcProgrammes, 5);
-    TProgrammeG20& prog = Prog(zone);
-    int hote = 0;
-    prog.FieldByID("IDNumeroElectrode").SetOnChange([&](TObject*) { ++hote; });
-    prog.SetNumeroElectrode(2);
-    EXPECT_EQ(hote, 1);
-    EXPECT_EQ(prog.GetReferenceIntensite(), 50); // the ratio still follows the electrode
 }
 
 TEST_F(ProgrammeTest, CaptionsOfFieldsAndValues) {

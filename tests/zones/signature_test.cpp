@@ -146,16 +146,14 @@ TEST(SignatureG20, RefusedPayloadsLeaveTheSignatureUnchanged) {
     for (const auto& [nom, courant, octet, valeur, longueur] : cas) {
         SCOPED_TRACE(nom);
         TBancSigDiag banc(courant);
-        const bool mf = courant == tcMF;
-        TBytes payload =
-            ReadHexVector(mf ? "signatures/mf_point.hex" : "signatures/ac_acquittement.hex");
+        const TBytes valide = ReadHexVector(courant == tcMF ? "signatures/mf_point.hex"
+                                                            : "signatures/ac_acquittement.hex");
+        TBytes payload = valide;
         payload.resize(36, 0);
         if (octet >= 0)
             payload[static_cast<std::size_t>(octet)] = valeur;
         auto sig = NouvelleSignature(banc);
-        ASSERT_EQ(TBancSigDiag::Decoder(*sig, ReadHexVector(mf ? "signatures/mf_point.hex"
-                                                               : "signatures/ac_acquittement.hex")),
-                  SerSansErreur);
+        ASSERT_EQ(TBancSigDiag::Decoder(*sig, valide), SerSansErreur);
         const auto avant = sig->Duplicate();
         payload.resize(static_cast<std::size_t>(longueur));
         banc.Proxy.ClearLogs();
@@ -217,7 +215,7 @@ TEST(SignatureG20, RandomValidPayloadsDecodeToTheirValues) {
     }
 }
 
-TEST(SignatureG20, NeverEncodedNorStoredInFiles) {
+TEST(SignatureG20, NeverEncodedNorStoredInFilesAndTheBaseHasNoExtension) {
     TBancSigDiag banc(tcAC);
     auto sig = NouvelleSignature(banc);
     TByteArray trame{};
@@ -232,6 +230,8 @@ TEST(SignatureG20, NeverEncodedNorStoredInFiles) {
         base.SerialDecode(testkit::ToPayload(ReadHexVector("signatures/ac_acquittement.hex")), 34),
         SerErrFonction);
     EXPECT_EQ(base.GetNumeroDefaut(), -1);
+    void* obj = nullptr;
+    EXPECT_EQ(base.QueryInterface(ISignatureEx::IID, &obj), THResult::E_NOINTERFACE);
 }
 
 TEST(SignatureG20, ComparisonCoversTheWeldValuesAndWritesNoLine) {
@@ -309,8 +309,6 @@ TEST(SignatureG20, HostInterfacesAndTheirOrder) {
     EXPECT_EQ(static_cast<ISignatureAssignation*>(obj)->GetNumeroPoint(), -1);
     ASSERT_EQ(sig->QueryInterface(ISignatureEx::IID, &obj), THResult::S_OK);
     EXPECT_FALSE(static_cast<ISignatureEx*>(obj)->GetModeSoudageDegrade());
-    TSignature base(banc.Eprom.get(), PrcSignatures, 0, nullptr);
-    EXPECT_EQ(base.QueryInterface(ISignatureEx::IID, &obj), THResult::E_NOINTERFACE);
 
     using testkit::VtableSlots;
     const std::vector<std::ptrdiff_t> signature = VtableSlots(
