@@ -1,6 +1,7 @@
 #include "eprom/KEVFileStream.h"
 
 #include "eprom/CalculCRC16.h"
+#include "eprom/FichierES.h"
 #include "support/Format.h"
 #include "support/Latin1.h"
 
@@ -209,7 +210,7 @@ TKEVFileStream::TKEVFileStream(const std::string& Name, Word Mode, bool TestIden
 
 TKEVFileStream::TKEVFileStream(const std::string& Name, Word Mode, bool TestIdentification,
                                const std::string& ExpectedClassName)
-    : FileName(Name), FileMode(Mode) {
+    : FileName(Name), FileMode(Mode), FAcces(&FichierESCourant()) {
     OpenFile(Mode);
     if ((Mode & fmCreate) == fmCreate)
         return;
@@ -265,7 +266,7 @@ void TKEVFileStream::OpenFile(Word Mode) {
     if (!AcquireShare(FHandle, access, DenyOfShareMode[shareMode]))
         fail(SSharingViolation);
     // Emptied only once the sharing rules allow it, never under another stream's feet.
-    if (create && ::ftruncate(FHandle, 0) != 0)
+    if (create && FAcces->Truncate(FHandle, 0) != 0)
         fail(SystemMessage(errno));
 }
 
@@ -294,16 +295,15 @@ Int64 TKEVFileStream::Seek(Int64 Offset, TSeekOrigin Origin) {
 }
 
 Int64 TKEVFileStream::Size() const {
-    struct stat status {};
-    return ::fstat(FHandle, &status) == 0 ? static_cast<Int64>(status.st_size) : 0;
+    return std::max<Int64>(FAcces->Size(FHandle), 0);
 }
 
 int TKEVFileStream::Read(void* Buffer, int Count) {
     auto* target = static_cast<Byte*>(Buffer);
     int done = 0;
     while (done < Count) {
-        const ssize_t n = ::pread(FHandle, target + done, static_cast<std::size_t>(Count - done),
-                                  FPosition + done);
+        const ssize_t n = FAcces->ReadAt(FHandle, target + done,
+                                         static_cast<std::size_t>(Count - done), FPosition + done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -323,8 +323,8 @@ void TKEVFileStream::WriteBuffer(const void* Buffer, int Count) {
     const auto* source = static_cast<const Byte*>(Buffer);
     int done = 0;
     while (done < Count) {
-        const ssize_t n = ::pwrite(FHandle, source + done, static_cast<std::size_t>(Count - done),
-                                   FPosition + done);
+        const ssize_t n = FAcces->WriteAt(FHandle, source + done,
+                                          static_cast<std::size_t>(Count - done), FPosition + done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -337,7 +337,7 @@ void TKEVFileStream::WriteBuffer(const void* Buffer, int Count) {
 }
 
 void TKEVFileStream::Flush() {
-    if (::fsync(FHandle) != 0)
+    if (FAcces->Sync(FHandle) != 0)
         throw EWriteError();
 }
 

@@ -13,6 +13,8 @@
 
 namespace g20seq {
 
+class TFichierES;
+
 // Open modes of file streams: an access (low bits) combined with a sharing rule (bits 4 to
 // 6), or the creation mode, which creates the file (or empties an existing one) for
 // reading and writing. The sharing rule says what other streams may do with the file
@@ -203,6 +205,8 @@ private:
     TFileHeader FileHeader;
     TBlocHeader LastBlocHeader;
     THeaderMap pHeaderMap;
+    // The file calls of this stream: the access installed when it was opened.
+    TFichierES* FAcces;
     int FHandle = -1;
     Int64 FPosition = 0;
 };
