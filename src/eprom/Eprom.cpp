@@ -717,6 +717,7 @@ bool TEprom::ReadZoneCPSFromCustomFile(TCustomZoneCPS* aZone, TKevCustomFileStre
         }
         return true;
     } catch (const std::exception& e) {
+        ++FLecturesEnErreur;
         LogEvent(this, Source, e.what(), lecture, LogAnomaly, CatEprom);
         return false;
     }
@@ -776,16 +777,19 @@ bool TEprom::SaveToNewFile(TKevCustomFileStream* Fichier) {
     if (Fichier == nullptr)
         return false;
     TLockGuard guard(FZoneAcessLock);
+    const int lecturesEnErreur = FLecturesEnErreur;
     const TZonesEnFichier zones(*this);
     if (!TakeFile(FFichierCPS, Fichier, "SaveToNewFile"))
         return false;
+    // A zone that could not be read is written with its default values: the new file is
+    // not a copy of the image, which the answer says (the read has logged why).
+    bool result = FLecturesEnErreur == lecturesEnErreur;
     try {
         FFichierCPS->SetIdentification(FNomEprom);
     } catch (const std::exception& e) {
         LogEvent(this, "SaveToNewFile", e.what(), FFichierCPS->GetFileName(), LogAnomaly, CatEprom);
         return false;
     }
-    bool result = true;
     for (int index = 0; index < zones.Count(); ++index)
         result = AppendZone(zones[index], *FFichierCPS, "SaveToNewFile") && result;
     return result;

@@ -24,6 +24,7 @@
 #include "support/StringList.h"
 #include "zones/ZoneCalcul.h"
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
@@ -382,6 +383,9 @@ protected:
     TCriticalSection FLastIndexLock;
     int FLastIndexZone = 0;
     TCriticalSection FZoneAcessLock;
+    // Reads of a zone that failed on the file itself (an I/O error, a block cut short or
+    // malformed): a save of the whole image taken meanwhile holds default values for them.
+    std::atomic<int> FLecturesEnErreur{0};
     bool FModeDegrade = false;
     TEtatCOM_CPS FEtatCOMCPS = eCOM_NOK;
     TInterfacedPersistent* FProtocoleObject;

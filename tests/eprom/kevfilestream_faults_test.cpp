@@ -169,7 +169,7 @@ struct TOperation {
 };
 const TOperation Operations[] = {
     {"SaveToNewFile", [](TBanc&) {},
-     [](TBanc& B) { return B.Eprom->SaveToNewFile(B.Stream("copie.kev", fmCreate)); }, false, true,
+     [](TBanc& B) { return B.Eprom->SaveToNewFile(B.Stream("copie.kev", fmCreate)); }, false, false,
      false, "image.kev"},
     {"SaveZoneToFile", [](TBanc& B) { B.Editeur = B.Copie(40); },
      [](TBanc& B) { return B.Eprom->SaveZoneToFile(B.Editeur.get()); }, false, false, false,
