@@ -1,0 +1,34 @@
+#include "ui/Editors.h"
+
+#include "model/EditorOpeners.h"
+
+#include <utility>
+
+namespace g20seq {
+
+namespace {
+
+struct TEditorEntry {
+    TTypeZones TypeZone;
+    TEditorOpener (*Opener)();
+};
+
+// The editors of the library, one row per zone type.
+constexpr TEditorEntry Editors[] = {
+    {PrcAssignationPoint, nullptr},
+};
+
+} // namespace
+
+void InstallEditors() {
+    for (const TEditorEntry& entry : Editors)
+        if (entry.Opener != nullptr)
+            RegisterEditorOpener(entry.TypeZone, entry.Opener());
+}
+
+void RemoveEditors() {
+    for (const TEditorEntry& entry : Editors)
+        RegisterEditorOpener(entry.TypeZone, {});
+}
+
+} // namespace g20seq
