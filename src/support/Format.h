@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/G20SeqExport.h"
 #include "support/Types.h"
 
 #include <concepts>
@@ -68,7 +69,7 @@ private:
 // does not pad with zeros (use the precision). Widths and precisions of texts count
 // characters, not bytes. The decimal separator is '.'. An argument of the wrong kind, a
 // missing argument or a malformed pattern raises EConvertError.
-std::string Format(const std::string& pattern, std::initializer_list<FormatArg> args);
+G20SEQ_EXPORT std::string Format(const std::string& pattern, std::initializer_list<FormatArg> args);
 
 template <typename... Args> std::string Format(const std::string& pattern, const Args&... args) {
     return Format(pattern, std::initializer_list<FormatArg>{FormatArg(args)...});

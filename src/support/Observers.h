@@ -108,14 +108,14 @@ public:
         TList* list = FList.load(std::memory_order_acquire);
         if (list == nullptr)
             return;
-        std::vector<std::shared_ptr<TSlot>> slots;
+        std::vector<std::shared_ptr<TSlot>> appels;
         {
             const std::lock_guard lock(list->Lock);
             Purge(*list);
-            slots = list->Slots;
+            appels = list->Slots;
         }
         std::exception_ptr erreur;
-        for (const auto& slot : slots) {
+        for (const auto& slot : appels) {
             try {
                 slot->Call(Values...);
             } catch (...) {
