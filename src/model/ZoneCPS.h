@@ -4,6 +4,7 @@
 #include "model/FieldHandle.h"
 #include "model/IDZone.h"
 #include "model/KEVField.h"
+#include "support/G20SeqExport.h"
 #include "support/Lock.h"
 #include "support/StringList.h"
 
@@ -42,7 +43,7 @@ struct TFieldSlot {
 //
 // The lock is recursive; it guards the field list and the pairing of fields. Field values
 // have no lock of their own.
-class TZoneCPS : public TCustomZoneCPS {
+class G20SEQ_EXPORT TZoneCPS : public TCustomZoneCPS {
 public:
     TZoneCPS(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
              TInterfacedPersistent* aLogicalZone);

@@ -1,6 +1,7 @@
 #include "ui/Editors.h"
 
 #include "model/EditorOpeners.h"
+#include "ui/FrmAssignationPoint.h"
 
 #include <utility>
 
@@ -10,12 +11,12 @@ namespace {
 
 struct TEditorEntry {
     TTypeZones TypeZone;
-    TEditorOpener (*Opener)();
+    bool (*Opener)(TZoneHolder Hold, void* aOwner, void* FormReference);
 };
 
 // The editors of the library, one row per zone type.
 constexpr TEditorEntry Editors[] = {
-    {PrcAssignationPoint, nullptr},
+    {PrcAssignationPoint, &TFrmAssignationPoint::Ouvrir},
 };
 
 } // namespace
@@ -23,7 +24,7 @@ constexpr TEditorEntry Editors[] = {
 void InstallEditors() {
     for (const TEditorEntry& entry : Editors)
         if (entry.Opener != nullptr)
-            RegisterEditorOpener(entry.TypeZone, entry.Opener());
+            RegisterEditorOpener(entry.TypeZone, entry.Opener);
 }
 
 void RemoveEditors() {

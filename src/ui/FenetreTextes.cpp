@@ -3,6 +3,7 @@
 #include "model/DataProxy.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QWidget>
@@ -39,6 +40,13 @@ void TraduireControle(QWidget& Controle, const QString& Section) {
             Traduire(Section, Controle.objectName() + QStringLiteral(".Hint"), Controle.toolTip()));
 }
 
+// The caption and hint of an action (menus and tool buttons show them).
+void TraduireAction(QAction& Action, const QString& Section) {
+    Action.setText(Traduire(Section, Action.objectName(), Action.text()));
+    Action.setToolTip(
+        Traduire(Section, Action.objectName() + QStringLiteral(".Hint"), Action.toolTip()));
+}
+
 } // namespace
 
 void NommerControles(std::initializer_list<std::pair<QObject*, const char*>> Controles) {
@@ -52,6 +60,9 @@ void TraduireFenetre(QWidget& Window) {
     for (QWidget* controle : Window.findChildren<QWidget*>())
         if (!controle->objectName().isEmpty() && !controle->objectName().startsWith("qt_"))
             TraduireControle(*controle, section);
+    for (QAction* action : Window.findChildren<QAction*>())
+        if (!action->objectName().isEmpty() && !action->text().isEmpty())
+            TraduireAction(*action, section);
 }
 
 QString TexteFenetre(const QWidget& Window, const char* Key, const char* Default) {

@@ -49,7 +49,7 @@ constexpr TTexteMode TexteModification = {"btnModifierClick_1", "Visualiser", "b
 
 } // namespace
 
-TFrmKevMDIChild::TFrmKevMDIChild(void* aOwner, TCustomEprom* Eprom, TZoneHolder Hold,
+TFrmKevMDIChild::TFrmKevMDIChild(void* aOwner, TCustomEprom* Eprom, TZoneHolder&& Hold,
                                  void* FormReference)
     : QWidget(Parent(aOwner)), sbxClient(new QScrollArea(this)), pnlBoutons(new QWidget(this)),
       pnlAppliquer(new QWidget(pnlBoutons)),

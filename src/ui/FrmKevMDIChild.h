@@ -40,7 +40,7 @@ public:
     // aOwner: the host's QMdiArea (the window becomes one of its sub-windows) or another
     // parent widget. FormReference: the host's IEditorWindow* variable, or null. Hold: the
     // hold on the zone the window is opened for (kept until the window is destroyed).
-    TFrmKevMDIChild(void* aOwner, TCustomEprom* Eprom, TZoneHolder Hold, void* FormReference);
+    TFrmKevMDIChild(void* aOwner, TCustomEprom* Eprom, TZoneHolder&& Hold, void* FormReference);
     ~TFrmKevMDIChild() override;
 
     std::string ClassName() const override { return "TFrmKevMDIChild"; }
@@ -104,6 +104,8 @@ protected:
     // Registers a pair of copies of zone (TypeZone, Numero); the first pair is the edited
     // zone. Answers the working copy, or null.
     TCustomZoneCPS* AjouterPaire(TTypeZones TypeZone, int Numero, bool FichierSeul = false);
+    // The zone the window was opened for (held until the window is destroyed).
+    TCustomZoneCPS* ZoneOuverte() const { return FHold.Get(); }
     // The client area, where editors put their controls.
     QWidget* Client() const;
 

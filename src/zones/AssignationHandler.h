@@ -9,6 +9,7 @@
 #pragma once
 
 #include "interface/CustomEprom.h"
+#include "support/G20SeqExport.h"
 #include "support/Object.h"
 #include "support/StringList.h"
 
@@ -27,7 +28,7 @@ enum THandlingState : std::uint8_t { hsNone, hsAdd, hsAlter, hsDelete };
 // (ModeSansAssignation, ModeFormatPSA).
 using TModeAssignation = int;
 
-class TAssignationHandler : public TObject {
+class G20SEQ_EXPORT TAssignationHandler : public TObject {
 public:
     // The EPROM is not owned; without one nothing is loaded and no template exists.
     explicit TAssignationHandler(TCustomEprom* Owner);

@@ -9,6 +9,7 @@
 
 #include "model/FieldHandle.h"
 #include "model/ZoneCPS.h"
+#include "support/G20SeqExport.h"
 
 #include <string>
 
@@ -38,7 +39,7 @@ std::string NumPointAffiche(const std::string& Stocke);
 // characters). The dots are not checked: the editor's input mask gives the text its shape.
 std::string NumPointStocke(const std::string& Affiche);
 
-class TAssignationPoints : public TZoneCPS {
+class G20SEQ_EXPORT TAssignationPoints : public TZoneCPS {
 public:
     static constexpr int TaillePayload = 22;
     // First byte of the point number of an invalid entry.

@@ -46,6 +46,15 @@ inline QApplication& App() {
     return *static_cast<QApplication*>(QCoreApplication::instance());
 }
 
+// Grabs Window offscreen; with G20SEQ_SCREENSHOT_DIR set, the image is also saved there
+// under File.
+inline QImage Capture(QWidget& Window, const char* File) {
+    const QImage image = Window.grab().toImage();
+    if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
+        image.save(dir + "/" + File);
+    return image;
+}
+
 // Draws into a 640 x 400 chart view and grabs it offscreen; with G20SEQ_SCREENSHOT_DIR
 // set, the image is also saved there under File.
 inline QImage Render(const char* File, const std::function<void(QtChartSeriesView&)>& Draw) {
@@ -53,10 +62,7 @@ inline QImage Render(const char* File, const std::function<void(QtChartSeriesVie
     QtChartSeriesView view(2);
     view.resize(640, 400);
     Draw(view);
-    const QImage image = view.grab().toImage();
-    if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
-        image.save(dir + "/" + File);
-    return image;
+    return Capture(view, File);
 }
 
 // Whether some pixel of Image has exactly the colour Rgb (0xRRGGBB).

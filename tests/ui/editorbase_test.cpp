@@ -173,6 +173,7 @@ TEST_F(EditorBaseTest, OkSendsTheChangedCopyAndClosesOnceTheAnswerArrived) {
     PendantProgression([&](TFrmProgressionTransfert& Progression) {
         maximum = Progression.prbTransfertZones->maximum();
         EXPECT_EQ(Progression.pnlTransfertZones->text().toStdString(), fenetre->Zone->NomZone());
+        Capture(Progression, "progress.png");
         Repondre();
     });
     fenetre->btnOK->click();
