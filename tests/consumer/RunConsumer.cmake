@@ -12,6 +12,13 @@ execute_process(COMMAND ${WORK_DIR}/prefix/${BIN_DIR}/g20seq new GA_Consumer ${W
 if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK_DIR}/station.g20)
   message(FATAL_ERROR "installed g20seq failed: ${rc} ${out} ${err}")
 endif()
+# The installed studio finds the editors library and the module from the prefix alone.
+if(EXISTS ${WORK_DIR}/prefix/${BIN_DIR}/g20seq-studio)
+  execute_process(COMMAND ldd ${WORK_DIR}/prefix/${BIN_DIR}/g20seq-studio OUTPUT_VARIABLE libs)
+  if(libs MATCHES "g20seq[^\n]*not found")
+    message(FATAL_ERROR "installed g20seq-studio misses a library:\n${libs}")
+  endif()
+endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
                         -DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix -DCMAKE_BUILD_TYPE=Release
                 RESULT_VARIABLE rc)

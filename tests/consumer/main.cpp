@@ -2,7 +2,7 @@
 // and a protocol model of its own, creates the EPROM of a station, reads and changes a
 // field by its identifier, compares two images through a difference reporter of its own,
 // writes the image into a zone file stream it creates, catches the module's exceptions and
-// closes the EPROM.
+// closes the EPROM, all without a Qt library in the process.
 #include <g20seq/entry/ModuleEntry.h>
 #include <g20seq/eprom/KEVCustomFileStream.h>
 #include <g20seq/interface/CustomEprom.h>
@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -164,6 +165,17 @@ bool WriteImage(TCustomEprom& Eprom) {
 
 } // namespace
 
+// Whether a Qt library is mapped into this process: a host without windows must not load
+// one through the module.
+bool QtLoaded() {
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    while (std::getline(maps, line))
+        if (line.find("libQt") != std::string::npos)
+            return true;
+    return false;
+}
+
 int main() {
     ConsumerProxy proxy;
     ConsumerProtocol protocol;
@@ -193,6 +205,7 @@ int main() {
     FermeEprom(handle.c_str());
     ok = Check(protocol.Eproms == 0, "EPROM closed") && Check(proxy.Entries > 0, "log entries") &&
          ok;
+    ok = Check(!QtLoaded(), "no Qt library loaded") && ok;
     SetDataProxy(nullptr);
     std::puts(ok ? "consumer: the installed module works for a host" : "consumer: FAILED");
     return ok ? 0 : 1;

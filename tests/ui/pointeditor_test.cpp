@@ -2,7 +2,9 @@
 // and the editing rules beneath it.
 #include "GraphTestKit.h"
 #include "model/EditorWindows.h"
+#include "model/ZoneCPS.h"
 #include "support/PointsTestEprom.h"
+#include "ui/EditionCopies.h"
 #include "ui/Editors.h"
 #include "ui/FrmAssignationPoint.h"
 #include "ui/SaisiePoints.h"
@@ -10,6 +12,7 @@
 #include "ui/widgets/KevNumPoint.h"
 #include "ui/widgets/KevVirtualStringTree.h"
 #include "zones/AssignationHandler.h"
+#include "zones/ConfigurationFields.h"
 
 #include <QAction>
 #include <QPointer>
@@ -60,6 +63,21 @@ TEST(SaisiePointsTest, EditingAPairLocksEverythingElseUntilItIsConfirmedOrCancel
     }
     saisie.SetModification(false); // view mode: nothing but saving
     EXPECT_EQ(saisie.Etats(), plein);
+}
+
+// The copies count a field that no tab sheet links as a change, which the zones' own
+// comparison does not see.
+TEST(EditionCopiesTest, AChangeToANeverLinkedConfigurationFieldIsAModification) {
+    TBancPoints banc;
+    TEditionCopies copies;
+    ASSERT_EQ(copies.Ajouter(*banc.Eprom, PrcConfiguration, 0), 0);
+    EXPECT_FALSE(copies.Modifiees());
+    auto& travail = dynamic_cast<TZoneCPS&>(copies.Travail(0));
+    travail.FindField(ChampsConfiguration::IDModePince)->SetAsInteger(1);
+    EXPECT_TRUE(copies.Modifiees());
+    EXPECT_TRUE(travail.Equals(&copies.Initiale(0))) << "the zones' comparison skips it";
+    copies.Annuler();
+    EXPECT_FALSE(copies.Modifiees());
 }
 
 class PointEditorTest : public ::testing::Test {
