@@ -123,6 +123,7 @@ void TFrmAssignationPoint::CreerControles() {
     lswPoints->SetColumns({QStringLiteral("N° de point"), QStringLiteral("Programme")}, {200, 200});
     lswPoints->SetPopupMenu(mnuPointHandling);
     pnlManagePoint->setFixedHeight(113);
+    pnlManagePoint->setEnabled(false); // until modify mode
     pnlModeAssignation->setFixedHeight(24);
     pnlModeAssignation->setFrameShape(QFrame::Panel);
     pnlModeAssignation->setAlignment(Qt::AlignCenter);
