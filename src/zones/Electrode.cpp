@@ -137,7 +137,11 @@ void TElectrode::CreateBaseFields() {
 }
 
 void TElectrode::Assign(const TPersistent* Source) {
-    if (const auto* electrode = dynamic_cast<const TElectrode*>(Source))
+    const TZoneChanges changes(*this); // observers told after the whole copy
+    const auto* electrode = dynamic_cast<const TElectrode*>(Source);
+    // The saved counters are copied under both zones' locks, as the fields are.
+    const TLockPair lock = LockWith(electrode != nullptr ? *electrode : *this);
+    if (electrode != nullptr)
         FSecureCompteurs = electrode->FSecureCompteurs;
     TZoneCPS::Assign(Source);
 }

@@ -358,6 +358,11 @@ void TElectrodeG20::InitCompagnon() {
 }
 
 void TElectrodeG20::Assign(const TPersistent* Source) {
+    const TZoneChanges changes(*this); // observers told after the whole copy
+    // The copy and the ratio that follows it form one change of the zone; both zones are
+    // locked together, as the copy itself locks them.
+    const auto* source = dynamic_cast<const TZoneCPS*>(Source);
+    const TLockPair lock = LockWith(source != nullptr ? *source : *this);
     TElectrode::Assign(Source);
     if (GetTypeZone() == PrcElectrodes)
         ChangeCoeffModeAmpere(this);
