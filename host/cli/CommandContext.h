@@ -5,7 +5,7 @@
 #pragma once
 
 #include "cli/FieldAccess.h"
-#include "cli/Station.h"
+#include "Station.h"
 
 #include <functional>
 #include <iosfwd>

@@ -1,4 +1,4 @@
-// One station as the command-line tool works on it: the EPROM the module creates for the
+// One station as the hosts work on it: the EPROM the module creates for the
 // station (through its entry points), its working file and its reference file.
 //
 // The station opens its EPROM with NouvelleEprom and finds it with ChercheInstance; its
@@ -19,14 +19,12 @@ class TCustomZoneCPS;
 
 namespace g20seq::host {
 
-// A zone as the command line names it: "PrcProgrammes=5" (type name, number), or the type
-// name alone for zone 0.
+// A zone of a station: its type and number.
 struct TZoneId {
     TTypeZones TypeZone = PrcIdentification;
     int Numero = 0;
 };
-// Raises TUsageError for a text that names no zone type.
-TZoneId ParseZoneId(const std::string& Text);
+// "PrcProgrammes=5": the zone as messages and the command line write it.
 std::string ZoneIdText(TTypeZones TypeZone, int Numero);
 
 class TStation {

@@ -1,40 +1,11 @@
-#include "cli/Station.h"
+#include "Station.h"
 
 #include "SafeSave.h"
-#include "cli/CliErrors.h"
 #include "protocol/ZoneFiles.h"
 #include <g20seq/entry/ModuleEntry.h>
 #include <g20seq/model/CustomZoneCPS.h>
 
-#include <charconv>
-
 namespace g20seq::host {
-
-namespace {
-
-bool ParseInt(const std::string& Text, int& Value) {
-    const char* end = Text.data() + Text.size();
-    const auto [last, error] = std::from_chars(Text.data(), end, Value);
-    return error == std::errc() && last == end && !Text.empty();
-}
-
-} // namespace
-
-TZoneId ParseZoneId(const std::string& Text) {
-    const auto equal = Text.find('=');
-    const std::string name = Text.substr(0, equal);
-    TZoneId id;
-    int number = 0;
-    if (!TypeZoneFromName(name, id.TypeZone)) {
-        if (!ParseInt(name, number) || !IsValidTypeZone(number))
-            throw TUsageError("unknown zone type '" + name + "'");
-        id.TypeZone = static_cast<TTypeZones>(number);
-    }
-    if (equal != std::string::npos &&
-        (!ParseInt(Text.substr(equal + 1), id.Numero) || id.Numero < 0))
-        throw TUsageError("bad zone number in '" + Text + "'");
-    return id;
-}
 
 std::string ZoneIdText(TTypeZones TypeZone, int Numero) {
     return TypeZoneName(TypeZone) + "=" + std::to_string(Numero);
