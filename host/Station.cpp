@@ -33,6 +33,10 @@ std::unique_ptr<TStation> TStation::Open(const std::string& Path, bool Writable,
     return station;
 }
 
+void TStation::OpenFile(const std::string& Path, bool Writable) {
+    FEprom->ReadFromFile(OpenZoneFile(Path, Writable).release());
+}
+
 void TStation::SaveToNewFile(const std::string& Path) {
     if (!FEprom->SaveToNewFile(CreateZoneFile(Path).release()))
         throw EHostIOError("the image of '" + FNom + "' could not be written completely to '" +

@@ -43,6 +43,8 @@ public:
     TCustomEprom& Eprom() const { return *FEprom; }
     const std::string& Nom() const { return FNom; }
 
+    // Opens the image in Path as the working file; the zones held are read from it again.
+    void OpenFile(const std::string& Path, bool Writable);
     // Writes the whole image into a new zone file, which becomes the working file.
     void SaveToNewFile(const std::string& Path);
     // Copies the working file into a new reference file, then closes the reference file.

@@ -1,10 +1,30 @@
+// The desktop studio: loads the editors beside the module, hands the module the host's
+// data proxy, and opens the images named on the command line.
+#include "protocol/ProtocoleG20.h"
+#include "services/DataProxy.h"
 #include "studio/StudioWindow.h"
+#include "transfer/OfflineTransfer.h"
+#include <g20seq/entry/ModuleEntry.h>
+#include <g20seq/ui/Editors.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    g20seq::host::StudioWindow window;
-    window.show();
-    return app.exec();
+    g20seq::host::TDataProxy proxy;
+    SetDataProxy(&proxy);
+    g20seq::InstallEditors();
+    g20seq::host::TProtocoleG20 protocole;
+    int result = 0;
+    {
+        g20seq::host::TOfflineTransfer engine;
+        g20seq::host::StudioWindow window(proxy, protocole, engine);
+        for (const QString& path : app.arguments().mid(1))
+            window.OpenStation(path);
+        window.show();
+        result = app.exec();
+    }
+    g20seq::RemoveEditors();
+    SetDataProxy(nullptr);
+    return result;
 }
