@@ -20,6 +20,8 @@ TEventLogView::TEventLogView(TEventLog& Log, QWidget* Parent)
     setMaximumBlockCount(Lines);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     FLog.SetListener([arrivals = FArrivals](const TLogEntry& Entry) {
+        if (Entry.Level < MinimumLevel)
+            return;
         std::string line = TEventLog::FormatEntry(Entry);
         const std::lock_guard lock(arrivals->Mutex);
         arrivals->Lines.push_back(std::move(line));

@@ -1,7 +1,8 @@
 // The studio's view of the event log: a read-only text that appends each entry the log
-// keeps. Entries come from any thread: the listener only stores their lines, and the view
-// collects them on the GUI thread a few times a second, so a busy log never floods the
-// event loop and a line logged while the view goes away has nowhere to dangle.
+// keeps, traces (level 0, the begin and end of operations) excepted. Entries come from any thread:
+// the listener only stores their lines, and the view collects them on the GUI thread a few times a
+// second, so a busy log never floods the event loop and a line logged while the view goes away has
+// nowhere to dangle.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@ class TEventLogView : public QPlainTextEdit {
 public:
     static constexpr int Lines = 2000;
     static constexpr int IntervalMs = 100;
+    static constexpr int MinimumLevel = 1;
 
     // Listens to Log until the view is destroyed.
     explicit TEventLogView(TEventLog& Log, QWidget* Parent = nullptr);

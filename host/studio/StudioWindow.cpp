@@ -162,6 +162,7 @@ TStudioStation* StudioWindow::Adopt(std::unique_ptr<TStudioStation> Station) {
     InstallCallbacks(Station->Eprom());
     FTree->setCurrentItem(FTree->AddStation(*Station));
     FStations.push_back(std::move(Station));
+    Log("OpenStation", "Station ouverte", FStations.back()->Path());
     statusBar()->showMessage(QStringLiteral("%1 ouverte").arg(Texte(FStations.back()->Path())));
     return FStations.back().get();
 }
@@ -194,6 +195,7 @@ bool StudioWindow::SaveStation(TStudioStation& Station) {
                       .arg(Texte(Station.Path()), Texte(error.what())));
         return false;
     }
+    Log("SaveStation", "Station enregistrée", Station.Path());
     statusBar()->showMessage(QStringLiteral("%1 enregistrée").arg(Texte(Station.Path())));
     return true;
 }
@@ -304,6 +306,7 @@ int StudioWindow::ShowDifferences(const QString& Title, const QString& OtherTitl
     fenetre->setWindowTitle(QStringLiteral("%1 — %2 différence(s)").arg(Title).arg(nombre));
     fenetre->resize(700, 400);
     fenetre->show();
+    statusBar()->showMessage(fenetre->windowTitle());
     return nombre;
 }
 
@@ -339,6 +342,10 @@ int StudioWindow::CompareWithStation(TStudioStation& Station, const QString& Oth
 
 // ---------------------------------------------------------------------------------------
 // Questions and menu commands
+
+void StudioWindow::Log(const char* Operation, const char* Text, const std::string& Detail) {
+    FProxy.EventLog().AddLog(nullptr, Operation, Text, Detail, LogLevel, "Studio");
+}
 
 int StudioWindow::Ask(const QString& Text, TMsgDlgType Kind, TMsgDlgButtons Buttons) {
     return FProxy.Dialogs().Ask(Text.toStdString(), Kind, Buttons);

@@ -17,6 +17,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QMdiArea;
@@ -79,6 +80,9 @@ private:
     int ShowDifferences(const QString& Title, const QString& OtherTitle,
                         const std::function<void(TStringList*)>& Compare);
     void CloseEditors(TStudioStation& Station);
+    // What the studio did, in the event log (category "Studio").
+    void Log(const char* Operation, const char* Text, const std::string& Detail);
+    static constexpr int LogLevel = 1;
     int Ask(const QString& Text, TMsgDlgType Kind, TMsgDlgButtons Buttons);
     void ShowError(const QString& Text);
     TStudioStation* ChosenStation();

@@ -237,9 +237,35 @@ TEST_F(Studio, TheEventLogDockShowsEntriesLoggedFromAnyThread) {
     auto* vue = Window->findChild<TEventLogView*>(QStringLiteral("txtJournal"));
     ASSERT_NE(vue, nullptr);
     std::thread([this] {
+        Proxy.EventLog().AddLog(nullptr, "Essai", "trace", "", 0, "Test");
         Proxy.EventLog().AddLog(nullptr, "Essai", "depuis un autre fil", "", 2, "Test");
     }).join();
     QTRY_VERIFY(vue->toPlainText().contains(QStringLiteral("depuis un autre fil")));
+    EXPECT_FALSE(vue->toPlainText().contains(QStringLiteral("trace")))
+        << "traces go to the log file only";
+}
+
+// The studio as a user sees it with a station open, its programs unfolded and a
+// comparison shown; G20SEQ_SCREENSHOT_DIR receives it as studio.png.
+TEST_F(Studio, Screenshot) {
+    TStudioStation* station =
+        Window->OpenStation(QString::fromStdString(Image("GA_Demo.g20", "GA_Demo")));
+    ASSERT_NE(station, nullptr);
+    const std::string autre = Image("GA_Autre.g20", "GA_Autre", WeldTime(station->Eprom(), 5) + 4);
+    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
+    QTreeWidgetItem* programme = tree->ItemOf(*station, {PrcProgrammes, 5});
+    programme->parent()->setExpanded(true);
+    tree->setCurrentItem(programme);
+    tree->scrollToTop();
+    EXPECT_FALSE(Window->OpenZone(*station, {PrcProgrammes, 5}));
+    Window->show();
+    EXPECT_EQ(Window->CompareWithStation(*station, QString::fromStdString(autre)), 1);
+    Window->findChild<TEventLogView*>(QStringLiteral("txtJournal"))->Collect();
+    QCoreApplication::processEvents();
+    const QImage image = Window->grab().toImage();
+    EXPECT_FALSE(image.isNull());
+    if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
+        image.save(dir + "/studio.png");
 }
 
 TEST_F(Studio, QuestionsOfTheModuleAreAskedInAMessageBoxWithItsButtons) {
