@@ -1,5 +1,6 @@
 // The desktop studio: loads the editors beside the module, hands the module the host's
-// data proxy, and opens the images named on the command line.
+// data proxy set up from the user's files (the command-line tool's settings, catalogue and
+// log file), and opens the images named on the command line.
 #include "protocol/ProtocoleG20.h"
 #include "services/DataProxy.h"
 #include "studio/StudioWindow.h"
@@ -12,6 +13,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     g20seq::host::TDataProxy proxy;
+    try {
+        proxy.LoadUserFiles("", "", "");
+    } catch (const std::exception& error) {
+        proxy.EventLog().AddLog(nullptr, "main", error.what(), "", 3, "Studio");
+    }
     SetDataProxy(&proxy);
     g20seq::InstallEditors();
     g20seq::host::TProtocoleG20 protocole;
