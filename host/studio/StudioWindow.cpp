@@ -266,6 +266,8 @@ bool StudioWindow::OpenZone(TStudioStation& Station, const TZoneId& Zone) {
 }
 
 template <class TWork> auto StudioWindow::WithProgress(const QString& Text, TWork Work) {
+    // Whole-image work reads every zone: no answer may be assigning one meanwhile.
+    FEngine.WaitIdle();
     FProgress->setRange(0, 0);
     FProgress->setFormat(Text + QStringLiteral(" %p%"));
     FProgress->show();

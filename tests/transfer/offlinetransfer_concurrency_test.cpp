@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <mutex>
 #include <string>
@@ -73,7 +74,9 @@ public:
 
 private:
     TCustomEprom& FEprom;
-    const TZoneQueue* FEnEnvoi = nullptr;
+    // Atomic because the windows of one test save from several threads, and the module
+    // asks every open window whether it is the one saving.
+    std::atomic<const TZoneQueue*> FEnEnvoi = nullptr;
     std::mutex FMutex;
     std::vector<TReponse> FReponses;
 };
@@ -101,9 +104,11 @@ protected:
         copie->GetFieldByID(TempsSoudage)->SetAsInteger(Temps);
         return copie;
     }
+    // Read from a copy: the engine's worker may be assigning the EPROM's zone meanwhile,
+    // and field values are only consistent under the zone's lock, which copying takes.
     int TempsSoudageImage(int Numero) {
         const TZoneHolder tenue(&Station->Eprom(), PrcProgrammes, Numero);
-        return TempsSoudageDe(*tenue.Get());
+        return TempsSoudageDe(*tenue->Duplicate());
     }
 
     TDataProxy Proxy;
