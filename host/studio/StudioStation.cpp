@@ -63,7 +63,11 @@ void TStudioStation::NouvelleCopie() {
 }
 
 bool TStudioStation::Modified() const {
-    return Contenu(FCopie->WorkingFile()) != Contenu(FPath);
+    try {
+        return Contenu(FCopie->WorkingFile()) != Contenu(FPath);
+    } catch (const EHostIOError&) {
+        return true; // an image that is gone or unreadable does not hold the copy
+    }
 }
 
 void TStudioStation::Save(bool Overwrite) {

@@ -43,7 +43,7 @@ public:
     const std::string& Path() const { return FPath; }
     const std::string& WorkingFile() const { return FCopie->WorkingFile(); }
 
-    // Whether the working copy holds other bytes than the image.
+    // Whether the working copy holds other bytes than the image (or either cannot be read).
     bool Modified() const;
     // Commits the working copy (see above). Raises EImageChanged, unless Overwrite, when the
     // image is not the one opened; EHostIOError when the commit fails (the image stays as

@@ -316,8 +316,17 @@ int StudioWindow::CompareWithReference(TStudioStation& Station, const QString& R
     const QString titre =
         QStringLiteral("%1 / %2").arg(NomDe(Station), QFileInfo(Reference).fileName());
     try {
+        // The reference file is open for this comparison only.
+        Station.Station().OpenRefFile(Reference.toStdString());
+        struct TFermeture {
+            TCustomEprom& Eprom;
+            ~TFermeture() {
+                if (Eprom.GetFichierReference() != nullptr)
+                    Eprom.FreeRefFile();
+            }
+        } fermeture{Station.Eprom()};
         return ShowDifferences(titre, QStringLiteral("Référence"), [&](TStringList* Liste) {
-            Station.Eprom().EqualsFichier(Liste, Reference.toStdString());
+            Station.Eprom().EqualsZones(nullptr, Liste);
         });
     } catch (const std::exception& error) {
         ShowError(QStringLiteral("Impossible de comparer avec %1 : %2")

@@ -199,9 +199,13 @@ TEST_F(Studio, ComparisonsShowTheirDifferencesInATable) {
         EXPECT_NE(table->item(0, TDifferenceTable::colStation)->text(),
                   table->item(0, TDifferenceTable::colAutre)->text());
     }
+    EXPECT_EQ(station->Eprom().GetFichierReference(), nullptr) << "closed after the comparison";
     Proxy.Dialogs().QueueAnswer(mrOk);
     EXPECT_EQ(Window->CompareWithStation(*station, QFile("absente.g20")), -1);
-    EXPECT_EQ(Proxy.Dialogs().Questions().size(), 1u);
+    Proxy.Dialogs().QueueAnswer(mrOk);
+    EXPECT_EQ(Window->CompareWithReference(*station, QFile("absente.ref")), -1);
+    EXPECT_EQ(Proxy.Dialogs().Questions().size(), 2u);
+    EXPECT_EQ(mdi->subWindowList().size(), 2);
 }
 
 TEST_F(Studio, ExportWritesTheTextExportWithTheProgressBarShownMeanwhile) {

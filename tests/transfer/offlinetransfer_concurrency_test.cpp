@@ -138,14 +138,7 @@ TEST_F(OfflineTransferTest, AnswersEachZoneInQueueOrderAndWritesItIntoTheImage) 
     EXPECT_EQ(TempsSoudageImage(1), 14);
 }
 
-TEST_F(OfflineTransferTest, RefusesAQueueNoWindowHandsOver) {
-    TZoneQueue zones;
-    zones.push_back(Programme(1, 14));
-    EXPECT_FALSE(Station->Eprom().ChargeMultipleZoneCPS(&zones));
-    EXPECT_EQ(zones.size(), 1u);
-}
-
-TEST_F(OfflineTransferTest, AnErrorAnswerDropsTheRestOfItsQueueOnly) {
+TEST_F(OfflineTransferTest, RefusesWhatNoWindowHandsOverAndDropsTheRestOfAQueueAfterAnError) {
     const int avant = TempsSoudageImage(4);
     TFenetreEssai fenetre(Station->Eprom());
     TZoneQueue erronee;
@@ -155,6 +148,8 @@ TEST_F(OfflineTransferTest, AnErrorAnswerDropsTheRestOfItsQueueOnly) {
     erronee.push_back(Programme(4, avant + 2));
     TZoneQueue suivante;
     suivante.push_back(Programme(5, 15));
+    EXPECT_FALSE(Station->Eprom().ChargeMultipleZoneCPS(&erronee)) << "no window hands it over";
+    EXPECT_EQ(erronee.size(), 3u);
     ASSERT_TRUE(fenetre.Envoyer(erronee));
     ASSERT_TRUE(fenetre.Envoyer(suivante));
     Engine.WaitIdle();
