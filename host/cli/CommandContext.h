@@ -4,8 +4,8 @@
 // command succeeds).
 #pragma once
 
-#include "cli/FieldAccess.h"
 #include "Station.h"
+#include "cli/FieldAccess.h"
 
 #include <functional>
 #include <iosfwd>
