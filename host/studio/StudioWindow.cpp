@@ -304,6 +304,7 @@ int StudioWindow::ShowDifferences(const QString& Title, const QString& OtherTitl
     const int nombre =
         WithProgress(QStringLiteral("Comparaison"), [&] { return table->Fill(Compare); });
     QMdiSubWindow* fenetre = FMdiArea->addSubWindow(table);
+    fenetre->setObjectName(QStringLiteral("fenDifferences"));
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->setWindowTitle(QStringLiteral("%1 — %2 différence(s)").arg(Title).arg(nombre));
     fenetre->resize(700, 400);

@@ -189,6 +189,7 @@ TEST_F(Studio, ComparisonsShowTheirDifferencesInATable) {
     EXPECT_EQ(Window->CompareWithReference(*station, QFile("b.ref")), 1);
     ASSERT_EQ(mdi->subWindowList().size(), 2);
     for (QMdiSubWindow* fenetre : mdi->subWindowList()) {
+        EXPECT_EQ(fenetre->objectName(), QStringLiteral("fenDifferences"));
         auto* table = qobject_cast<TDifferenceTable*>(fenetre->widget());
         ASSERT_NE(table, nullptr);
         EXPECT_EQ(table->objectName(), QStringLiteral("tblDifferences"));
