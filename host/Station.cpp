@@ -25,6 +25,15 @@ TStation::~TStation() {
     FermeEprom(FHandle.c_str());
 }
 
+void TStation::CreateImage(const std::string& Nom, const std::string& Path,
+                           TInterfacedPersistent* Protocole) {
+    TStation station(Nom, Protocole);
+    TSafeSave save(Path, TSafeSave::TStart::Empty);
+    station.SaveToNewFile(save.WorkingFile());
+    station.CloseFiles();
+    save.Commit();
+}
+
 std::unique_ptr<TStation> TStation::Open(const std::string& Path, bool Writable,
                                          TInterfacedPersistent* Protocole) {
     auto stream = OpenZoneFile(Path, Writable);

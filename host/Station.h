@@ -36,6 +36,10 @@ public:
     TStation(const TStation&) = delete;
     TStation& operator=(const TStation&) = delete;
 
+    // Writes the factory image of a new station Nom into Path, through a working copy
+    // committed under the image's lock.
+    static void CreateImage(const std::string& Nom, const std::string& Path,
+                            TInterfacedPersistent* Protocole);
     // Opens the image in Path (its identification names the station) as the working file.
     static std::unique_ptr<TStation> Open(const std::string& Path, bool Writable,
                                           TInterfacedPersistent* Protocole);

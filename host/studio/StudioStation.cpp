@@ -45,13 +45,7 @@ TStudioStation::~TStudioStation() {
 std::unique_ptr<TStudioStation> TStudioStation::Create(const std::string& Nom,
                                                        const std::string& Path,
                                                        TInterfacedPersistent* Protocole) {
-    {
-        TStation station(Nom, Protocole);
-        TSafeSave save(Path, TSafeSave::TStart::Empty);
-        station.SaveToNewFile(save.WorkingFile());
-        station.CloseFiles();
-        save.Commit();
-    }
+    TStation::CreateImage(Nom, Path, Protocole);
     return std::make_unique<TStudioStation>(Path, Protocole);
 }
 
