@@ -52,7 +52,10 @@ bool WriteAll(int Handle, const char* Data, std::size_t Count) {
     return true;
 }
 
-// Working files of Target are ".<name>.g20seq-" followed by six characters of mkstemp.
+// Working files of Target are ".<name>.g20seq-" followed by six characters of mkstemp;
+// session copies carry a mark before them.
+constexpr const char* SessionMark = "session-";
+
 std::string WorkingPrefix(const std::string& Target) {
     return "." + std::filesystem::path(Target).filename().string() + ".g20seq-";
 }
@@ -68,7 +71,8 @@ TSafeSave::TSafeSave(std::string Target, TStart Start, TLocking Locking)
         FLock = std::make_unique<TImageLock>(FTarget);
         RemoveLeftovers();
     }
-    std::string pattern = FDirectory + "/" + WorkingPrefix(FTarget) + "XXXXXX";
+    std::string pattern = FDirectory + "/" + WorkingPrefix(FTarget) +
+                          (Locking == TLocking::ByCaller ? SessionMark : "") + "XXXXXX";
     const int handle = ::mkstemp(pattern.data());
     if (handle < 0)
         throw EHostIOError("cannot create a working file in '" + FDirectory +

@@ -34,8 +34,10 @@ class TSafeSave {
 public:
     enum class TStart { Empty, CopyOfTarget };
     // Images and reference files are locked; texts the host writes for itself (settings,
-    // exports) are not, so no lock file is left beside them.
-    enum class TLocking { Exclusive, None };
+    // exports) are not, so no lock file is left beside them. A working copy that stays open
+    // for a whole session (the studio's) is locked by its caller around the commit only; it
+    // is named apart, so that the commands which clear leftovers under the lock keep it.
+    enum class TLocking { Exclusive, None, ByCaller };
 
     // Takes the lock, then creates the working file; raises EHostIOError when the lock
     // cannot be had, the directory cannot hold the working file or the target cannot be

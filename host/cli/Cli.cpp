@@ -166,34 +166,8 @@ TOptions ParseOptions(const TArgs& Args) {
     return options;
 }
 
-std::string EnvOr(const char* Name, const std::string& Default) {
-    const char* value = std::getenv(Name);
-    return value != nullptr && *value != '\0' ? value : Default;
-}
-
-// A file under the user's XDG directory (Variable, else HOME/Fallback), "" without HOME.
-std::string UserFile(const char* Variable, const char* Fallback, const char* Name) {
-    const std::string home = EnvOr("HOME", "");
-    const std::string base = EnvOr(Variable, home.empty() ? "" : home + "/" + Fallback);
-    return base.empty() ? "" : base + "/g20seq/" + Name;
-}
-
 void SetUpServices(TDataProxy& Proxy, const TOptions& Options, std::ostream& Err) {
-    TSettings& settings = Proxy.Settings();
-    settings.Load(!Options.Settings.empty()
-                      ? Options.Settings
-                      : UserFile("XDG_CONFIG_HOME", ".config", "settings.ini"));
-    const std::string catalogue = !Options.Catalogue.empty()
-                                      ? Options.Catalogue
-                                      : settings.ReadString(SectionGeneral, KeyCatalogue, "");
-    if (!catalogue.empty() && !Proxy.Translations().LoadCatalogue(catalogue))
-        throw EHostIOError("cannot read the translation catalogue '" + catalogue + "'");
-    const std::string log =
-        !Options.Log.empty()
-            ? Options.Log
-            : settings.ReadString(SectionGeneral, KeyFichierLog,
-                                  UserFile("XDG_STATE_HOME", ".local/state", "g20seq.log"));
-    Proxy.EventLog().SetLogFile(log);
+    Proxy.LoadUserFiles(Options.Settings, Options.Catalogue, Options.Log);
     if (Options.Verbose)
         Proxy.EventLog().SetVerboseStream(&Err);
     Proxy.Dialogs().SetPolicy(Options.Policy.value_or(TDialogPolicy::Refuse));

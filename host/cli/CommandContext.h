@@ -4,8 +4,8 @@
 // command succeeds).
 #pragma once
 
+#include "Station.h"
 #include "cli/FieldAccess.h"
-#include "cli/Station.h"
 
 #include <functional>
 #include <iosfwd>

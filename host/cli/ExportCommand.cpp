@@ -105,8 +105,7 @@ TDemande Demande(const TArgs& Args) {
             throw TUsageError("unknown option '" + option + "'");
     }
     if (!sections.has_value()) {
-        for (const TSectionNommee& section : SectionsNommees)
-            demande.Sections.Include(section.Section);
+        demande.Sections = EverySection();
         return demande;
     }
     for (const std::string& nom : Elements(*sections))
@@ -115,6 +114,13 @@ TDemande Demande(const TArgs& Args) {
 }
 
 } // namespace
+
+TExportTypes EverySection() {
+    TExportTypes sections;
+    for (const TSectionNommee& section : SectionsNommees)
+        sections.Include(section.Section);
+    return sections;
+}
 
 int CommandExport(const TCommandContext& Context, const TArgs& Args) {
     const TDemande demande = Demande(Args);

@@ -8,5 +8,7 @@
 namespace g20seq::host {
 
 int CommandExport(const TCommandContext& Context, const TArgs& Args);
+// Every section of the export: what it writes when no section is named (the studio's export).
+TExportTypes EverySection();
 
 } // namespace g20seq::host

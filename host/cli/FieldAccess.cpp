@@ -48,6 +48,22 @@ bool ParseInt(const std::string& Text, int& Value) {
 
 } // namespace
 
+TZoneId ParseZoneId(const std::string& Text) {
+    const auto equal = Text.find('=');
+    const std::string name = Text.substr(0, equal);
+    TZoneId id;
+    int number = 0;
+    if (!TypeZoneFromName(name, id.TypeZone)) {
+        if (!ParseInt(name, number) || !IsValidTypeZone(number))
+            throw TUsageError("unknown zone type '" + name + "'");
+        id.TypeZone = static_cast<TTypeZones>(number);
+    }
+    if (equal != std::string::npos &&
+        (!ParseInt(Text.substr(equal + 1), id.Numero) || id.Numero < 0))
+        throw TUsageError("bad zone number in '" + Text + "'");
+    return id;
+}
+
 std::vector<TFieldLine> FieldLines(const TKEVField& Field, const std::string& Name) {
     const IKEVArrayField* array = Query<IKEVArrayField>(Field);
     if (array == nullptr)

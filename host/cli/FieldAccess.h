@@ -2,6 +2,8 @@
 // elements as FIELD[i] (i from 0), values as their display texts.
 #pragma once
 
+#include "Station.h"
+
 #include <string>
 #include <vector>
 
@@ -11,6 +13,10 @@ class TKEVField;
 } // namespace g20seq
 
 namespace g20seq::host {
+
+// A zone as the command line names it: "PrcProgrammes=5" (type name, number), or the type
+// name alone for zone 0. Raises TUsageError for a text that names no zone type.
+TZoneId ParseZoneId(const std::string& Text);
 
 struct TFieldLine {
     std::string Name;  // "IDTempsSoudage", "IDTabPoints[3]"

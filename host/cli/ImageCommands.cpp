@@ -1,6 +1,5 @@
 #include "cli/ImageCommands.h"
 
-#include "SafeSave.h"
 #include "cli/CliErrors.h"
 #include "protocol/ProtocoleG20.h"
 #include "protocol/ZoneFiles.h"
@@ -52,13 +51,7 @@ int CommandNew(const TCommandContext& Context, const TArgs& Args) {
     const std::string& path = Args[1];
     if (!force && std::filesystem::exists(path))
         throw TUsageError("'" + path + "' already exists (use --force to replace it)");
-    {
-        TStation station(nom, &Context.Protocole);
-        TSafeSave save(path, TSafeSave::TStart::Empty);
-        station.SaveToNewFile(save.WorkingFile());
-        station.CloseFiles();
-        save.Commit();
-    }
+    TStation::CreateImage(nom, path, &Context.Protocole);
     const TZoneFileSummary summary = ReadZoneFileSummary(path);
     Context.Out << "created " << path << ": station " << nom << " ("
                 << VarianteText(VarianteOfName(nom)) << "), " << summary.Blocs << " zones\n";

@@ -9,6 +9,8 @@
 #include "services/Translations.h"
 #include <g20seq/support/Object.h>
 
+#include <string>
+
 namespace g20seq::host {
 
 class TDataProxy final : public TInterfacedPersistent {
@@ -23,6 +25,14 @@ public:
     TTranslations& Translations() { return FTranslations; }
     TSettings& Settings() { return FSettings; }
     TDialogs& Dialogs() { return FDialogs; }
+
+    // Sets the services up from the user's files, as both hosts start: the settings file
+    // (Settings, or settings.ini under $XDG_CONFIG_HOME/g20seq or ~/.config/g20seq), the
+    // catalogue (Catalogue, or the settings' one; none gives the French texts) and the log
+    // file (Log, the settings' one, or g20seq.log under $XDG_STATE_HOME/g20seq or
+    // ~/.local/state/g20seq). Raises EHostIOError for a catalogue that cannot be read.
+    void LoadUserFiles(const std::string& Settings, const std::string& Catalogue,
+                       const std::string& Log);
 
 private:
     TEventLog FEventLog;

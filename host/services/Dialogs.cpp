@@ -42,11 +42,14 @@ int TDialogs::PolicyAnswer(TMsgDlgButtons Buttons) const {
 
 int TDialogs::Ask(const std::string& Text, TMsgDlgType Kind, TMsgDlgButtons Buttons) {
     const bool scripted = !FScript.empty();
-    const int answer = scripted ? FScript.front() : PolicyAnswer(Buttons);
+    const bool asked = !scripted && FAnswerer;
+    const int answer = scripted ? FScript.front()
+                       : asked  ? FAnswerer(Text, Kind, Buttons)
+                                : PolicyAnswer(Buttons);
     if (scripted)
         FScript.pop_front();
     FQuestions.push_back({Text, Kind, Buttons, answer});
-    if (FMessages != nullptr && !scripted) {
+    if (FMessages != nullptr && !scripted && !asked) {
         const bool refused = FPolicy == TDialogPolicy::Refuse && Buttons != mbOK;
         *FMessages << "g20seq: " << Text << '\n';
         if (refused)

@@ -1,8 +1,9 @@
-// The host's message dialogs, as the command-line tool answers them.
+// The host's message dialogs.
 //
-// Nobody sits in front of the command-line tool, so every question is answered without
-// asking: first from the scripted answers (tests queue them), otherwise by the policy
-// the user chose on the command line (--yes, --no). Without either, a question is
+// Every question is answered first from the scripted answers (tests queue them). The
+// studio then asks the user through its answerer. Nobody sits in front of the command-line
+// tool, so without an answerer a question is answered by the policy the user chose on the
+// command line (--yes, --no). Without either, a question is
 // refused: it is printed on the message stream and answered like "no" (mrCancel when
 // Cancel is offered, else mrNo, else mrNone). A message that only offers OK is printed
 // and acknowledged (mrOk) under every policy.
@@ -11,6 +12,7 @@
 #include <g20seq/interface/ProxyInterface.h>
 
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -29,6 +31,11 @@ struct TDialogQuestion {
 
 class TDialogs {
 public:
+    // Asks the user; answers a TModalResult among the buttons offered.
+    using TAnswerer =
+        std::function<int(const std::string& Text, TMsgDlgType Kind, TMsgDlgButtons Buttons)>;
+
+    void SetAnswerer(TAnswerer Answerer) { FAnswerer = std::move(Answerer); }
     void SetPolicy(TDialogPolicy Policy) { FPolicy = Policy; }
     TDialogPolicy GetPolicy() const { return FPolicy; }
     // Where questions and messages are printed (stderr in the CLI); none by default.
@@ -45,6 +52,7 @@ private:
 
     TDialogPolicy FPolicy = TDialogPolicy::Refuse;
     std::ostream* FMessages = nullptr;
+    TAnswerer FAnswerer;
     std::deque<int> FScript;
     std::vector<TDialogQuestion> FQuestions;
 };

@@ -79,16 +79,27 @@ void TEventLog::AddLog(const TObject* Sender, const std::string& Source, const s
                     Source,      Text1,
                     Text2,       Level,
                     Category};
+    TListener listener;
+    {
+        std::lock_guard lock(FMutex);
+        if (Level < FLogLevel)
+            return;
+        const std::string line = FormatEntry(entry);
+        if (FVerbose != nullptr)
+            *FVerbose << line << '\n';
+        WriteToFile(line);
+        FEntries.push_back(entry);
+        if (FEntries.size() > MemoryEntries)
+            FEntries.pop_front();
+        listener = FListener;
+    }
+    if (listener)
+        listener(entry);
+}
+
+void TEventLog::SetListener(TListener Listener) {
     std::lock_guard lock(FMutex);
-    if (Level < FLogLevel)
-        return;
-    const std::string line = FormatEntry(entry);
-    if (FVerbose != nullptr)
-        *FVerbose << line << '\n';
-    WriteToFile(line);
-    FEntries.push_back(std::move(entry));
-    if (FEntries.size() > MemoryEntries)
-        FEntries.pop_front();
+    FListener = std::move(Listener);
 }
 
 void TEventLog::WriteToFile(const std::string& Line) {

@@ -1,12 +1,12 @@
 // The host's event log: every entry the module writes (sender class, operation, both
 // texts, level, category) with the time it arrived.
 //
-// Entries at or above the log level are kept in memory (the most recent ones, for the
-// studio's log view and for tests), appended to the log file when one is set, and
-// printed to the verbose stream (stderr with the CLI's --verbose) when one is set. The
-// log file rotates: when it would grow past its maximum size it becomes "<file>.1" (the
-// older ones move up to "<file>.<Backups>", the oldest is dropped). Logging never fails
-// the caller: a log file that cannot be written is reported once on the verbose stream.
+// Entries at or above the log level are kept in memory (the most recent ones, for
+// tests), told to the listener (the studio's log view), appended to the log file when one is set,
+// and printed to the verbose stream (stderr with the CLI's --verbose) when one is set. The log file
+// rotates: when it would grow past its maximum size it becomes "<file>.1" (the older ones move up
+// to "<file>.<Backups>", the oldest is dropped). Logging never fails the caller: a log file that
+// cannot be written is reported once on the verbose stream.
 #pragma once
 
 #include <g20seq/interface/ProxyInterface.h>
@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <iosfwd>
 #include <mutex>
 #include <string>
@@ -59,6 +60,10 @@ public:
     void SetLogFile(const std::string& FileName, std::uintmax_t MaxSize = DefaultMaxFileSize,
                     int Backups = DefaultBackups);
     void SetVerboseStream(std::ostream* Stream);
+    // Told each entry kept, on the thread that logged it, once the log's lock is released;
+    // it may log in turn. An empty listener stops the telling.
+    using TListener = std::function<void(const TLogEntry& Entry)>;
+    void SetListener(TListener Listener);
 
     std::vector<TLogEntry> Entries() const;
     // One entry as written to the file and the verbose stream.
@@ -79,6 +84,7 @@ private:
     std::uintmax_t FFileSize = 0;
     bool FFileFailed = false;
     std::ostream* FVerbose = nullptr;
+    TListener FListener;
 };
 
 } // namespace g20seq::host

@@ -1,26 +1,110 @@
-// Main window of the desktop studio: stations on the left, the module's editor windows
-// as MDI children in the centre, the event log at the bottom.
+// Main window of the desktop studio: stations and their zones on the left, the module's
+// editor windows as MDI children in the centre, the event log at the bottom, a progress
+// bar in the status bar for long work.
+//
+// Each station is opened through a working copy (TStudioStation) with the host's three
+// callbacks installed: every zone type may be modified (nobody else decides here), zones
+// are sent through the transfer engine, and progress steps move the progress bar. Every
+// question goes through the host's dialogs, so tests answer them by script.
 #pragma once
+
+#include "Station.h"
+#include <g20seq/interface/ProxyInterface.h>
 
 #include <QMainWindow>
 
+#include <functional>
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
 class QMdiArea;
-class QListWidget;
-class QPlainTextEdit;
+class QProgressBar;
+
+namespace g20seq {
+class IEditorWindow;
+class TStringList;
+} // namespace g20seq
 
 namespace g20seq::host {
+
+class ITransferEngine;
+class TDataProxy;
+class TEventLogView;
+class TProtocoleG20;
+class TStationTree;
+class TStudioStation;
 
 class StudioWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit StudioWindow(QWidget* parent = nullptr);
+    StudioWindow(TDataProxy& Proxy, TProtocoleG20& Protocole, ITransferEngine& Engine,
+                 QWidget* Parent = nullptr);
+    ~StudioWindow() override;
 
     QMdiArea* MdiArea() const { return FMdiArea; }
+    TStationTree* Tree() const { return FTree; }
+    TEventLogView* EventLogView() const { return FEventLog; }
+    const std::vector<std::unique_ptr<TStudioStation>>& Stations() const { return FStations; }
+
+    // What the menu commands do once their file is chosen. Failures are shown as messages
+    // and answered as null or false.
+    TStudioStation* OpenStation(const QString& Path);
+    TStudioStation* CreateStation(const QString& Nom, const QString& Path);
+    bool SaveStation(TStudioStation& Station);
+    // Asks first when the working copy differs from the image (save, discard or keep open).
+    bool CloseStation(TStudioStation& Station);
+    // Opens the editor of a zone through the module; false when it has none.
+    bool OpenZone(TStudioStation& Station, const TZoneId& Zone);
+    bool ExportStation(TStudioStation& Station, const QString& Path);
+    // Shows the differences in a table; answers their number, or -1 on a failure.
+    int CompareWithReference(TStudioStation& Station, const QString& Reference);
+    int CompareWithStation(TStudioStation& Station, const QString& Other);
+
+    // The station of the selected tree item, or the last opened; null without stations.
+    TStudioStation* CurrentStation() const;
+
+protected:
+    void closeEvent(QCloseEvent* Event) override;
 
 private:
+    void CreateMenus();
+    void CreateDocks();
+    TStudioStation* Adopt(std::unique_ptr<TStudioStation> Station);
+    void InstallCallbacks(TCustomEprom& Eprom);
+    // Runs Work with the progress bar shown (busy until the module gives steps).
+    template <class TWork> auto WithProgress(const QString& Text, TWork Work);
+    void Progress(int Step, int Overall);
+    int ShowDifferences(const QString& Title, const QString& OtherTitle,
+                        const std::function<void(TStringList*)>& Compare);
+    void CloseEditors(TStudioStation& Station);
+    // What the studio did, in the event log (category "Studio").
+    void Log(const char* Operation, const char* Text, const std::string& Detail);
+    static constexpr int LogLevel = 1;
+    int Ask(const QString& Text, TMsgDlgType Kind, TMsgDlgButtons Buttons);
+    void ShowError(const QString& Text);
+    TStudioStation* ChosenStation();
+
+    void MenuNew();
+    void MenuOpen();
+    void MenuSave();
+    void MenuClose();
+    void MenuExport();
+    void MenuCompareReference();
+    void MenuCompareStation();
+
+    TDataProxy& FProxy;
+    TProtocoleG20& FProtocole;
+    ITransferEngine& FEngine;
     QMdiArea* FMdiArea;
-    QListWidget* FStations;
-    QPlainTextEdit* FEventLog;
+    TStationTree* FTree;
+    TEventLogView* FEventLog;
+    QProgressBar* FProgress;
+    std::vector<std::unique_ptr<TStudioStation>> FStations;
+    // The window variables handed to SaisieZone: an editor stores itself there while open.
+    std::map<const TStudioStation*, std::list<IEditorWindow*>> FEditors;
 };
 
 } // namespace g20seq::host

@@ -103,6 +103,17 @@ TEST(Dialogs, AnswerByScriptThenByPolicyAndRefuseWithoutOne) {
     EXPECT_TRUE(messages.str().empty()) << "scripted answers print nothing";
     EXPECT_EQ(dialogs.Ask("Continuer ?", mtConfirmation, mbYes | mbNo), mrNo);
     EXPECT_NE(messages.str().find("question refused"), std::string::npos);
+
+    // The studio's answerer replaces the policy; scripted answers still come first.
+    messages.str("");
+    dialogs.SetAnswerer([](const std::string&, TMsgDlgType, TMsgDlgButtons Buttons) {
+        return Buttons == (mbYes | mbNo) ? mrYes : mrAbort;
+    });
+    EXPECT_EQ(dialogs.Ask("Continuer ?", mtConfirmation, mbYes | mbNo), mrYes);
+    dialogs.QueueAnswer(mrNo);
+    EXPECT_EQ(dialogs.Ask("Continuer ?", mtConfirmation, mbYes | mbNo), mrNo);
+    EXPECT_TRUE(messages.str().empty()) << "the user was asked";
+    EXPECT_EQ(dialogs.Questions().back().Answer, mrNo);
 }
 
 TEST_F(ServicesTest, SettingsFrequencyContextFileAndPanelFlags) {
@@ -155,4 +166,19 @@ TEST_F(ServicesTest, EventLogKeepsLevelsWritesFileAndVerboseAndRotates) {
     EXPECT_TRUE(std::filesystem::exists(File("logs/g20seq.log.2")));
     EXPECT_FALSE(std::filesystem::exists(File("logs/g20seq.log.3")));
     EXPECT_LE(std::filesystem::file_size(File("logs/g20seq.log")), 120u);
+
+    // The listener is told each entry kept, outside the log's lock: it may log in turn.
+    std::vector<std::string> heard;
+    log.SetLogLevel(1);
+    log.SetListener([&](const TLogEntry& Entry) {
+        heard.push_back(Entry.Text1);
+        if (Entry.Level == 2)
+            log.AddLog(nullptr, "Listener", "echo", "", 1, "Test");
+    });
+    log.AddLog(nullptr, "ReadFromFile", "Debut", "", 0, "GA_1");
+    log.AddLog(&sender, "CreatePhysicalZone", "Zone PrcX n° 6", "", 2, "Eprom");
+    EXPECT_EQ(heard, (std::vector<std::string>{"Zone PrcX n° 6", "echo"}));
+    log.SetListener({});
+    log.AddLog(&sender, "CreatePhysicalZone", "Zone PrcX n° 7", "", 2, "Eprom");
+    EXPECT_EQ(heard.size(), 2u);
 }

@@ -1,40 +1,11 @@
-#include "cli/Station.h"
+#include "Station.h"
 
 #include "SafeSave.h"
-#include "cli/CliErrors.h"
 #include "protocol/ZoneFiles.h"
 #include <g20seq/entry/ModuleEntry.h>
 #include <g20seq/model/CustomZoneCPS.h>
 
-#include <charconv>
-
 namespace g20seq::host {
-
-namespace {
-
-bool ParseInt(const std::string& Text, int& Value) {
-    const char* end = Text.data() + Text.size();
-    const auto [last, error] = std::from_chars(Text.data(), end, Value);
-    return error == std::errc() && last == end && !Text.empty();
-}
-
-} // namespace
-
-TZoneId ParseZoneId(const std::string& Text) {
-    const auto equal = Text.find('=');
-    const std::string name = Text.substr(0, equal);
-    TZoneId id;
-    int number = 0;
-    if (!TypeZoneFromName(name, id.TypeZone)) {
-        if (!ParseInt(name, number) || !IsValidTypeZone(number))
-            throw TUsageError("unknown zone type '" + name + "'");
-        id.TypeZone = static_cast<TTypeZones>(number);
-    }
-    if (equal != std::string::npos &&
-        (!ParseInt(Text.substr(equal + 1), id.Numero) || id.Numero < 0))
-        throw TUsageError("bad zone number in '" + Text + "'");
-    return id;
-}
 
 std::string ZoneIdText(TTypeZones TypeZone, int Numero) {
     return TypeZoneName(TypeZone) + "=" + std::to_string(Numero);
@@ -54,12 +25,25 @@ TStation::~TStation() {
     FermeEprom(FHandle.c_str());
 }
 
+void TStation::CreateImage(const std::string& Nom, const std::string& Path,
+                           TInterfacedPersistent* Protocole) {
+    TStation station(Nom, Protocole);
+    TSafeSave save(Path, TSafeSave::TStart::Empty);
+    station.SaveToNewFile(save.WorkingFile());
+    station.CloseFiles();
+    save.Commit();
+}
+
 std::unique_ptr<TStation> TStation::Open(const std::string& Path, bool Writable,
                                          TInterfacedPersistent* Protocole) {
     auto stream = OpenZoneFile(Path, Writable);
     auto station = std::make_unique<TStation>(stream->GetIdentification(), Protocole);
     station->Eprom().ReadFromFile(stream.release());
     return station;
+}
+
+void TStation::OpenFile(const std::string& Path, bool Writable) {
+    FEprom->ReadFromFile(OpenZoneFile(Path, Writable).release());
 }
 
 void TStation::SaveToNewFile(const std::string& Path) {

@@ -1,4 +1,4 @@
-// One station as the command-line tool works on it: the EPROM the module creates for the
+// One station as the hosts work on it: the EPROM the module creates for the
 // station (through its entry points), its working file and its reference file.
 //
 // The station opens its EPROM with NouvelleEprom and finds it with ChercheInstance; its
@@ -19,14 +19,12 @@ class TCustomZoneCPS;
 
 namespace g20seq::host {
 
-// A zone as the command line names it: "PrcProgrammes=5" (type name, number), or the type
-// name alone for zone 0.
+// A zone of a station: its type and number.
 struct TZoneId {
     TTypeZones TypeZone = PrcIdentification;
     int Numero = 0;
 };
-// Raises TUsageError for a text that names no zone type.
-TZoneId ParseZoneId(const std::string& Text);
+// "PrcProgrammes=5": the zone as messages and the command line write it.
 std::string ZoneIdText(TTypeZones TypeZone, int Numero);
 
 class TStation {
@@ -38,6 +36,10 @@ public:
     TStation(const TStation&) = delete;
     TStation& operator=(const TStation&) = delete;
 
+    // Writes the factory image of a new station Nom into Path, through a working copy
+    // committed under the image's lock.
+    static void CreateImage(const std::string& Nom, const std::string& Path,
+                            TInterfacedPersistent* Protocole);
     // Opens the image in Path (its identification names the station) as the working file.
     static std::unique_ptr<TStation> Open(const std::string& Path, bool Writable,
                                           TInterfacedPersistent* Protocole);
@@ -45,6 +47,8 @@ public:
     TCustomEprom& Eprom() const { return *FEprom; }
     const std::string& Nom() const { return FNom; }
 
+    // Opens the image in Path as the working file; the zones held are read from it again.
+    void OpenFile(const std::string& Path, bool Writable);
     // Writes the whole image into a new zone file, which becomes the working file.
     void SaveToNewFile(const std::string& Path);
     // Copies the working file into a new reference file, then closes the reference file.

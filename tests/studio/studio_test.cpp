@@ -1,0 +1,296 @@
+// The studio driven through its real widgets, offscreen: stations opened and created with
+// their zone tree, editors asked for by double-click, File > Save through the working copy,
+// closing with its question, comparisons in a table, the export and the event log view.
+#include "StudioTestKit.h"
+#include "cli/Cli.h"
+#include "studio/DifferenceTable.h"
+#include "studio/EventLogView.h"
+#include "studio/MessageBoxAnswerer.h"
+#include "studio/StationTree.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <sstream>
+#include <thread>
+
+namespace g20seq::host::studiotest {
+namespace {
+
+using Studio = StudioTest;
+
+TEST_F(Studio, OpensAndCreatesStationsAndShowsTheirZonesInTheTree) {
+    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
+    ASSERT_NE(tree, nullptr);
+    TStudioStation* creee = Window->CreateStation(QStringLiteral("GA_Neuve"), QFile("neuve.g20"));
+    ASSERT_NE(creee, nullptr);
+    TStudioStation* ouverte = Window->OpenStation(QString::fromStdString(Image("b.g20", "GM_B")));
+    ASSERT_NE(ouverte, nullptr);
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    EXPECT_TRUE(tree->topLevelItem(0)->text(0).startsWith(QStringLiteral("GA_Neuve")));
+    EXPECT_EQ(tree->currentItem(), tree->ItemOf(*ouverte));
+
+    QTreeWidgetItem* programmes = tree->ItemOf(*creee, {PrcProgrammes, 5})->parent();
+    EXPECT_EQ(programmes->text(0), QStringLiteral("PrcProgrammes (128)"));
+    EXPECT_EQ(programmes->childCount(), 128);
+    QTreeWidgetItem* configuration = tree->ItemOf(*creee, {PrcConfiguration, 0});
+    ASSERT_NE(configuration, nullptr);
+    EXPECT_EQ(configuration->childCount(), 0) << "a type with one zone is that zone";
+    EXPECT_EQ(TStationTree::ZoneOf(programmes), std::nullopt);
+    EXPECT_EQ(TStationTree::StationOf(programmes->child(3)), creee);
+
+    // The station works on a working copy: the image itself is not open for writing.
+    EXPECT_NE(creee->WorkingFile(), creee->Path());
+    EXPECT_EQ(Bytes(creee->WorkingFile()), Bytes(creee->Path()));
+    EXPECT_FALSE(creee->Modified());
+
+    // A file that is no image is refused with a message, and nothing is added.
+    std::ofstream(File("texte.g20")) << "not an image";
+    Proxy.Dialogs().QueueAnswer(mrOk);
+    EXPECT_EQ(Window->OpenStation(QFile("texte.g20")), nullptr);
+    ASSERT_EQ(Proxy.Dialogs().Questions().size(), 1u);
+    EXPECT_EQ(Proxy.Dialogs().Questions()[0].Kind, mtError);
+    EXPECT_EQ(tree->topLevelItemCount(), 2);
+}
+
+TEST_F(Studio, DoubleClickOnAZoneWithoutEditorOpensNothingAndLeavesNoHold) {
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(Image("a.g20", "GA_A")));
+    ASSERT_NE(station, nullptr);
+    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
+    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+    Window->show();
+    const int fichier = WeldTime(station->Eprom(), 5);
+    {
+        // A value changed in memory only lives as long as someone holds the zone.
+        const TZoneHolder tenue(&station->Eprom(), PrcProgrammes, 5);
+        tenue->GetFieldByID(TempsSoudage)->SetAsInteger(fichier + 3);
+        QTreeWidgetItem* item = tree->ItemOf(*station, {PrcProgrammes, 5});
+        item->parent()->setExpanded(true);
+        tree->scrollToItem(item);
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
+                           tree->visualItemRect(item).center());
+        EXPECT_TRUE(mdi->subWindowList().isEmpty());
+        IEditorWindow* fenetre = nullptr;
+        EXPECT_FALSE(station->Eprom().SaisieZone(mdi, PrcProgrammes, 5, &fenetre));
+        EXPECT_EQ(fenetre, nullptr);
+        EXPECT_EQ(WeldTime(station->Eprom(), 5), fichier + 3);
+    }
+    // Back to no holder: the zone was freed and is read from the file again.
+    EXPECT_EQ(WeldTime(station->Eprom(), 5), fichier);
+    EXPECT_TRUE(mdi->subWindowList().isEmpty());
+}
+
+TEST_F(Studio, SaveCommitsTheWorkingCopyAndReopeningGivesTheSavedBytes) {
+    const std::string image = Image("a.g20", "GA_A");
+    const std::string avant = Bytes(image);
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
+    ASSERT_NE(station, nullptr);
+    SetWeldTime(station->Eprom(), 5, 17);
+    EXPECT_TRUE(station->Modified());
+    EXPECT_EQ(Bytes(image), avant) << "nothing reaches the image before File > Save";
+
+    const std::string ancienneCopie = station->WorkingFile();
+    Window->findChild<QAction*>(QStringLiteral("actEnregistrer"))->trigger();
+    const std::string enregistre = Bytes(image);
+    EXPECT_NE(enregistre, avant);
+    EXPECT_FALSE(station->Modified());
+    EXPECT_NE(station->WorkingFile(), ancienneCopie) << "a fresh working copy after the commit";
+    EXPECT_EQ(Bytes(station->WorkingFile()), enregistre);
+
+    // The station goes on working on its new copy; the image changes only on the next save.
+    SetWeldTime(station->Eprom(), 6, 18);
+    EXPECT_EQ(Bytes(image), enregistre);
+    EXPECT_TRUE(Window->SaveStation(*station));
+    const std::string final = Bytes(image);
+    EXPECT_TRUE(Proxy.Dialogs().Questions().empty());
+    ASSERT_TRUE(Window->CloseStation(*station));
+    EXPECT_TRUE(Proxy.Dialogs().Questions().empty()) << "an unmodified station closes at once";
+    EXPECT_EQ(Entries(), (std::vector<std::string>{".a.g20.lock", "a.g20"}));
+
+    TStudioStation* rouverte = Window->OpenStation(QString::fromStdString(image));
+    ASSERT_NE(rouverte, nullptr);
+    EXPECT_EQ(Bytes(rouverte->WorkingFile()), final);
+    EXPECT_EQ(WeldTime(rouverte->Eprom(), 5), 17);
+    EXPECT_EQ(WeldTime(rouverte->Eprom(), 6), 18);
+}
+
+TEST_F(Studio, ClosingAModifiedStationAsksToSaveDiscardOrKeepIt) {
+    const std::string image = Image("a.g20", "GA_A");
+    const std::string avant = Bytes(image);
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
+    ASSERT_NE(station, nullptr);
+    SetWeldTime(station->Eprom(), 5, 17);
+
+    Proxy.Dialogs().QueueAnswer(mrCancel);
+    Window->findChild<QAction*>(QStringLiteral("actFermerStation"))->trigger();
+    ASSERT_EQ(Window->Stations().size(), 1u) << "Cancel keeps the station open";
+    ASSERT_EQ(Proxy.Dialogs().Questions().size(), 1u);
+    EXPECT_EQ(Proxy.Dialogs().Questions()[0].Buttons, mbYes | mbNo | mbCancel);
+    EXPECT_TRUE(station->Modified());
+
+    Proxy.Dialogs().QueueAnswer(mrNo);
+    EXPECT_TRUE(Window->CloseStation(*station));
+    EXPECT_TRUE(Window->Stations().empty());
+    EXPECT_EQ(Bytes(image), avant) << "No discards the working copy";
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"a.g20"})) << "nothing was committed";
+
+    station = Window->OpenStation(QString::fromStdString(image));
+    SetWeldTime(station->Eprom(), 5, 19);
+    Proxy.Dialogs().QueueAnswer(mrYes);
+    EXPECT_TRUE(Window->CloseStation(*station));
+    EXPECT_EQ(Proxy.Dialogs().Questions().size(), 3u);
+    const auto relue = TStation::Open(image, false, &Protocole);
+    EXPECT_EQ(WeldTime(relue->Eprom(), 5), 19) << "Yes saves before closing";
+}
+
+TEST_F(Studio, SaveAsksBeforeOverwritingAnImageReplacedSinceItWasOpened) {
+    const std::string image = Image("a.g20", "GA_A");
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
+    ASSERT_NE(station, nullptr);
+    SetWeldTime(station->Eprom(), 5, 17);
+    {
+        // Another program changes the image under its lock (and clears the working files
+        // that commands left behind): the studio's copy is not one of them.
+        TSafeSave autre(image, TSafeSave::TStart::CopyOfTarget);
+        std::ofstream(autre.WorkingFile(), std::ios::app) << "x";
+        autre.Commit();
+    }
+    const std::string remplacee = Bytes(image);
+    Proxy.Dialogs().QueueAnswer(mrNo);
+    EXPECT_FALSE(Window->SaveStation(*station));
+    EXPECT_EQ(Bytes(image), remplacee);
+    ASSERT_EQ(Proxy.Dialogs().Questions().size(), 1u);
+    EXPECT_EQ(Proxy.Dialogs().Questions()[0].Kind, mtWarning);
+
+    Proxy.Dialogs().QueueAnswer(mrYes);
+    EXPECT_TRUE(Window->SaveStation(*station));
+    EXPECT_EQ(Bytes(image), Bytes(station->WorkingFile()));
+    EXPECT_TRUE(Window->SaveStation(*station)) << "the image is the studio's own again";
+    EXPECT_EQ(Proxy.Dialogs().Questions().size(), 2u);
+}
+
+TEST_F(Studio, ComparisonsShowTheirDifferencesInATable) {
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(Image("a.g20", "GA_A")));
+    ASSERT_NE(station, nullptr);
+    const int temps = WeldTime(station->Eprom(), 5);
+    const std::string autre = Image("b.g20", "GA_B", temps + 4);
+    {
+        const auto b = TStation::Open(autre, false, &Protocole);
+        b->SaveToNewRefFile(File("b.ref"));
+    }
+    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+    EXPECT_EQ(Window->CompareWithStation(*station, QString::fromStdString(autre)), 1);
+    EXPECT_EQ(Window->CompareWithReference(*station, QFile("b.ref")), 1);
+    ASSERT_EQ(mdi->subWindowList().size(), 2);
+    for (QMdiSubWindow* fenetre : mdi->subWindowList()) {
+        EXPECT_EQ(fenetre->objectName(), QStringLiteral("fenDifferences"));
+        auto* table = qobject_cast<TDifferenceTable*>(fenetre->widget());
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->objectName(), QStringLiteral("tblDifferences"));
+        ASSERT_EQ(table->rowCount(), 1);
+        EXPECT_EQ(table->item(0, TDifferenceTable::colZone)->text(),
+                  QStringLiteral("PrcProgrammes=5"));
+        EXPECT_EQ(table->item(0, TDifferenceTable::colChamp)->text(), QString(TempsSoudage));
+        EXPECT_NE(table->item(0, TDifferenceTable::colStation)->text(),
+                  table->item(0, TDifferenceTable::colAutre)->text());
+    }
+    EXPECT_EQ(station->Eprom().GetFichierReference(), nullptr) << "closed after the comparison";
+    Proxy.Dialogs().QueueAnswer(mrOk);
+    EXPECT_EQ(Window->CompareWithStation(*station, QFile("absente.g20")), -1);
+    Proxy.Dialogs().QueueAnswer(mrOk);
+    EXPECT_EQ(Window->CompareWithReference(*station, QFile("absente.ref")), -1);
+    EXPECT_EQ(Proxy.Dialogs().Questions().size(), 2u);
+    EXPECT_EQ(mdi->subWindowList().size(), 2);
+}
+
+TEST_F(Studio, ExportWritesTheTextExportWithTheProgressBarShownMeanwhile) {
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(Image("a.g20", "GA_A")));
+    ASSERT_NE(station, nullptr);
+    auto* barre = Window->findChild<QProgressBar*>(QStringLiteral("prbTravail"));
+    Window->show();
+    int maximum = 0;
+    station->Eprom().SetNextProgressStep([&](int, int Overall) {
+        maximum = Overall;
+        EXPECT_TRUE(barre->isVisible());
+    });
+    ASSERT_TRUE(Window->ExportStation(*station, QFile("a.csv")));
+    EXPECT_GT(maximum, 0);
+    EXPECT_FALSE(barre->isVisible());
+    // The command-line tool's export of the same image, but for its first line (the date
+    // and the file name).
+    std::ostringstream sortie;
+    ASSERT_EQ(RunCli({"export", station->Path(), File("cli.csv"), "--log", File("cli.log")}, sortie,
+                     sortie),
+              0)
+        << sortie.str();
+    SetDataProxy(&Proxy);
+    const auto sansEntete = [](const std::string& Texte) {
+        return Texte.substr(Texte.find("\r\n"));
+    };
+    const std::string texte = Bytes(File("a.csv"));
+    EXPECT_GT(texte.size(), 1000u);
+    EXPECT_EQ(sansEntete(texte), sansEntete(Bytes(File("cli.csv"))));
+}
+
+TEST_F(Studio, TheEventLogDockShowsEntriesLoggedFromAnyThread) {
+    auto* vue = Window->findChild<TEventLogView*>(QStringLiteral("txtJournal"));
+    ASSERT_NE(vue, nullptr);
+    std::thread([this] {
+        Proxy.EventLog().AddLog(nullptr, "Essai", "trace", "", 0, "Test");
+        Proxy.EventLog().AddLog(nullptr, "Essai", "depuis un autre fil", "", 2, "Test");
+    }).join();
+    QTRY_VERIFY(vue->toPlainText().contains(QStringLiteral("depuis un autre fil")));
+    EXPECT_FALSE(vue->toPlainText().contains(QStringLiteral("trace")))
+        << "traces go to the log file only";
+}
+
+// The studio as a user sees it with a station open, its programs unfolded and a
+// comparison shown; G20SEQ_SCREENSHOT_DIR receives it as studio.png.
+TEST_F(Studio, Screenshot) {
+    TStudioStation* station =
+        Window->OpenStation(QString::fromStdString(Image("GA_Demo.g20", "GA_Demo")));
+    ASSERT_NE(station, nullptr);
+    const std::string autre = Image("GA_Autre.g20", "GA_Autre", WeldTime(station->Eprom(), 5) + 4);
+    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
+    QTreeWidgetItem* programme = tree->ItemOf(*station, {PrcProgrammes, 5});
+    programme->parent()->setExpanded(true);
+    tree->setCurrentItem(programme);
+    tree->scrollToTop();
+    EXPECT_FALSE(Window->OpenZone(*station, {PrcProgrammes, 5}));
+    Window->show();
+    EXPECT_EQ(Window->CompareWithStation(*station, QString::fromStdString(autre)), 1);
+    Window->findChild<TEventLogView*>(QStringLiteral("txtJournal"))->Collect();
+    QCoreApplication::processEvents();
+    const QImage image = Window->grab().toImage();
+    EXPECT_FALSE(image.isNull());
+    if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
+        image.save(dir + "/studio.png");
+}
+
+TEST_F(Studio, QuestionsOfTheModuleAreAskedInAMessageBoxWithItsButtons) {
+    const auto repondre = [](QMessageBox::StandardButton Bouton) {
+        QTimer::singleShot(0, [Bouton] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(boite, nullptr);
+            EXPECT_EQ(boite->objectName(), QStringLiteral("msgModule"));
+            boite->button(Bouton)->click();
+        });
+    };
+    repondre(QMessageBox::No);
+    EXPECT_EQ(Proxy.Dialogs().Ask("Continuer ?", mtConfirmation, mbYes | mbNo | mbCancel), mrNo);
+    repondre(QMessageBox::Retry);
+    EXPECT_EQ(AskWithMessageBox(Window.get(), "Erreur", mtError, mbAbort | mbRetry), mrRetry);
+    Window.reset();
+    Proxy.Dialogs().SetPolicy(TDialogPolicy::Yes);
+    EXPECT_EQ(Proxy.Dialogs().Ask("Continuer ?", mtConfirmation, mbYes | mbNo), mrYes)
+        << "without the studio, questions fall back to the policy";
+}
+
+} // namespace
+} // namespace g20seq::host::studiotest
