@@ -8,12 +8,16 @@
 #include "studio/MessageBoxAnswerer.h"
 #include "studio/StationTree.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -24,6 +28,16 @@ namespace g20seq::host::studiotest {
 namespace {
 
 using Studio = StudioTest;
+
+// Double-clicks a zone row of the tree as a user does: a click on the row, then the second
+// press (the tree reacts only to a double-click on the row it was pressed on).
+void DoubleCliquer(TStationTree& Tree, QTreeWidgetItem* Item) {
+    Item->parent()->setExpanded(true);
+    Tree.scrollToItem(Item);
+    const QPoint centre = Tree.visualItemRect(Item).center();
+    QTest::mouseClick(Tree.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(Tree.viewport(), Qt::LeftButton, {}, centre);
+}
 
 TEST_F(Studio, OpensAndCreatesStationsAndShowsTheirZonesInTheTree) {
     auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
@@ -70,11 +84,8 @@ TEST_F(Studio, DoubleClickOnAZoneWithoutEditorOpensNothingAndLeavesNoHold) {
         // A value changed in memory only lives as long as someone holds the zone.
         const TZoneHolder tenue(&station->Eprom(), PrcProgrammes, 5);
         tenue->GetFieldByID(TempsSoudage)->SetAsInteger(fichier + 3);
-        QTreeWidgetItem* item = tree->ItemOf(*station, {PrcProgrammes, 5});
-        item->parent()->setExpanded(true);
-        tree->scrollToItem(item);
-        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
-                           tree->visualItemRect(item).center());
+        DoubleCliquer(*tree, tree->ItemOf(*station, {PrcProgrammes, 5}));
+        EXPECT_TRUE(Window->statusBar()->currentMessage().startsWith("Pas d'éditeur"));
         EXPECT_TRUE(mdi->subWindowList().isEmpty());
         IEditorWindow* fenetre = nullptr;
         EXPECT_FALSE(station->Eprom().SaisieZone(mdi, PrcProgrammes, 5, &fenetre));
@@ -84,6 +95,45 @@ TEST_F(Studio, DoubleClickOnAZoneWithoutEditorOpensNothingAndLeavesNoHold) {
     // Back to no holder: the zone was freed and is read from the file again.
     EXPECT_EQ(WeldTime(station->Eprom(), 5), fichier);
     EXPECT_TRUE(mdi->subWindowList().isEmpty());
+}
+
+// The point table, opened by double-click on any point entry, saved through the offline
+// engine and File > Save: the image is the one the same pair written directly gives.
+TEST_F(Studio, DoubleClickOnAPointEntryOpensThePointTableWhoseSaveReachesTheImage) {
+    const std::string image = Image("a.g20", "GA_A");
+    const std::string attendu = Image("b.g20", "GA_A");
+    {
+        auto station = TStation::Open(attendu, true, &Protocole);
+        const TZoneHolder entree(&station->Eprom(), PrcAssignationPoint, 0);
+        entree->GetFieldByID("IDPointValide")->SetAsBoolean(true);
+        entree->GetFieldByID("IDNumPoint")->SetAsString("P1");
+        entree->GetFieldByID("IDProgAssocie")->SetAsInteger(7);
+        ASSERT_TRUE(station->Eprom().SaveZoneToFile(entree.Get()));
+    }
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
+    ASSERT_NE(station, nullptr);
+    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
+    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+    Window->show();
+    DoubleCliquer(*tree, tree->ItemOf(*station, {PrcAssignationPoint, 3}));
+    ASSERT_EQ(mdi->subWindowList().size(), 1);
+    QWidget* fenetre = mdi->subWindowList()[0]->widget();
+    EXPECT_EQ(fenetre->objectName(), QStringLiteral("TFrmAssignationPoint"));
+
+    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
+    fenetre->findChild<QAction*>(QStringLiteral("actAddPoint"))->trigger();
+    QTest::keyClicks(fenetre->findChild<QLineEdit*>(QStringLiteral("txtNumPoint")), "P1");
+    fenetre->findChild<QComboBox*>(QStringLiteral("cmbNumProg"))->setCurrentText("7");
+    fenetre->findChild<QAbstractButton*>(QStringLiteral("btnValidPoint"))->click();
+    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    Engine.WaitIdle();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "the window closes once answered";
+
+    ASSERT_TRUE(Window->SaveStation(*station));
+    ASSERT_TRUE(Window->CloseStation(*station));
+    EXPECT_EQ(Bytes(image), Bytes(attendu));
 }
 
 TEST_F(Studio, SaveCommitsTheWorkingCopyAndReopeningGivesTheSavedBytes) {
