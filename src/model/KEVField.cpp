@@ -7,6 +7,7 @@
 #include "support/StringList.h"
 
 #include <algorithm>
+#include <typeinfo>
 
 namespace g20seq {
 
@@ -173,6 +174,11 @@ TCustomZoneCPS* TKEVField::OwnerZone() const {
 }
 
 TKEVTabSheet* TKEVField::ParentSheet() const {
+    // Fields have a tab sheet or nothing as parent: answer those without a cast.
+    if (FParent == nullptr)
+        return nullptr;
+    if (typeid(*FParent) == typeid(TKEVTabSheet))
+        return static_cast<TKEVTabSheet*>(FParent);
     return dynamic_cast<TKEVTabSheet*>(FParent);
 }
 
@@ -242,6 +248,7 @@ void TKEVSingleField::AddDifference(TStringList* DiffList, const TKEVField* Othe
 TKEVArrayField::TKEVArrayField(const std::string& FieldID, int Size, TPersistent* Owner,
                                TInterfacedPersistent* Parent)
     : TKEVField(FieldID, Owner, Parent) {
+    SetKind(TKind::Array);
     if (Size < 0)
         throw ERangeError();
     FFields.resize(static_cast<std::size_t>(Size));

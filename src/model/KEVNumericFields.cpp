@@ -84,7 +84,9 @@ bool IntegerText(const TKEVField& Field, const std::string& Text, int& Value) {
 template <class T, class IRaw>
 TKEVRawField<T, IRaw>::TKEVRawField(const std::string& FieldID, TPersistent* Owner,
                                     TInterfacedPersistent* Parent, double aRatio)
-    : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {}
+    : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {
+    SetKind(std::is_same_v<IRaw, IRawNumericField> ? TKind::RawUnsigned : TKind::RawSigned);
+}
 
 template <class T, class IRaw>
 THResult TKEVRawField<T, IRaw>::QueryInterface(const TGUID& IID, void** Obj) {

@@ -106,6 +106,7 @@ void TKEVStringField::SetSize(Int64 Value) {
 TKEVAddressField::TKEVAddressField(const std::string& FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, const std::string& AddressIP)
     : TKEVSingleField(FieldID, Owner, Parent) {
+    SetKind(TKind::Address);
     SetAsString(AddressIP);
 }
 
