@@ -94,7 +94,7 @@ THResult TKEVRawField<T, IRaw>::QueryInterface(const TGUID& IID, void** Obj) {
 }
 
 template <class T, class IRaw> void TKEVRawField<T, IRaw>::Assign(const TPersistent* Source) {
-    const auto* source = dynamic_cast<const TKEVRawField*>(Source);
+    const auto* source = CastLike(Source, *this);
     if (source == nullptr) {
         TKEVSingleField::Assign(Source);
         return;
@@ -109,7 +109,7 @@ template <class T, class IRaw> void TKEVRawField<T, IRaw>::Assign(const TPersist
 }
 
 template <class T, class IRaw> bool TKEVRawField<T, IRaw>::SameRaw(const TKEVField* Field) const {
-    const auto* other = dynamic_cast<const TKEVRawField*>(Field);
+    const auto* other = CastLike(Field, *this);
     return other != nullptr && other->FValue == FValue && other->FRatio == FRatio;
 }
 
