@@ -84,9 +84,10 @@ void TZoneCPS::Assign(const TPersistent* Source) {
     // An editor's copy and the held zone may be assigned to each other concurrently.
     const TLockPair lock = LockWith(*source);
     AssignCustomZone(*zone);
-    const int count = std::min(GetFieldCount(), source->GetFieldCount());
-    for (int i = 0; i < count; ++i)
-        GetFields(i)->Assign(source->GetFields(i));
+    // Both field lists are read directly: the pair lock covers them.
+    const std::size_t count = std::min(FFieldList.size(), source->FFieldList.size());
+    for (std::size_t i = 0; i < count; ++i)
+        FFieldList[i]->Assign(source->FFieldList[i]);
 }
 
 Byte TZoneCPS::GetNumeroCPS() const {
@@ -230,7 +231,7 @@ bool TZoneCPS::CompareZone(const TPersistent* Other, TStringList* ListeDifferenc
     // Comparing A with B and B with A at the same time must not deadlock.
     const TLockPair lock = LockWith(*other);
     bool result = true;
-    for (int i = 0; i < GetFieldCount(); ++i) {
+    for (int i = 0; i < static_cast<int>(FFieldList.size()); ++i) {
         if (zoneTemplate.Shows(i, Details))
             result = CompareField(*other, i, Details ? ListeDifferences : nullptr,
                                   Details ? "EqualsDetails" : "Equals") &&
@@ -241,11 +242,13 @@ bool TZoneCPS::CompareZone(const TPersistent* Other, TStringList* ListeDifferenc
 
 bool TZoneCPS::CompareField(const TZoneCPS& Other, int Index, TStringList* ListeDifferences,
                             const char* Source) const {
-    const TKEVField* field = GetFields(Index);
+    // Called under the pair lock: both field lists are read directly.
+    const TKEVField* field = FFieldList[static_cast<std::size_t>(Index)];
     try {
-        if (Index >= Other.GetFieldCount())
+        if (static_cast<std::size_t>(Index) >= Other.FFieldList.size())
             return false;
-        return field->EqualsDetails(Other.GetFields(Index), ListeDifferences);
+        return field->EqualsDetails(Other.FFieldList[static_cast<std::size_t>(Index)],
+                                    ListeDifferences);
     } catch (const std::exception&) {
         LogEvent(this, Source,
                  Format("aISourceField.EqualsDetails : Type zone %s=%d, Field:%s",
