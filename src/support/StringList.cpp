@@ -190,6 +190,19 @@ int TStringList::IndexOfName(const std::string& name) const {
     const auto upper = [](char c) {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     };
+    if (FSorted && FCaseSensitive && name.find(FNameValueSeparator) == std::string::npos) {
+        // In a list sorted by byte order, the lines whose name is the text are those that
+        // start with the text and the separator: a block that starts at the first line not
+        // before that prefix.
+        const std::string prefix = name + FNameValueSeparator;
+        const auto first = std::lower_bound(FItems.begin(), FItems.end(), prefix,
+                                            [](const TItem& item, const std::string& key) {
+                                                return CompareStr(item.FString, key) < 0;
+                                            });
+        if (first != FItems.end() && first->FString.compare(0, prefix.size(), prefix) == 0)
+            return static_cast<int>(first - FItems.begin());
+        return -1;
+    }
     for (int i = 0; i < Count(); ++i) {
         const std::string& line = FItems[i].FString;
         const std::size_t separator = line.find(FNameValueSeparator);
