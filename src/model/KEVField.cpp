@@ -7,6 +7,7 @@
 #include "support/StringList.h"
 
 #include <algorithm>
+#include <typeinfo>
 
 namespace g20seq {
 
@@ -173,6 +174,11 @@ TCustomZoneCPS* TKEVField::OwnerZone() const {
 }
 
 TKEVTabSheet* TKEVField::ParentSheet() const {
+    // Fields have a tab sheet or nothing as parent: answer those without a cast.
+    if (FParent == nullptr)
+        return nullptr;
+    if (typeid(*FParent) == typeid(TKEVTabSheet))
+        return static_cast<TKEVTabSheet*>(FParent);
     return dynamic_cast<TKEVTabSheet*>(FParent);
 }
 
@@ -242,6 +248,7 @@ void TKEVSingleField::AddDifference(TStringList* DiffList, const TKEVField* Othe
 TKEVArrayField::TKEVArrayField(const std::string& FieldID, int Size, TPersistent* Owner,
                                TInterfacedPersistent* Parent)
     : TKEVField(FieldID, Owner, Parent) {
+    SetKind(TKind::Array);
     if (Size < 0)
         throw ERangeError();
     FFields.resize(static_cast<std::size_t>(Size));
@@ -262,7 +269,7 @@ THResult TKEVArrayField::QueryInterface(const TGUID& IID, void** Obj) {
 }
 
 void TKEVArrayField::Assign(const TPersistent* Source) {
-    const auto* source = dynamic_cast<const TKEVArrayField*>(Source);
+    const auto* source = CastLike(Source, *this);
     if (source == nullptr) {
         TKEVField::Assign(Source);
         return;
@@ -290,7 +297,7 @@ std::unique_ptr<TKEVField> TKEVArrayField::Duplicate() const {
 }
 
 bool TKEVArrayField::EqualsDetails(const TKEVField* Field, TStringList* DiffList) const {
-    const auto* other = dynamic_cast<const TKEVArrayField*>(Field);
+    const auto* other = CastLike(Field, *this);
     if (other == nullptr)
         return false;
     bool result = GetCount() == other->GetCount();
@@ -328,8 +335,15 @@ int TKEVArrayField::GetCount() const {
 
 void TKEVArrayField::SetField(int Index, std::unique_ptr<TKEVField> Field) {
     CheckIndex(Index);
-    if (auto* single = dynamic_cast<TKEVSingleField*>(Field.get()))
-        single->SetContainer(this);
+    TKEVField* field = Field.get();
+    // The raw and address fields are single fields; others are asked by a cast.
+    const bool single =
+        field != nullptr && (field->Kind() == TKind::RawUnsigned ||
+                             field->Kind() == TKind::RawSigned || field->Kind() == TKind::Address);
+    if (single)
+        static_cast<TKEVSingleField*>(field)->SetContainer(this);
+    else if (auto* other = dynamic_cast<TKEVSingleField*>(field))
+        other->SetContainer(this);
     FFields[static_cast<std::size_t>(Index)] = std::move(Field);
     Changed();
 }

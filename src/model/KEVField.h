@@ -6,6 +6,7 @@
 #include "support/Object.h"
 #include "support/Observers.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,6 +44,10 @@ inline constexpr const char* SDuplicateField = "Duplicate Field: %s";          /
 // comme type %s".
 class G20SEQ_EXPORT TKEVField : public TInterfacedPersistent, public IKEVField {
 public:
+    // The raw or array view a field class offers, set by the classes that offer one, so
+    // that zones resolve a field's view once without casting (see TFieldSlot::Of).
+    enum class TKind : std::uint8_t { Other, RawUnsigned, RawSigned, Array, Address };
+
     // An observer of the field's value (see Subscribe).
     using TObserver = std::function<void(TKEVField& Field)>;
 
@@ -58,6 +63,8 @@ public:
 
     // Interface operations outside the slot table.
     std::string GetFieldID() const override { return FFieldID; }
+    // The identifier without a copy, for the zone's and the tab sheets' look-ups.
+    const std::string& FieldIDRef() const { return FFieldID; }
     bool GetLinked() const override;
     bool GetCompared() const override;
     TNotifyEvent GetOnChange() const override { return FOnChange; }
@@ -102,11 +109,13 @@ public:
     TCustomZoneCPS* OwnerZone() const;
     // The parent as a tab sheet, or nullptr.
     TKEVTabSheet* ParentSheet() const;
+    TKind Kind() const { return FKind; }
 
 protected:
     [[noreturn]] void TypeAccessError(const char* TypeName) const;
     // Tells the change callback, when there is one, then the observers.
     void Changed();
+    void SetKind(TKind Kind) { FKind = Kind; }
 
 private:
     std::string FFieldID;
@@ -114,6 +123,7 @@ private:
     TInterfacedPersistent* FParent;
     bool FLinked = false;
     bool FCompared = true;
+    TKind FKind = TKind::Other;
     TNotifyEvent FOnChange;
     std::string FChamp;
     TObservers<TKEVField&> FObservers;

@@ -84,7 +84,9 @@ bool IntegerText(const TKEVField& Field, const std::string& Text, int& Value) {
 template <class T, class IRaw>
 TKEVRawField<T, IRaw>::TKEVRawField(const std::string& FieldID, TPersistent* Owner,
                                     TInterfacedPersistent* Parent, double aRatio)
-    : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {}
+    : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {
+    SetKind(std::is_same_v<IRaw, IRawNumericField> ? TKind::RawUnsigned : TKind::RawSigned);
+}
 
 template <class T, class IRaw>
 THResult TKEVRawField<T, IRaw>::QueryInterface(const TGUID& IID, void** Obj) {
@@ -92,7 +94,7 @@ THResult TKEVRawField<T, IRaw>::QueryInterface(const TGUID& IID, void** Obj) {
 }
 
 template <class T, class IRaw> void TKEVRawField<T, IRaw>::Assign(const TPersistent* Source) {
-    const auto* source = dynamic_cast<const TKEVRawField*>(Source);
+    const auto* source = CastLike(Source, *this);
     if (source == nullptr) {
         TKEVSingleField::Assign(Source);
         return;
@@ -107,7 +109,7 @@ template <class T, class IRaw> void TKEVRawField<T, IRaw>::Assign(const TPersist
 }
 
 template <class T, class IRaw> bool TKEVRawField<T, IRaw>::SameRaw(const TKEVField* Field) const {
-    const auto* other = dynamic_cast<const TKEVRawField*>(Field);
+    const auto* other = CastLike(Field, *this);
     return other != nullptr && other->FValue == FValue && other->FRatio == FRatio;
 }
 

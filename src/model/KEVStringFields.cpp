@@ -24,7 +24,7 @@ std::string TKEVStringField::ClassName() const {
 }
 
 void TKEVStringField::Assign(const TPersistent* Source) {
-    const auto* source = dynamic_cast<const TKEVStringField*>(Source);
+    const auto* source = CastLike(Source, *this);
     if (source == nullptr) {
         TKEVSingleField::Assign(Source);
         return;
@@ -106,6 +106,7 @@ void TKEVStringField::SetSize(Int64 Value) {
 TKEVAddressField::TKEVAddressField(const std::string& FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, const std::string& AddressIP)
     : TKEVSingleField(FieldID, Owner, Parent) {
+    SetKind(TKind::Address);
     SetAsString(AddressIP);
 }
 
@@ -122,7 +123,7 @@ THResult TKEVAddressField::QueryInterface(const TGUID& IID, void** Obj) {
 }
 
 void TKEVAddressField::Assign(const TPersistent* Source) {
-    const auto* source = dynamic_cast<const TKEVAddressField*>(Source);
+    const auto* source = CastLike(Source, *this);
     if (source == nullptr) {
         TKEVSingleField::Assign(Source);
         return;
@@ -154,7 +155,7 @@ std::unique_ptr<TKEVField> TKEVAddressField::Duplicate() const {
 }
 
 bool TKEVAddressField::EqualsDetails(const TKEVField* Field, TStringList* DiffList) const {
-    const auto* other = dynamic_cast<const TKEVAddressField*>(Field);
+    const auto* other = CastLike(Field, *this);
     if (other != nullptr && other->GetAddress() == GetAddress())
         return true;
     AddDifference(DiffList, Field);

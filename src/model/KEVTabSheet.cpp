@@ -5,6 +5,8 @@
 #include "support/Exceptions.h"
 #include "support/Format.h"
 
+#include <algorithm>
+
 namespace g20seq {
 
 const std::array<TIDZone, OngletCount> IDOngletTable = {{
@@ -86,7 +88,6 @@ const TIDZone& IDOnglet(TIDOnglet TabSheetID) {
 TKEVTabSheet::TKEVTabSheet(TIDOnglet TabSheetID, TInterfacedPersistent* Parent)
     : FTabSheetID(TabSheetID), FParent(Parent) {
     IDOnglet(TabSheetID);
-    FFields.SetCaseSensitive(true);
 }
 
 std::string TKEVTabSheet::ClassName() const {
@@ -123,19 +124,28 @@ std::string TKEVTabSheet::GetCaption() const {
 }
 
 TKEVField* TKEVTabSheet::GetField(int Index) const {
-    return static_cast<TKEVField*>(FFields.Objects(Index));
+    if (Index < 0 || static_cast<std::size_t>(Index) >= FFields.size())
+        throw EStringListError(Format("List index out of bounds (%d)", Index));
+    return FFields[static_cast<std::size_t>(Index)];
+}
+
+int TKEVTabSheet::IndexOf(const std::string& FieldID) const {
+    for (std::size_t i = 0; i < FFields.size(); ++i)
+        if (FFields[i]->FieldIDRef() == FieldID)
+            return static_cast<int>(i);
+    return -1;
 }
 
 TKEVField* TKEVTabSheet::GetFieldByID(const std::string& FieldID) const {
-    const int index = FFields.IndexOf(FieldID);
-    return index < 0 ? nullptr : GetField(index);
+    const int index = IndexOf(FieldID);
+    return index < 0 ? nullptr : FFields[static_cast<std::size_t>(index)];
 }
 
 void TKEVTabSheet::AddField(TKEVField* Field) {
     if (Field == nullptr)
         return;
     CheckNotPresent(Field);
-    FFields.AddObject(Field->GetFieldID(), Field);
+    FFields.push_back(Field);
     Field->SetLinked(FLinked);
 }
 
@@ -143,9 +153,9 @@ void TKEVTabSheet::InsertField(const std::string& RefFieldID, TKEVField* Field, 
     if (Field == nullptr)
         return;
     CheckNotPresent(Field);
-    const int index = FFields.IndexOf(RefFieldID);
+    const int index = IndexOf(RefFieldID);
     if (index >= 0) {
-        FFields.InsertObject(index, Field->GetFieldID(), Field);
+        FFields.insert(FFields.begin() + index, Field);
         Field->SetLinked(FLinked);
     } else if (ForceField) {
         AddField(Field);
@@ -157,9 +167,15 @@ void TKEVTabSheet::InsertField(const std::string& RefFieldID, TKEVField* Field, 
 void TKEVTabSheet::DeleteField(TKEVField* Field) {
     if (Field == nullptr)
         return;
-    const int index = FFields.IndexOf(Field->GetFieldID());
+    const int index = IndexOf(Field->FieldIDRef());
     if (index >= 0)
-        FFields.Delete(index);
+        FFields.erase(FFields.begin() + index);
+}
+
+void TKEVTabSheet::RemoveField(const TKEVField* Field) {
+    const auto position = std::find(FFields.begin(), FFields.end(), Field);
+    if (position != FFields.end())
+        FFields.erase(position);
 }
 
 void TKEVTabSheet::SetInfoKEVFile(const std::string& aRubrique, TTypeZones aTypeZoneCPS,
@@ -180,7 +196,7 @@ void TKEVTabSheet::SetRubrique(const std::string& Value) {
 }
 
 void TKEVTabSheet::CheckNotPresent(const TKEVField* Field) const {
-    if (FFields.IndexOf(Field->GetFieldID()) >= 0)
+    if (IndexOf(Field->FieldIDRef()) >= 0)
         throw Exception(Format(SDuplicateField, Field->GetFieldID()));
 }
 

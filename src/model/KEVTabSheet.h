@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace g20seq {
 
@@ -113,7 +115,7 @@ public:
     std::string GetCaption() const override;
     TInterfacedPersistent* GetParent() const override { return FParent; }
     TKEVField* GetField(int Index) const override;
-    int GetFieldCount() const override { return FFields.Count(); }
+    int GetFieldCount() const override { return static_cast<int>(FFields.size()); }
     TKEVField* GetFieldByID(const std::string& FieldID) const override;
     // Appends the field; a field identifier already in the sheet raises Exception
     // "Duplicate Field: %s".
@@ -123,6 +125,9 @@ public:
     void InsertField(const std::string& RefFieldID, TKEVField* Field, bool ForceField) override;
     // Removes the entry of the field's identifier when present.
     void DeleteField(TKEVField* Field) override;
+    // Removes the field when the sheet lists it (the entry of its identifier is then the
+    // field itself: identifiers are unique in a sheet).
+    void RemoveField(const TKEVField* Field);
 
     TIDOnglet GetOnglet() const { return FTabSheetID; }
     // Export heading: rubric, zone type and version.
@@ -134,10 +139,13 @@ public:
 
 private:
     void CheckNotPresent(const TKEVField* Field) const;
+    // Position of the field with identifier FieldID, or -1.
+    int IndexOf(const std::string& FieldID) const;
 
     TIDOnglet FTabSheetID;
     TInterfacedPersistent* FParent;
-    TStringList FFields;
+    // The fields in sheet order (identifiers are unique, compared ordinally).
+    std::vector<TKEVField*> FFields;
     int FVersion = 1;
     std::string FRubrique;
     TTypeZones FTypeZoneCPS = PrcIdentification;

@@ -4,6 +4,8 @@
 #include "interface/ProtocolInterface.h"
 #include "model/DataProxy.h"
 #include "model/KEVField.h"
+#include "model/KEVNumericFields.h"
+#include "model/KEVStringFields.h"
 #include "model/KEVTabSheet.h"
 #include "support/Exceptions.h"
 #include "support/Format.h"
@@ -18,6 +20,9 @@ namespace g20seq {
 namespace {
 
 constexpr int LogNotice = 1;
+// The errors of the field list, those of a string list.
+constexpr const char* SListIndexError = "List index out of bounds (%d)";
+constexpr const char* SDuplicateString = "String list does not allow duplicates";
 
 // Raw access to an unsigned or signed numeric field through its raw interface.
 template <class Fn> auto WithRawField(TKEVField& Field, Fn Action) {
@@ -32,19 +37,26 @@ template <class Fn> auto WithRawField(TKEVField& Field, Fn Action) {
 
 TZoneCPS::TZoneCPS(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                    TInterfacedPersistent* aLogicalZone)
-    : TCustomZoneCPS(AOwner, TypeZone, Numero), FFieldList(true) {
+    : TCustomZoneCPS(AOwner, TypeZone, Numero) {
     SetLogicalZone(aLogicalZone);
     if (IZoneProtocole* protocole = ZoneProtocole(nullptr))
         SetTailles(protocole->GetTailleSendZone(), protocole->GetTailleReceiveZone());
-    FFieldList.SetCaseSensitive(true);
-    FFieldList.SetDuplicates(TDuplicates::dupError);
-    FFieldList.SetSorted(true);
 }
 
 TZoneCPS::~TZoneCPS() {
     TLockGuard lock(FZoneCriticalSection);
     UnlinkFields();
-    FFieldList.Clear();
+    std::vector<TKEVField*> fields;
+    fields.swap(FFieldList);
+    for (TKEVField* field : fields)
+        delete field;
+}
+
+std::vector<TKEVField*>::const_iterator TZoneCPS::LowerBound(const std::string& FieldID) const {
+    return std::lower_bound(FFieldList.begin(), FFieldList.end(), FieldID,
+                            [](const TKEVField* Field, const std::string& ID) {
+                                return Field->FieldIDRef().compare(ID) < 0;
+                            });
 }
 
 std::string TZoneCPS::ClassName() const {
@@ -72,9 +84,10 @@ void TZoneCPS::Assign(const TPersistent* Source) {
     // An editor's copy and the held zone may be assigned to each other concurrently.
     const TLockPair lock = LockWith(*source);
     AssignCustomZone(*zone);
-    const int count = std::min(GetFieldCount(), source->GetFieldCount());
-    for (int i = 0; i < count; ++i)
-        GetFields(i)->Assign(source->GetFields(i));
+    // Both field lists are read directly: the pair lock covers them.
+    const std::size_t count = std::min(FFieldList.size(), source->FFieldList.size());
+    for (std::size_t i = 0; i < count; ++i)
+        FFieldList[i]->Assign(source->FFieldList[i]);
 }
 
 Byte TZoneCPS::GetNumeroCPS() const {
@@ -88,9 +101,9 @@ TInterfacedPersistent* TZoneCPS::GetLogicalZone() const {
 
 TKEVField* TZoneCPS::GetFieldByID(const std::string& FieldID) const {
     TLockGuard lock(FZoneCriticalSection);
-    int index = 0;
-    if (FFieldList.Find(FieldID, index))
-        return static_cast<TKEVField*>(FFieldList.Objects(index));
+    const auto position = LowerBound(FieldID);
+    if (position != FFieldList.end() && (*position)->FieldIDRef() == FieldID)
+        return *position;
     LogEvent(this, "GetFieldByID", FieldID + " non trouvé",
              Format("Erreur type zone %s=%d", TypeZoneName(GetTypeZone()), GetNumeroZone()),
              LogAnomaly, CatZRT);
@@ -99,12 +112,14 @@ TKEVField* TZoneCPS::GetFieldByID(const std::string& FieldID) const {
 
 TKEVField* TZoneCPS::GetFields(int Index) const {
     TLockGuard lock(FZoneCriticalSection);
-    return static_cast<TKEVField*>(FFieldList.Objects(Index));
+    if (Index < 0 || static_cast<std::size_t>(Index) >= FFieldList.size())
+        throw EStringListError(Format(SListIndexError, Index));
+    return FFieldList[static_cast<std::size_t>(Index)];
 }
 
 int TZoneCPS::GetFieldCount() const {
     TLockGuard lock(FZoneCriticalSection);
-    return FFieldList.Count();
+    return static_cast<int>(FFieldList.size());
 }
 
 void TZoneCPS::SetLogicalZone(TInterfacedPersistent* Value) {
@@ -216,7 +231,7 @@ bool TZoneCPS::CompareZone(const TPersistent* Other, TStringList* ListeDifferenc
     // Comparing A with B and B with A at the same time must not deadlock.
     const TLockPair lock = LockWith(*other);
     bool result = true;
-    for (int i = 0; i < GetFieldCount(); ++i) {
+    for (int i = 0; i < static_cast<int>(FFieldList.size()); ++i) {
         if (zoneTemplate.Shows(i, Details))
             result = CompareField(*other, i, Details ? ListeDifferences : nullptr,
                                   Details ? "EqualsDetails" : "Equals") &&
@@ -227,11 +242,13 @@ bool TZoneCPS::CompareZone(const TPersistent* Other, TStringList* ListeDifferenc
 
 bool TZoneCPS::CompareField(const TZoneCPS& Other, int Index, TStringList* ListeDifferences,
                             const char* Source) const {
-    const TKEVField* field = GetFields(Index);
+    // Called under the pair lock: both field lists are read directly.
+    const TKEVField* field = FFieldList[static_cast<std::size_t>(Index)];
     try {
-        if (Index >= Other.GetFieldCount())
+        if (static_cast<std::size_t>(Index) >= Other.FFieldList.size())
             return false;
-        return field->EqualsDetails(Other.GetFields(Index), ListeDifferences);
+        return field->EqualsDetails(Other.FFieldList[static_cast<std::size_t>(Index)],
+                                    ListeDifferences);
     } catch (const std::exception&) {
         LogEvent(this, Source,
                  Format("aISourceField.EqualsDetails : Type zone %s=%d, Field:%s",
@@ -315,7 +332,10 @@ TKEVField* TZoneCPS::InsertField(const std::string& RefFieldID, std::unique_ptr<
         return nullptr;
     TLockGuard lock(FZoneCriticalSection);
     TKEVField* field = Field.get();
-    FFieldList.AddObject(field->GetFieldID(), field);
+    const auto position = LowerBound(field->FieldIDRef());
+    if (position != FFieldList.end() && (*position)->FieldIDRef() == field->FieldIDRef())
+        throw EStringListError(SDuplicateString);
+    FFieldList.insert(position, field);
     Field.release();
     field->Link(RefFieldID, ForceField);
     return field;
@@ -324,6 +344,24 @@ TKEVField* TZoneCPS::InsertField(const std::string& RefFieldID, std::unique_ptr<
 TFieldSlot TFieldSlot::Of(TKEVField& Field) {
     TFieldSlot slot;
     slot.Field = &Field;
+    // The field classes of the module say which view they offer; a field of another class
+    // is asked by casts, in the same order.
+    switch (Field.Kind()) {
+    case TKEVField::TKind::RawUnsigned:
+        slot.Raw = &static_cast<TKEVRawField<Word, IRawNumericField>&>(Field);
+        return slot;
+    case TKEVField::TKind::RawSigned:
+        slot.Signed = &static_cast<TKEVRawField<std::int32_t, IRawSignedNumericField>&>(Field);
+        return slot;
+    case TKEVField::TKind::Array:
+        slot.Array = &static_cast<TKEVArrayField&>(Field);
+        return slot;
+    case TKEVField::TKind::Address:
+        slot.Address = &static_cast<TKEVAddressField&>(Field);
+        return slot;
+    case TKEVField::TKind::Other:
+        break;
+    }
     if ((slot.Raw = dynamic_cast<IRawNumericField*>(&Field)) != nullptr)
         return slot;
     if ((slot.Signed = dynamic_cast<IRawSignedNumericField*>(&Field)) != nullptr)
@@ -515,12 +553,9 @@ bool TZoneCPS::DetailParChamp(const std::string& Section, std::span<const TField
 }
 
 void TZoneCPS::UnlinkFields() {
-    for (int i = 0; i < FFieldList.Count(); ++i) {
-        auto* field = static_cast<TKEVField*>(FFieldList.Objects(i));
-        TKEVTabSheet* sheet = field->ParentSheet();
-        if (sheet != nullptr && sheet->GetFieldByID(field->GetFieldID()) == field)
-            sheet->DeleteField(field);
-    }
+    for (TKEVField* field : FFieldList)
+        if (TKEVTabSheet* sheet = field->ParentSheet())
+            sheet->RemoveField(field);
 }
 
 } // namespace g20seq

@@ -36,10 +36,11 @@ struct TFieldSlot {
 // The concrete base of every zone: a lock, the link to the logical zone that shows the
 // fields in tab sheets, and the list of fields.
 //
-// The field list is sorted by identifier (ordinal, case-sensitive), refuses duplicates and
-// owns the fields. Zones of one class therefore hold their fields in the same order, and
-// Assign, Equals and EqualsDetails pair fields by position. Zone classes create their
-// fields in their constructors and register them with AddField or InsertField.
+// The field list is sorted by identifier (ordinal, case-sensitive), refuses duplicates
+// with the string list's duplicate error and owns the fields; it holds only the field
+// pointers and orders them by the fields' own identifiers. Zones of one class therefore hold their
+// fields in the same order, and Assign, Equals and EqualsDetails pair fields by position. Zone
+// classes create their fields in their constructors and register them with AddField or InsertField.
 //
 // The lock is recursive; it guards the field list and the pairing of fields. Field values
 // have no lock of their own.
@@ -192,7 +193,10 @@ private:
 
     mutable TCriticalSection FZoneCriticalSection;
     TInterfacedPersistent* FLogicalZone = nullptr;
-    TStringList FFieldList;
+    // Position of the first field whose identifier is not before FieldID.
+    std::vector<TKEVField*>::const_iterator LowerBound(const std::string& FieldID) const;
+
+    std::vector<TKEVField*> FFieldList;
     // Fields by slot of their handle; filled while the zone is built, unchanged after.
     std::vector<TFieldSlot> FSlots;
     TFieldFamily FFamily = TFieldFamily::None;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <typeinfo>
 
 namespace g20seq {
 
@@ -41,6 +42,16 @@ protected:
     // Raises the assignment error for Source (which may be null) into this object.
     [[noreturn]] void AssignError(const TPersistent* Source) const;
 };
+
+// Source as class T, given an object Like of that class: a static conversion when Source
+// is of exactly Like's dynamic class (the same type information object), dynamic_cast
+// otherwise. Copies and comparisons between objects of one class, the common case, then
+// cost no cast. T must derive from TSource without virtual inheritance.
+template <class T, class TSource> const T* CastLike(const TSource* Source, const T& Like) {
+    if (Source != nullptr && &typeid(*Source) == &typeid(Like))
+        return static_cast<const T*>(Source);
+    return dynamic_cast<const T*>(Source);
+}
 
 // Identifier of an interface: 128 bits written "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}".
 struct TGUID {

@@ -185,10 +185,32 @@ int TStringList::IndexOf(const std::string& text) const {
 }
 
 int TStringList::IndexOfName(const std::string& name) const {
+    // The name of a line equals the text when it has the same length and the same
+    // characters under the list's case sensitivity: compared in place, without copying it.
+    const auto upper = [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    };
+    if (FSorted && FCaseSensitive && name.find(FNameValueSeparator) == std::string::npos) {
+        // In a list sorted by byte order, the lines whose name is the text are those that
+        // start with the text and the separator: a block that starts at the first line not
+        // before that prefix.
+        const std::string prefix = name + FNameValueSeparator;
+        const auto first = std::lower_bound(FItems.begin(), FItems.end(), prefix,
+                                            [](const TItem& item, const std::string& key) {
+                                                return CompareStr(item.FString, key) < 0;
+                                            });
+        if (first != FItems.end() && first->FString.compare(0, prefix.size(), prefix) == 0)
+            return static_cast<int>(first - FItems.begin());
+        return -1;
+    }
     for (int i = 0; i < Count(); ++i) {
-        const std::size_t separator = FItems[i].FString.find(FNameValueSeparator);
-        if (separator != std::string::npos &&
-            CompareStrings(FItems[i].FString.substr(0, separator), name) == 0)
+        const std::string& line = FItems[i].FString;
+        const std::size_t separator = line.find(FNameValueSeparator);
+        if (separator == std::string::npos || separator != name.size())
+            continue;
+        if (FCaseSensitive ? line.compare(0, separator, name) == 0
+                           : std::equal(name.begin(), name.end(), line.begin(),
+                                        [&upper](char a, char b) { return upper(a) == upper(b); }))
             return i;
     }
     return -1;

@@ -105,6 +105,33 @@ TEST(StringList, NameValueLines) {
     EXPECT_EQ(Lines(sorted), "a=9|b=2");
 }
 
+// A sorted list orders "10=..." before "1=..." ('0' sorts before '='): finding a name
+// must not stop at a longer name that starts with it, nor take a value for a name.
+TEST(StringList, NameLookupInSortedListsMatchesWholeNames) {
+    for (const bool caseSensitive : {true, false}) {
+        TStringList sorted;
+        sorted.SetCaseSensitive(caseSensitive);
+        sorted.SetSorted(true);
+        sorted.SetDuplicates(TDuplicates::dupAccept);
+        for (const char* line :
+             {"1=un", "10=dix", "100=cent", "2=deux", "2=bis", "=vide", "3", "a=b=c", "B=x"})
+            sorted.Add(line);
+        EXPECT_EQ(sorted.Names(sorted.IndexOfName("1")), "1");
+        EXPECT_EQ(sorted.Values("1"), "un");
+        EXPECT_EQ(sorted.Values("10"), "dix");
+        EXPECT_EQ(sorted.Values("100"), "cent");
+        EXPECT_EQ(sorted.IndexOfName("2"), 3);
+        EXPECT_EQ(sorted.ValueFromIndex(sorted.IndexOfName("2")), "bis");
+        EXPECT_EQ(sorted.Values(""), "vide");
+        EXPECT_EQ(sorted.IndexOfName("3"), -1);
+        EXPECT_EQ(sorted.IndexOfName("1000"), -1);
+        EXPECT_EQ(sorted.IndexOfName("a=b"), -1);
+        EXPECT_EQ(sorted.Values("a"), "b=c");
+        EXPECT_EQ(sorted.IndexOfName("b") >= 0, !caseSensitive);
+        EXPECT_EQ(sorted.Values("B"), "x");
+    }
+}
+
 TEST(StringList, DelimitedTextQuotesWhatWouldNotReadBack) {
     TStringList list;
     for (const char* s : {"plain", "a,b", "say \"hi\"", "two words", "tab\tx", ""})
