@@ -7,6 +7,7 @@ usage: bench_table.py BENCH_JSON TOOL WORK_DIR PROCESS_RUNS
 import json
 import os
 import re
+import shutil
 import statistics
 import subprocess
 import sys
@@ -101,6 +102,9 @@ def timed(args, expect=(0,)):
 
 
 def sync_time(args, expect=(0,)):
+    """The time the process spent in sync calls, or None without strace."""
+    if shutil.which("strace") is None:
+        return None
     trace = os.path.join(work, "strace.txt")
     result = subprocess.run(["strace", "-f", "-T", "-e", "trace=fsync,fdatasync,syncfs,sync",
                              "-o", trace] + args, stdout=subprocess.DEVNULL,
@@ -136,5 +140,6 @@ for label, (args, expect, target) in commands.items():
     if target is not None:
         met = "yes" if median < target[0] else "**missed**"
     print("| %s | %s | %s | %.1f | %s | %s |" % (label, fmt(median),
-                                               fmt(syncs) if syncs else "0", median / info,
+                                               "n/a" if syncs is None else fmt(syncs) if syncs else "0",
+                                               median / info,
                                                target[1] if target else "", met))
