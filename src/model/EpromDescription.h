@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/EnumSet.h"
+#include "support/G20SeqExport.h"
 #include "support/Object.h"
 #include "support/TypeZones.h"
 #include "support/Types.h"
@@ -106,7 +107,7 @@ inline constexpr const char* IDEpromDescriptionSection = "IDEpromDescription";
 // What a controller variant has: zone number ranges of the numbered zone types, current
 // type, field bus, hardware kind, the functions the host may offer. The host reads these
 // operations in this order; keep it.
-class TCustomEpromDescription : public TPersistent {
+class G20SEQ_EXPORT TCustomEpromDescription : public TPersistent {
 public:
     std::string ClassName() const override;
 
