@@ -275,22 +275,23 @@ void TFrmAssignationPoint::actAddPointExecute() {
     txtNumPoint->setFocus();
 }
 
-void TFrmAssignationPoint::actAlterPointExecute() {
+// Alter and delete apply to the selected row: the states first, then the handler's edit.
+void TFrmAssignationPoint::EditerLigne(void (TSaisiePoints::*Etat)(),
+                                       void (TAssignationHandler::*Edition)(int)) {
     const int ligne = lswPoints->SelectedRow();
     if (ligne < 0)
         return;
-    FSaisie.Modification();
+    (FSaisie.*Etat)();
     MajEtats();
-    FAssignationHandler->Alter(ligne);
+    (FAssignationHandler.get()->*Edition)(ligne);
+}
+
+void TFrmAssignationPoint::actAlterPointExecute() {
+    EditerLigne(&TSaisiePoints::Modification, &TAssignationHandler::Alter);
 }
 
 void TFrmAssignationPoint::actDelPointExecute() {
-    const int ligne = lswPoints->SelectedRow();
-    if (ligne < 0)
-        return;
-    FSaisie.Suppression();
-    MajEtats();
-    FAssignationHandler->Delete(ligne);
+    EditerLigne(&TSaisiePoints::Suppression, &TAssignationHandler::Delete);
 }
 
 void TFrmAssignationPoint::txtNumPointChange() {

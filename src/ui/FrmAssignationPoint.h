@@ -75,6 +75,7 @@ private:
     void actAddPointExecute();
     void actAlterPointExecute();
     void actDelPointExecute();
+    void EditerLigne(void (TSaisiePoints::*Etat)(), void (TAssignationHandler::*Edition)(int));
     void btnValidPointClick();
     void btnCancelPointClick();
     void txtNumPointChange();

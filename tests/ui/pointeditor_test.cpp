@@ -171,6 +171,21 @@ TEST_F(PointEditorTest, ANewPairLandsAtItsSortedPlaceAndSavingIsLockedWhileItIsE
     EXPECT_EQ(fenetre.Handler().GetHandlingState(), hsNone);
     EXPECT_TRUE(fenetre.btnOK->isEnabled());
 
+    // Alter then delete a picked row.
+    fenetre.lswPoints->SelectRow(2);
+    emit fenetre.lswPoints->Click();
+    EXPECT_TRUE(fenetre.actDelPoint->isEnabled());
+    fenetre.actAlterPoint->trigger();
+    fenetre.cmbNumProg->setCurrentText("9");
+    QTest::keyClick(fenetre.cmbNumProg, Qt::Key_Return);
+    EXPECT_EQ(Lignes(), QStringList({"B=3", "C=7", "D=9"}));
+    fenetre.lswPoints->SelectRow(2);
+    emit fenetre.lswPoints->Click();
+    fenetre.actDelPoint->trigger();
+    fenetre.btnValidPoint->click();
+    EXPECT_EQ(Lignes(), QStringList({"B=3", "C=7"}));
+    Ajouter("D", "4");
+
     // A point already in the table is refused and the table stays as it was.
     Ajouter("B", "9");
     EXPECT_EQ(Lignes(), QStringList({"B=3", "C=7", "D=4"}));
