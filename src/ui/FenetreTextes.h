@@ -3,8 +3,8 @@
 // Every caption and hint of a window is asked from the host's translation service with
 // section = the window's component name (its objectName) and key = the control's
 // objectName (its hint: the objectName followed by ".Hint"), named actions alike; the
-// window's own caption has the window's objectName as key too. The text the window was built with is the French
-// default.
+// window's own caption has the window's objectName as key too. The text the window was built with
+// is the French default.
 #pragma once
 
 #include <QString>
