@@ -384,9 +384,12 @@ void TKEVFileStream::ReadFileHeader(bool TestIdentification, const std::string& 
 
 // Records the first block of every (type, number) pair. The scan stops silently at the
 // first block header that cannot be read whole, and at a negative data size, which no
-// block has and which would lead the scan backwards.
+// block has and which would lead the scan backwards. A file of more than MaxBlocs block
+// headers is refused.
 void TKEVFileStream::IndexBlocs() {
-    while (TryReadBlocHeader() && LastBlocHeader.DataSize >= 0) {
+    for (int blocs = 0; TryReadBlocHeader() && LastBlocHeader.DataSize >= 0; ++blocs) {
+        if (blocs == MaxBlocs)
+            throw EKEVFileStreamError(SFileTropDeBlocs);
         pHeaderMap[LastBlocHeader.DataType].try_emplace(LastBlocHeader.DataNumber,
                                                         FPosition - TBlocHeader::Size);
         FPosition += LastBlocHeader.DataSize;

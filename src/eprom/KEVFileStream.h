@@ -39,6 +39,7 @@ inline constexpr const char* SFileIncompatible =
     "#TKEVFileStream#ReadFileHeader3#Fichier incompatible";
 inline constexpr const char* SFileBlocFormatIncorrect =
     "#TKEVFileStream#ReadBloc1#Format incorrect";
+inline constexpr const char* SFileTropDeBlocs = "#TKEVFileStream#IndexBlocs#Trop de blocs";
 inline constexpr const char* SFileReecriture =
     "#TKEVFileStream#ReplaceBloc1#Erreur réécriture : Mauvaise position dans le fichier";
 
@@ -139,6 +140,10 @@ using THeaderMap = std::map<int, std::map<int, Int64>>;
 class G20SEQ_EXPORT TKEVFileStream : public TObject {
 public:
     static constexpr const char* StreamClassName = "TKEVFileStream";
+    // Block headers a file may hold: far more than the zones of any station (an AC image
+    // holds 425), few enough that a damaged or hostile file cannot make the index grow
+    // without bound nor the scan read a huge file header by header.
+    static constexpr int MaxBlocs = 65536;
 
     // Opens Name with Mode (fmCreate creates it). Unless creating, reads and checks the
     // header (the stored class name must equal this stream's class name when

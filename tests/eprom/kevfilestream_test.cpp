@@ -112,6 +112,23 @@ TEST_F(KEVFileStreamTest, ConsistentHeadersAreStillCheckedForVersionSizesAndClas
     EXPECT_EQ(ErrorOf([&] { TKEVFileStream(Path, fmShared, false); }), "");
 }
 
+// A file made of empty block headers (a hostile file, or a sparse one full of zeros) is
+// indexed up to the cap and refused beyond it.
+TEST_F(KEVFileStreamTest, AFileOfMoreBlocksThanTheCapIsRefused) {
+    TKevCustomFileStream(Path, fmCreate, true).SetIdentification("GA_Blocs");
+    TBytes bytes = Contents();
+    for (int numero = 0; numero <= TKEVFileStream::MaxBlocs; ++numero) {
+        const TBlocHeader bloc{PrcProgrammes, numero, static_cast<std::int32_t>(bytes.size()), 0};
+        const TBlocHeader::TImage image = bloc.Encode();
+        bytes.insert(bytes.end(), image.begin(), image.end());
+    }
+    Write(bytes);
+    EXPECT_EQ(OpenError(fmShared, true), SFileTropDeBlocs);
+    bytes.resize(bytes.size() - TBlocHeader::Size);
+    Write(bytes);
+    EXPECT_EQ(OpenError(fmShared, true), "");
+}
+
 TEST_F(KEVFileStreamTest, FirstOfTwoBlocksIsReadAndRewritten) {
     {
         TKevCustomFileStream stream(Path, fmCreate, true);
