@@ -404,36 +404,49 @@ void StudioWindow::MenuClose() {
         CloseStation(*station);
 }
 
-void StudioWindow::MenuExport() {
+// The menu commands on the chosen station that need a file: the dialog asks for it, and
+// the command runs once a file is given.
+void StudioWindow::AvecFichier(const std::function<QString(TStudioStation&)>& Dialogue,
+                               const std::function<void(TStudioStation&, const QString&)>& Work) {
     TStudioStation* station = ChosenStation();
     if (station == nullptr)
         return;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exporter en texte"), NomDe(*station) + QStringLiteral(".csv"),
-        QStringLiteral("Texte (*.csv *.txt);;Tous les fichiers (*)"));
+    const QString path = Dialogue(*station);
     if (!path.isEmpty())
-        ExportStation(*station, path);
+        Work(*station, path);
+}
+
+void StudioWindow::MenuExport() {
+    AvecFichier(
+        [this](TStudioStation& Station) {
+            return QFileDialog::getSaveFileName(
+                this, QStringLiteral("Exporter en texte"), NomDe(Station) + QStringLiteral(".csv"),
+                QStringLiteral("Texte (*.csv *.txt);;Tous les fichiers (*)"));
+        },
+        [this](TStudioStation& Station, const QString& Path) { ExportStation(Station, Path); });
 }
 
 void StudioWindow::MenuCompareReference() {
-    TStudioStation* station = ChosenStation();
-    if (station == nullptr)
-        return;
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Fichier de référence"), {},
-        QStringLiteral("Références (*.ref *.g20);;Tous les fichiers (*)"));
-    if (!path.isEmpty())
-        CompareWithReference(*station, path);
+    AvecFichier(
+        [this](TStudioStation&) {
+            return QFileDialog::getOpenFileName(
+                this, QStringLiteral("Fichier de référence"), {},
+                QStringLiteral("Références (*.ref *.g20);;Tous les fichiers (*)"));
+        },
+        [this](TStudioStation& Station, const QString& Path) {
+            CompareWithReference(Station, Path);
+        });
 }
 
 void StudioWindow::MenuCompareStation() {
-    TStudioStation* station = ChosenStation();
-    if (station == nullptr)
-        return;
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Station à comparer"), {}, FiltreImages);
-    if (!path.isEmpty())
-        CompareWithStation(*station, path);
+    AvecFichier(
+        [this](TStudioStation&) {
+            return QFileDialog::getOpenFileName(this, QStringLiteral("Station à comparer"), {},
+                                                FiltreImages);
+        },
+        [this](TStudioStation& Station, const QString& Path) {
+            CompareWithStation(Station, Path);
+        });
 }
 
 } // namespace g20seq::host

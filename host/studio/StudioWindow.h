@@ -91,6 +91,8 @@ private:
     void MenuOpen();
     void MenuSave();
     void MenuClose();
+    void AvecFichier(const std::function<QString(TStudioStation&)>& Dialogue,
+                     const std::function<void(TStudioStation&, const QString&)>& Work);
     void MenuExport();
     void MenuCompareReference();
     void MenuCompareStation();
