@@ -128,6 +128,19 @@ protected:
         const int n = Courante().SerialEncode(trame, 0, Courante().GetTailleSendZone());
         return {trame.begin(), trame.begin() + std::max(n, 0)};
     }
+    // Grabs every visible tab as File-<tab>.png.
+    void CaptureOnglets(const std::string& Prefixe) {
+        QTabWidget* onglets = Fenetre->pclElectrode;
+        for (int i = 0; i < onglets->count(); ++i) {
+            if (!onglets->isTabVisible(i))
+                continue;
+            onglets->setCurrentIndex(i);
+            QCoreApplication::processEvents(); // the chart lays its axes out on a posted event
+            const std::string nom =
+                Prefixe + "-" + onglets->widget(i)->objectName().toStdString() + ".png";
+            Capture(*Fenetre, nom.c_str());
+        }
+    }
     int Detenteurs(int Numero) {
         return Eprom->FindZoneReference(PrcElectrodes, Numero)->GetReferenceCount();
     }
@@ -285,8 +298,7 @@ TEST_F(ElectrodeEditorTest, AnACControllerShowsNoTransformerAndThermalCurrentsFo
     EXPECT_FALSE(fenetre.pclElectrode->isTabVisible(2));
     EXPECT_TRUE(C("pnlMesure")->isHidden());
     EXPECT_TRUE(C("pnlEau")->isHidden());
-    fenetre.pclElectrode->setCurrentIndex(3);
-    Capture(fenetre, "electrode-ac-advanced.png");
+    CaptureOnglets("electrode-ac");
 
     auto* label = C<QLabel>("lblIntensiteThermique");
     auto* edit = C<TKevRichEdit>("txtIntensiteThermique");
@@ -342,9 +354,7 @@ TEST_F(ElectrodeEditorTest, AnMFTransformerEditsItsRatiosOnlyForAnUnknownAssembl
     EXPECT_EQ(points(0)[3].Color, clRed) << "the normal slope the offset moves";
     EXPECT_EQ(points(0)[1].Color, clGreen) << "the low-current slope";
     EXPECT_EQ(points(1)[0].Color, clYellow);
-    QCoreApplication::processEvents(); // the chart lays its axes out on a posted event
-    const QImage image = Capture(fenetre, "electrode-mf-transformer.png");
-    EXPECT_TRUE(HasPixel(image, 0xFF0000));
+    EXPECT_TRUE(HasPixel(fenetre.chtGraphRapportTransfo->grab().toImage(), 0xFF0000));
 
     // A spin moves by its increment within its bounds, and cannot be typed into.
     fenetre.pclElectrode->setCurrentIndex(3);
@@ -355,11 +365,7 @@ TEST_F(ElectrodeEditorTest, AnMFTransformerEditsItsRatiosOnlyForAnUnknownAssembl
     EXPECT_EQ(Courante().Field(IDDebitEau).GetAsInteger(), static_cast<int>(debit->MinValue()) + 2);
     debit->StepBy(100);
     EXPECT_EQ(Courante().Field(IDDebitEau).GetAsInteger(), static_cast<int>(debit->MaxValue()));
-    Capture(fenetre, "electrode-mf-advanced.png");
-    for (int tab : {0, 1}) {
-        fenetre.pclElectrode->setCurrentIndex(tab);
-        Capture(fenetre, tab == 0 ? "electrode-steps.png" : "electrode-dressing.png");
-    }
+    CaptureOnglets("electrode-mf");
 }
 
 } // namespace
