@@ -3,83 +3,14 @@
 // the zone into the image; an error answer drops the rest of the queue. The suite reaches the
 // module through the shared library alone, as the studio does, and runs under the thread
 // sanitizer.
-#include "Station.h"
-#include "protocol/ProtocoleG20.h"
-#include "services/DataProxy.h"
+#include "TransferTestKit.h"
 #include "transfer/OfflineTransfer.h"
-#include <g20seq/entry/ModuleEntry.h>
-#include <g20seq/model/CustomZoneCPS.h>
-#include <g20seq/model/EditorWindows.h>
-#include <g20seq/model/KEVField.h>
 
-#include <gtest/gtest.h>
-
-#include <atomic>
 #include <filesystem>
-#include <mutex>
-#include <string>
 #include <thread>
-#include <vector>
 
 namespace g20seq::host {
 namespace {
-
-constexpr const char* TempsSoudage = "IDTempsSoudage";
-
-int TempsSoudageDe(const TCustomZoneCPS& Zone) {
-    return Zone.GetFieldByID(TempsSoudage)->GetAsInteger();
-}
-
-struct TReponse {
-    std::string Zone; // empty for an error answer
-    int TempsSoudage = 0;
-    bool Erreur = false;
-    bool operator==(const TReponse&) const = default;
-};
-
-void PrintTo(const TReponse& Reponse, std::ostream* Out) {
-    *Out << (Reponse.Erreur ? "error" : Reponse.Zone + " " + std::to_string(Reponse.TempsSoudage));
-}
-
-// An editor window reduced to what a transfer sees of it: it hands its queue over while it
-// saves and records every answer, from whichever thread brings it.
-class TFenetreEssai final : public IEditorWindow {
-public:
-    explicit TFenetreEssai(TCustomEprom& Eprom) : FEprom(Eprom) { RegisterEditorWindow(this); }
-    ~TFenetreEssai() { UnregisterEditorWindow(this); }
-    TFenetreEssai(const TFenetreEssai&) = delete;
-    TFenetreEssai& operator=(const TFenetreEssai&) = delete;
-
-    bool Envoyer(TZoneQueue& Zones) {
-        FEnEnvoi = &Zones;
-        const bool accepte = FEprom.ChargeMultipleZoneCPS(&Zones);
-        FEnEnvoi = nullptr;
-        return accepte;
-    }
-    void ReceiveZone(TCustomZoneCPS* Zone, bool bErreur) override {
-        const std::lock_guard lock(FMutex);
-        if (Zone == nullptr)
-            FReponses.push_back({"", 0, bErreur});
-        else
-            FReponses.push_back({Zone->ZoneLabel(), TempsSoudageDe(*Zone), bErreur});
-    }
-    const TZoneQueue* ZonesEnEnvoi() const override { return FEnEnvoi; }
-    TCustomEprom* GetEprom() const override { return &FEprom; }
-    void ForceFermeture() override {}
-
-    std::vector<TReponse> Reponses() {
-        const std::lock_guard lock(FMutex);
-        return FReponses;
-    }
-
-private:
-    TCustomEprom& FEprom;
-    // Atomic because the windows of one test save from several threads, and the module
-    // asks every open window whether it is the one saving.
-    std::atomic<const TZoneQueue*> FEnEnvoi = nullptr;
-    std::mutex FMutex;
-    std::vector<TReponse> FReponses;
-};
 
 class OfflineTransferTest : public ::testing::Test {
 protected:
