@@ -7,6 +7,7 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImageCommands.h"
 #include "cli/RefCommands.h"
+#include "cli/SimCommands.h"
 #include "protocol/ProtocoleG20.h"
 #include "services/DataProxy.h"
 #include <g20seq/entry/ModuleEntry.h>
@@ -34,7 +35,7 @@ struct TCommand {
 
 constexpr int Unlimited = -1;
 
-constexpr std::array<TCommand, 11> Commands = {{
+constexpr std::array<TCommand, 14> Commands = {{
     {"new", "NAME FILE [--force]",
      "Creates the station NAME (\"GA...\" AC controller, \"GM...\" medium frequency) and\n"
      "writes its image with the default values into FILE. An existing FILE is kept\n"
@@ -83,6 +84,20 @@ constexpr std::array<TCommand, 11> Commands = {{
      "values that differ (ZONE FIELD=image,reference) and exits 1 when some do;\n"
      "restore puts the reference values back into the image.",
      3, 3, CommandRef},
+    {"simulate", "--port N --station NAME [--image FILE]",
+     "Runs a simulated controller of the station NAME (\"GA...\" AC, \"GM...\" MF) on\n"
+     "127.0.0.1:N (0: a free port, printed), holding the zones of a new image of that\n"
+     "name or of FILE, until it is interrupted (Ctrl+C) or terminated.",
+     4, 6, CommandSimulate},
+    {"send", "FILE --to HOST:PORT",
+     "Writes every zone a controller takes from the image (not the counters, the cutter\n"
+     "counters or the process links) to the controller at HOST:PORT. A refused zone\n"
+     "exits 1, no answer exits 2.",
+     3, 3, CommandSend},
+    {"receive", "FILE --to HOST:PORT",
+     "Reads every zone the image stores (but the process links) from the controller at\n"
+     "HOST:PORT into the image, which is saved only when every zone came.",
+     3, 3, CommandReceive},
     {"demo", "DIR",
      "A guided tour of the main job on a demo station in DIR: create it, change a weld\n"
      "program and an electrode, save a reference, change again, show the differences,\n"
