@@ -22,6 +22,18 @@ TEST(SimFrameTest, AMessageCrossesItsFrameAndADamagedFrameIsRefused) {
     const auto corps = std::span(trame).subspan(TSimFrame::LengthSize);
     EXPECT_EQ(TSimFrame::Length(std::span(trame).first<TSimFrame::LengthSize>()), corps.size());
     EXPECT_EQ(TSimFrame::Decode(corps), message);
+    // The frame of tests/data/simframe/write-program.hex, byte for byte.
+    const TSimMessage programme{7,
+                                TSimKind::Write,
+                                PrcProgrammes,
+                                5,
+                                SerSansErreur,
+                                0x352F,
+                                {0x00, 0x64, 0x00, 0x0A, 0x01, 0x02, 0x03}};
+    EXPECT_EQ(TSimFrame::Encode(programme),
+              (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x18, 0x00, 0x00, 0x00, 0x07, 0x02, 0x1D,
+                                         0x00, 0x05, 0x00, 0x00, 0x00, 0x35, 0x2F, 0x00, 0x07, 0x00,
+                                         0x64, 0x00, 0x0A, 0x01, 0x02, 0x03, 0x24, 0x13}));
 
     std::vector<std::uint8_t> abimee(corps.begin(), corps.end());
     abimee[10] ^= 0x40;
