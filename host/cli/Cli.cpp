@@ -35,7 +35,7 @@ struct TCommand {
 
 constexpr int Unlimited = -1;
 
-constexpr std::array<TCommand, 14> Commands = {{
+constexpr std::array<TCommand, 15> Commands = {{
     {"new", "NAME FILE [--force]",
      "Creates the station NAME (\"GA...\" AC controller, \"GM...\" medium frequency) and\n"
      "writes its image with the default values into FILE. An existing FILE is kept\n"
@@ -84,11 +84,16 @@ constexpr std::array<TCommand, 14> Commands = {{
      "values that differ (ZONE FIELD=image,reference) and exits 1 when some do;\n"
      "restore puts the reference values back into the image.",
      3, 3, CommandRef},
-    {"simulate", "--port N --station NAME [--image FILE]",
+    {"simulate", "--port N --station NAME [--image FILE] [--rate W]",
      "Runs a simulated controller of the station NAME (\"GA...\" AC, \"GM...\" MF) on\n"
      "127.0.0.1:N (0: a free port, printed), holding the zones of a new image of that\n"
-     "name or of FILE, until it is interrupted (Ctrl+C) or terminated.",
-     4, 6, CommandSimulate},
+     "name or of FILE, welding W times a second (default: not), until it is interrupted\n"
+     "(Ctrl+C) or terminated.",
+     4, 8, CommandSimulate},
+    {"watch", "HOST:PORT [--count N]",
+     "Prints one line per signature the controller at HOST:PORT writes (date, program,\n"
+     "step, electrode, current, points, fault), until interrupted or N signatures.",
+     1, 3, CommandWatch},
     {"send", "FILE --to HOST:PORT",
      "Writes every zone a controller takes from the image (not the counters, the cutter\n"
      "counters or the process links) to the controller at HOST:PORT. A refused zone\n"

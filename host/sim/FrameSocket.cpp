@@ -12,6 +12,7 @@ namespace g20seq::host {
 
 bool TFrameSocket::Ecrire(const TSimMessage& Message) {
     const std::vector<std::uint8_t> trame = TSimFrame::Encode(Message);
+    const std::lock_guard lock(FEcriture);
     std::size_t envoyes = 0;
     while (FSocket >= 0 && envoyes < trame.size()) {
         const ssize_t n =

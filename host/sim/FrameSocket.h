@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <optional>
 
 namespace g20seq::host {
@@ -20,7 +21,8 @@ public:
     TFrameSocket& operator=(const TFrameSocket&) = delete;
 
     bool Ouverte() const { return FSocket >= 0; }
-    // Writes the whole frame of Message; false when the link is down.
+    // Writes the whole frame of Message; false when the link is down. Writers of several
+    // threads (answers, notifications) take turns.
     bool Ecrire(const TSimMessage& Message);
     // The next message, waiting until Echeance (or for ever without one); nothing at the
     // deadline, when the link is down or when the bytes are not a frame. The socket is then
@@ -35,6 +37,7 @@ private:
 
     // Atomic: another thread may interrupt a blocked read.
     std::atomic<int> FSocket;
+    std::mutex FEcriture;
 };
 
 } // namespace g20seq::host

@@ -32,6 +32,15 @@ TSimServer::TSimServer(TSimulatedController& Controleur, std::uint16_t Port)
     FEcoute = ecoute;
     FPort = ntohs(adresse.sin_port);
     FAccepteur = std::thread([this] { Accepter(); });
+    FControleur.SetEcouteur([this](const TSimMessage& Notification) { Diffuser(Notification); });
+}
+
+// Every connected host is told each notification.
+void TSimServer::Diffuser(const TSimMessage& Notification) {
+    const std::lock_guard lock(FMutex);
+    for (const auto& connexion : FConnexions)
+        if (connexion->Ouverte())
+            connexion->Ecrire(Notification);
 }
 
 TSimServer::~TSimServer() {
@@ -39,6 +48,7 @@ TSimServer::~TSimServer() {
 }
 
 void TSimServer::Arreter() {
+    FControleur.SetEcouteur({});
     {
         const std::lock_guard lock(FMutex);
         if (FArrete)

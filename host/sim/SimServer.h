@@ -1,6 +1,6 @@
 // The simulated controller on TCP: listens on 127.0.0.1 and answers the framed requests of
 // every host that connects, one thread per connection, each request handled under the
-// controller's lock.
+// controller's lock; every connection is told the controller's notifications.
 #pragma once
 
 #include "sim/FrameSocket.h"
@@ -31,6 +31,7 @@ public:
 private:
     void Accepter();
     void Servir(TFrameSocket& Connexion);
+    void Diffuser(const TSimMessage& Notification);
 
     TSimulatedController& FControleur;
     std::atomic<int> FEcoute{-1};

@@ -3,9 +3,13 @@
 #include "Station.h"
 #include "protocol/ProtocoleG20.h"
 #include "protocol/TableG20.h"
+#include "protocol/ZoneFiles.h"
 #include <g20seq/interface/CustomEprom.h>
+#include <g20seq/interface/ZoneInterfaces.h>
 #include <g20seq/model/CustomZoneCPS.h>
+#include <g20seq/model/KEVField.h>
 #include <g20seq/support/ByteArray.h>
+#include <g20seq/zones/ProgrammeFields.h>
 
 #include <algorithm>
 
@@ -81,7 +85,9 @@ TSimulatedController::TSimulatedController(const std::string& Nom, const std::st
     Charger();
 }
 
-TSimulatedController::~TSimulatedController() = default;
+TSimulatedController::~TSimulatedController() {
+    ArreterSoudures();
+}
 
 // Every zone the controller has: in-file zones as a new image or the image gives them
 // (counters in their 12-byte form), status zones zeroed until the controller writes them.
@@ -107,6 +113,16 @@ void TSimulatedController::Charger() {
             FZones[{row.TypeZone, numero}].assign(trame->begin(), trame->begin() + taille);
         }
     }
+    const auto maintenant = std::chrono::system_clock::now();
+    const std::pair<TTypeZones, TOctets> etats[] = {
+        {PrcIdentification, TStatusPayloads::Identification()},
+        {PrcHorodateur, TStatusPayloads::DateHeure(maintenant)},
+        {PrcMouchard, TStatusPayloads::Mouchard({0, 0, maintenant})},
+    };
+    for (const auto& [type, octets] : etats)
+        if (auto held = FZones.find({type, 0});
+            held != FZones.end() && held->second.size() == octets.size())
+            held->second = octets;
 }
 
 std::optional<TSimMessage> TSimulatedController::Traiter(const TSimMessage& Requete) {
@@ -293,6 +309,175 @@ int TSimulatedController::Lectures() const {
 int TSimulatedController::Ecritures() const {
     const std::lock_guard lock(FMutex);
     return FEcritures;
+}
+
+// ---------------------------------------------------------------------------------------
+// Welding
+
+namespace {
+
+// Faults a weld may raise: current too low, electrode end of life, lost signature.
+constexpr int DefautsPossibles[] = {8, 10, 17};
+constexpr std::uint8_t BitFinDeVie = 0x10;
+constexpr std::uint8_t BitChangement = 0x08;
+constexpr int OctetFinDeVie = 10; // end-of-life value, 2 bytes
+
+std::uint16_t Mot(const TOctets& Octets, int Offset) {
+    return static_cast<std::uint16_t>((Octets[Offset] << 8) | Octets[Offset + 1]);
+}
+
+void SetMot(TOctets& Octets, int Offset, std::uint32_t Valeur) {
+    Octets[Offset] = static_cast<std::uint8_t>(Valeur >> 8);
+    Octets[Offset + 1] = static_cast<std::uint8_t>(Valeur);
+}
+
+} // namespace
+
+void TSimulatedController::SetReglageSoudure(TReglageSoudure Reglage) {
+    const std::lock_guard lock(FMutex);
+    if (Reglage.Programmes.empty())
+        Reglage.Programmes = {0};
+    FAlea = Reglage.Graine;
+    FReglage = std::move(Reglage);
+}
+
+void TSimulatedController::SetEcouteur(std::function<void(const TSimMessage&)> Ecouteur) {
+    const std::lock_guard lock(FMutex);
+    FEcouteur = std::move(Ecouteur);
+}
+
+std::uint32_t TSimulatedController::Aleatoire() {
+    FAlea = FAlea * 1103515245u + 12345u;
+    return FAlea >> 8;
+}
+
+int TSimulatedController::ElectrodeDuProgramme(int Programme) const {
+    const auto held = FZones.find({PrcProgrammes, Programme});
+    const TZoneHolder zone(&FStation->Eprom(), PrcProgrammes, Programme);
+    if (held == FZones.end() || !zone)
+        return 0;
+    const auto trame = std::make_unique<TByteArray>();
+    std::copy(held->second.begin(), held->second.end(), trame->begin());
+    const auto programme = zone->CreateSameZone();
+    if (programme->SerialDecode(*trame, static_cast<int>(held->second.size())) != SerSansErreur)
+        return 0;
+    const auto* champ = programme->GetFieldByID(ChampsProgramme::IDNumeroElectrode.ID());
+    return champ != nullptr ? champ->GetAsInteger() : 0;
+}
+
+// The counters move along the electrode's steps (each step's point count is where it ends);
+// past the last step's count minus the alarm the change is asked, past it the electrode is
+// at its end of life.
+void TSimulatedController::Compter(TStatusPayloads::TSoudure& Soudure) {
+    const auto held = FZones.find({PrcCompteurs, Soudure.Electrode});
+    const TZoneHolder electrode(&FStation->Eprom(), PrcElectrodes, Soudure.Electrode);
+    void* interface = nullptr;
+    if (held == FZones.end() || !electrode ||
+        electrode->QueryInterface(IElectrode::IID, &interface) != THResult::S_OK)
+        return;
+    const auto& pas = *static_cast<IElectrode*>(interface);
+    TOctets& c = held->second;
+    const std::uint16_t points = static_cast<std::uint16_t>(Mot(c, 0) + 1);
+    SetMot(c, 0, points);
+    SetMot(c, 4, Mot(c, 4) + 1);
+    SetMot(c, 6, Mot(c, 6) + 1);
+    int palier = std::clamp<int>(c[OctetPalier], 1, pas.GetNombrePaliers());
+    while (palier < pas.GetNombrePaliers() && points > pas.GetPalier(palier - 1) &&
+           pas.GetPalier(palier) > pas.GetPalier(palier - 1))
+        ++palier;
+    c[OctetPalier] = static_cast<std::uint8_t>(palier);
+    const int finDeVie = pas.GetPalier(palier - 1);
+    SetMot(c, OctetFinDeVie, static_cast<std::uint32_t>(finDeVie));
+    if (finDeVie > 0 && points >= finDeVie - pas.GetAlarme())
+        c[OctetDemandes] |= BitChangement;
+    if (finDeVie > 0 && points >= finDeVie)
+        c[OctetDemandes] |= BitFinDeVie;
+    Soudure.Palier = palier;
+    Soudure.EtatElectrode = static_cast<std::uint8_t>(c[OctetDemandes] & 0x9F);
+    Soudure.CompteurPoints = points;
+    Soudure.CompteurRodages = Mot(c, OctetRodages);
+    Soudure.CompteurPointsInterPalier = Mot(c, 4);
+    Soudure.CompteurPointsAbsolu = Mot(c, 6);
+}
+
+void TSimulatedController::Souder() {
+    TSimMessage notification;
+    std::function<void(const TSimMessage&)> ecouteur;
+    {
+        const std::lock_guard lock(FMutex);
+        const auto maintenant = std::chrono::system_clock::now();
+        TStatusPayloads::TSoudure soudure;
+        soudure.Instant = maintenant;
+        soudure.Programme = FReglage.Programmes[FSoudures % FReglage.Programmes.size()];
+        soudure.Electrode = ElectrodeDuProgramme(soudure.Programme);
+        soudure.Intensite = static_cast<std::uint16_t>(9000 + Aleatoire() % 2000);
+        soudure.PourcentEquivalent = static_cast<std::uint16_t>(400 + Aleatoire() % 300);
+        soudure.Effort = 350;
+        soudure.TempsAccostage = 120;
+        Compter(soudure);
+        if (FReglage.TauxDefauts > 0 && (Aleatoire() % 10000) < FReglage.TauxDefauts * 10000) {
+            soudure.NumeroDefaut = DefautsPossibles[Aleatoire() % std::size(DefautsPossibles)];
+            if (auto present = FZones.find({PrcDefautsPresents, 0}); present != FZones.end())
+                present->second[soudure.NumeroDefaut / 8] |=
+                    static_cast<std::uint8_t>(1u << (soudure.NumeroDefaut % 8));
+        }
+        ++FSoudures;
+        const std::pair<TTypeZones, TOctets> etats[] = {
+            {PrcHorodateur, TStatusPayloads::DateHeure(maintenant)},
+            {PrcMouchard, TStatusPayloads::Mouchard({FSoudures, 0, maintenant})},
+            {PrcSignatures,
+             TStatusPayloads::Signature(soudure, VarianteOfName(FNom) == TVariante::MF)},
+        };
+        for (const auto& [type, octets] : etats)
+            FZones[{type, 0}] = octets;
+        notification = {0,
+                        TSimKind::Notification,
+                        PrcSignatures,
+                        0,
+                        SerSansErreur,
+                        Adresse({PrcSignatures, 0}),
+                        FZones[{PrcSignatures, 0}]};
+        ecouteur = FEcouteur;
+    }
+    if (ecouteur)
+        ecouteur(notification);
+}
+
+void TSimulatedController::DemarrerSoudures(double ParSeconde) {
+    ArreterSoudures();
+    const auto periode = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(1.0 / std::max(ParSeconde, 0.01)));
+    {
+        const std::lock_guard lock(FMutex);
+        FSouder = true;
+    }
+    FSoudeur = std::thread([this, periode] {
+        auto prochaine = std::chrono::steady_clock::now();
+        for (;;) {
+            prochaine += periode;
+            {
+                std::unique_lock lock(FMutex);
+                if (FArretSoudures.wait_until(lock, prochaine, [this] { return !FSouder; }))
+                    return;
+            }
+            Souder();
+        }
+    });
+}
+
+void TSimulatedController::ArreterSoudures() {
+    {
+        const std::lock_guard lock(FMutex);
+        FSouder = false;
+    }
+    FArretSoudures.notify_all();
+    if (FSoudeur.joinable())
+        FSoudeur.join();
+}
+
+std::uint32_t TSimulatedController::Soudures() const {
+    const std::lock_guard lock(FMutex);
+    return FSoudures;
 }
 
 } // namespace g20seq::host

@@ -9,14 +9,18 @@
 #pragma once
 
 #include "sim/SimMessage.h"
+#include "sim/StatusPayloads.h"
 
 #include <g20seq/support/Object.h>
 
+#include <condition_variable>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -51,6 +55,26 @@ public:
     int Lectures() const;
     int Ecritures() const;
 
+    // How the controller welds: the programs it cycles through, the share of welds that
+    // raise a fault (0..1), and the seed of its choices.
+    struct TReglageSoudure {
+        std::vector<int> Programmes{0};
+        double TauxDefauts = 0;
+        std::uint32_t Graine = 1;
+    };
+    void SetReglageSoudure(TReglageSoudure Reglage);
+    // Told every notification (a signature record written), on the welding thread, outside
+    // the controller's lock.
+    void SetEcouteur(std::function<void(const TSimMessage&)> Ecouteur);
+    // One weld now: the program's electrode counts one point more (and changes step, raises
+    // the end-of-life flags), a fault may be raised, the weld total and the clock move on,
+    // and the signature record is written and notified.
+    void Souder();
+    // Welds ParSeconde times a second on a thread of its own, until ArreterSoudures.
+    void DemarrerSoudures(double ParSeconde);
+    void ArreterSoudures();
+    std::uint32_t Soudures() const;
+
 private:
     using TCle = std::pair<int, int>;
     struct TReponse {
@@ -66,6 +90,10 @@ private:
     TReponse Acquitter(const std::vector<std::uint8_t>& Octets);
     bool DecodeDansLaStation(const TCle& Zone, const std::vector<std::uint8_t>& Octets) const;
     std::uint32_t Adresse(const TCle& Zone) const;
+    // The weld's electrode counts one point more; answers its signature's electrode part.
+    void Compter(TStatusPayloads::TSoudure& Soudure);
+    int ElectrodeDuProgramme(int Programme) const;
+    std::uint32_t Aleatoire();
 
     std::string FNom;
     std::unique_ptr<TProtocoleG20> FProtocole;
@@ -75,7 +103,14 @@ private:
     bool FArrete = false;
     int FLectures = 0;
     int FEcritures = 0;
+    TReglageSoudure FReglage;
+    std::uint32_t FAlea = 1;
+    std::uint32_t FSoudures = 0;
+    std::function<void(const TSimMessage&)> FEcouteur;
     mutable std::mutex FMutex;
+    std::thread FSoudeur;
+    std::condition_variable FArretSoudures;
+    bool FSouder = false;
 };
 
 } // namespace g20seq::host

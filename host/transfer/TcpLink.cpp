@@ -62,4 +62,15 @@ std::optional<TSimMessage> TTcpLink::Echanger(const TSimMessage& Requete,
     return std::nullopt;
 }
 
+std::optional<TSimMessage> TTcpLink::Notification(std::chrono::milliseconds Delai) {
+    const auto echeance = std::chrono::steady_clock::now() + Delai;
+    if (!Connecter())
+        return std::nullopt;
+    while (auto message = FSocket->Lire(echeance))
+        if (message->Kind == TSimKind::Notification)
+            return message;
+    FSocket.reset();
+    return std::nullopt;
+}
+
 } // namespace g20seq::host

@@ -20,6 +20,9 @@ public:
 
     std::optional<TSimMessage> Echanger(const TSimMessage& Requete,
                                         std::chrono::milliseconds Delai) override;
+    // The controller's next notification, waiting up to Delai (connecting first when
+    // needed); nothing when none came or the link is down.
+    std::optional<TSimMessage> Notification(std::chrono::milliseconds Delai);
 
 private:
     bool Connecter();

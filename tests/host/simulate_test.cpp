@@ -19,7 +19,8 @@ namespace {
 class Simulate : public HostFilesTest {};
 
 TEST_F(Simulate, ImagesTravelToAndFromTheSimulatorAndItsSilenceExitsTwo) {
-    const auto simulateur = Start({"simulate", "--port", "0", "--station", "GA_Sim"}, false, "sim");
+    const auto simulateur =
+        Start({"simulate", "--port", "0", "--station", "GA_Sim", "--rate", "50"}, false, "sim");
     std::smatch port;
     const std::regex ecoute("listening on 127\\.0\\.0\\.1:([0-9]+)\n");
     std::string sortie;
@@ -40,6 +41,15 @@ TEST_F(Simulate, ImagesTravelToAndFromTheSimulatorAndItsSilenceExitsTwo) {
     const auto reception = Run({"receive", recue, "--to", adresse});
     EXPECT_EQ(reception.ExitCode, ExitOk) << reception.Err;
     EXPECT_EQ(Run({"diff", envoyee, recue}).ExitCode, ExitOk) << "send then receive: the identity";
+
+    // The welds it makes meanwhile, one line each.
+    const auto signatures = Run({"watch", adresse, "--count", "3"});
+    EXPECT_EQ(signatures.ExitCode, ExitOk) << signatures.Err;
+    EXPECT_TRUE(std::regex_match(
+        signatures.Out,
+        std::regex("(20[0-9-]{8} [0-9:]{8} program 0 step [0-9]+ electrode 0 current [0-9]+ "
+                   "points [0-9]+\n){3}")))
+        << signatures.Out;
 
     ::kill(simulateur.Child, SIGTERM);
     const auto fin = Finish(simulateur);

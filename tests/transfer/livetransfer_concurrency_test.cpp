@@ -50,6 +50,15 @@ int PointsDe(const TZoneHolder& Compteurs) {
     return static_cast<ICompteur*>(compteur)->GetCompteurPoints();
 }
 
+// Whether Octets decode as zone (TypeZone, 0) of Station.
+bool Decode(TStation& Station, TTypeZones TypeZone, const std::vector<std::uint8_t>& Octets) {
+    const TZoneHolder zone(&Station.Eprom(), TypeZone, 0);
+    auto essai = zone->CreateSameZone();
+    const auto trame = std::make_unique<TByteArray>();
+    std::copy(Octets.begin(), Octets.end(), trame->begin());
+    return essai->SerialDecode(*trame, static_cast<int>(Octets.size())) == SerSansErreur;
+}
+
 class LiveTransferTest : public ::testing::Test {
 protected:
     LiveTransferTest() {
@@ -206,6 +215,48 @@ TEST_F(LiveTransferTest, CountersWritesKeepTheControllersStateAndAcknowledgement
     const TZoneHolder compteurs(&station.Eprom(), PrcCompteurs, 2);
     EXPECT_EQ(PointsDe(compteurs), 7);
     EXPECT_EQ((*Controleur.Payload(PrcCompteurs, 2))[9], 4) << "the step stays the controller's";
+}
+
+TEST_F(LiveTransferTest, WeldsMoveTheCountersAndTheControllersOwnPayloadsDecodeInTheModule) {
+    std::vector<TSimMessage> notifications;
+    Controleur.SetEcouteur([&](const TSimMessage& M) { notifications.push_back(M); });
+    Controleur.SetReglageSoudure({{3, 4}, 0, 1});
+    for (int i = 0; i < 3; ++i)
+        Controleur.Souder();
+    ASSERT_EQ(notifications.size(), 3u);
+    EXPECT_EQ(notifications[2].Kind, TSimKind::Notification);
+    EXPECT_EQ(notifications[2].Payload[9], 3) << "programs taken in turn";
+    EXPECT_EQ(Controleur.Payload(PrcCompteurs, 0)->at(1), 3) << "electrode 0 counted 3 points";
+
+    TStation& station = Ouvrir("a.g20");
+    for (const TTypeZones type :
+         {PrcIdentification, PrcHorodateur, PrcMouchard, PrcSignatures, PrcDefautsPresents}) {
+        const auto lue = Port.Lire(type, 0);
+        ASSERT_EQ(lue.Code, SerSansErreur) << TypeZoneName(type);
+        EXPECT_TRUE(Decode(station, type, lue.Payload)) << TypeZoneName(type);
+    }
+    const auto mouchard = *Controleur.Payload(PrcMouchard, 0);
+    EXPECT_EQ(std::vector<std::uint8_t>(mouchard.begin() + 8, mouchard.begin() + 12),
+              (std::vector<std::uint8_t>{0, 0, 0, 3}))
+        << "3 welds in all";
+
+    // A fault raised by a weld is in the present faults until it is acknowledged.
+    Controleur.SetReglageSoudure({{0}, 1.0, 7});
+    Controleur.Souder();
+    const auto defauts = *Controleur.Payload(PrcDefautsPresents, 0);
+    EXPECT_NE(std::count(defauts.begin(), defauts.end(), 0), static_cast<long>(defauts.size()));
+    EXPECT_EQ(notifications.back().Payload[6], 0x81) << "a fault signature";
+    EXPECT_EQ(Port.Ecrire(PrcAcquittements, 0, std::vector<std::uint8_t>{1, 255}).Code,
+              SerSansErreur);
+    EXPECT_EQ(*Controleur.Payload(PrcDefautsPresents, 0), std::vector<std::uint8_t>(12, 0));
+
+    // A medium-frequency controller writes 36-byte signatures.
+    TSimulatedController mf("GM_Simule");
+    mf.Souder();
+    const TStation stationMF("GM_Simule", &Protocole);
+    EXPECT_EQ(mf.Payload(PrcSignatures, 0)->size(), 36u);
+    EXPECT_TRUE(
+        Decode(const_cast<TStation&>(stationMF), PrcSignatures, *mf.Payload(PrcSignatures, 0)));
 }
 
 } // namespace
