@@ -21,4 +21,28 @@ std::optional<TSimMessage> TInProcessLink::Echanger(const TSimMessage& Requete,
     return reponse ? Transporter(*reponse) : std::nullopt;
 }
 
+TInProcessNotifications::TInProcessNotifications(TSimulatedController& Controleur)
+    : FControleur(Controleur) {
+    FControleur.SetEcouteur([this](const TSimMessage& Message) {
+        if (auto recue = Transporter(Message)) {
+            const std::lock_guard lock(FMutex);
+            FFile.push_back(std::move(*recue));
+        }
+        FArrivee.notify_all();
+    });
+}
+
+TInProcessNotifications::~TInProcessNotifications() {
+    FControleur.SetEcouteur({});
+}
+
+std::optional<TSimMessage> TInProcessNotifications::Notification(std::chrono::milliseconds Delai) {
+    std::unique_lock lock(FMutex);
+    if (!FArrivee.wait_for(lock, Delai, [this] { return !FFile.empty(); }))
+        return std::nullopt;
+    TSimMessage message = std::move(FFile.front());
+    FFile.pop_front();
+    return message;
+}
+
 } // namespace g20seq::host

@@ -6,6 +6,10 @@
 #include "sim/SimulatedController.h"
 #include "transfer/ControllerLink.h"
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
 namespace g20seq::host {
 
 class TInProcessLink final : public IControllerLink {
@@ -16,6 +20,21 @@ public:
 
 private:
     TSimulatedController& FControleur;
+};
+
+// The notifications of a simulated controller of the same process, queued as the
+// controller tells them and taken by the host's thread.
+class TInProcessNotifications final : public INotificationSource {
+public:
+    explicit TInProcessNotifications(TSimulatedController& Controleur);
+    ~TInProcessNotifications() override;
+    std::optional<TSimMessage> Notification(std::chrono::milliseconds Delai) override;
+
+private:
+    TSimulatedController& FControleur;
+    std::mutex FMutex;
+    std::condition_variable FArrivee;
+    std::deque<TSimMessage> FFile;
 };
 
 } // namespace g20seq::host

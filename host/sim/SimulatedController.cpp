@@ -417,6 +417,7 @@ void TSimulatedController::Souder() {
         Compter(soudure);
         if (FReglage.TauxDefauts > 0 && (Aleatoire() % 10000) < FReglage.TauxDefauts * 10000) {
             soudure.NumeroDefaut = DefautsPossibles[Aleatoire() % std::size(DefautsPossibles)];
+            ++FSouduresEnDefaut;
             if (auto present = FZones.find({PrcDefautsPresents, 0}); present != FZones.end())
                 present->second[soudure.NumeroDefaut / 8] |=
                     static_cast<std::uint8_t>(1u << (soudure.NumeroDefaut % 8));
@@ -478,6 +479,11 @@ void TSimulatedController::ArreterSoudures() {
 std::uint32_t TSimulatedController::Soudures() const {
     const std::lock_guard lock(FMutex);
     return FSoudures;
+}
+
+std::uint32_t TSimulatedController::SouduresEnDefaut() const {
+    const std::lock_guard lock(FMutex);
+    return FSouduresEnDefaut;
 }
 
 } // namespace g20seq::host

@@ -74,6 +74,8 @@ public:
     void DemarrerSoudures(double ParSeconde);
     void ArreterSoudures();
     std::uint32_t Soudures() const;
+    // Welds that raised a fault (their signatures are fault signatures).
+    std::uint32_t SouduresEnDefaut() const;
 
 private:
     using TCle = std::pair<int, int>;
@@ -106,6 +108,7 @@ private:
     TReglageSoudure FReglage;
     std::uint32_t FAlea = 1;
     std::uint32_t FSoudures = 0;
+    std::uint32_t FSouduresEnDefaut = 0;
     std::function<void(const TSimMessage&)> FEcouteur;
     mutable std::mutex FMutex;
     std::thread FSoudeur;

@@ -19,4 +19,12 @@ public:
                                                 std::chrono::milliseconds Delai) = 0;
 };
 
+// Where a host hears what the controller tells on its own (signature records written).
+class INotificationSource {
+public:
+    virtual ~INotificationSource() = default;
+    // The next notification, waiting up to Delai; nothing when none came.
+    virtual std::optional<TSimMessage> Notification(std::chrono::milliseconds Delai) = 0;
+};
+
 } // namespace g20seq::host

@@ -1,5 +1,7 @@
 // The link to a controller over TCP: connects on first use and again after the link was
 // lost or a request timed out (a late answer would otherwise be taken for the next one).
+// A host uses one link for its requests and another for the notifications: requests skip
+// the notifications that come meanwhile.
 #pragma once
 
 #include "sim/FrameSocket.h"
@@ -11,7 +13,7 @@
 
 namespace g20seq::host {
 
-class TTcpLink final : public IControllerLink {
+class TTcpLink final : public IControllerLink, public INotificationSource {
 public:
     // Hote: a numeric IPv4 address or a host name.
     TTcpLink(std::string Hote, std::uint16_t Port);
@@ -22,7 +24,7 @@ public:
                                         std::chrono::milliseconds Delai) override;
     // The controller's next notification, waiting up to Delai (connecting first when
     // needed); nothing when none came or the link is down.
-    std::optional<TSimMessage> Notification(std::chrono::milliseconds Delai);
+    std::optional<TSimMessage> Notification(std::chrono::milliseconds Delai) override;
 
 private:
     bool Connecter();

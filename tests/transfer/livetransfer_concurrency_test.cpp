@@ -5,11 +5,15 @@
 #include "sim/InProcessLink.h"
 #include "sim/SimulatedController.h"
 #include "transfer/ImageTransfer.h"
+#include "transfer/LiveMonitor.h"
 #include "transfer/LiveTransfer.h"
 #include <g20seq/interface/ZoneInterfaces.h>
 #include <g20seq/support/StringList.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 namespace g20seq::host {
 namespace {
@@ -257,6 +261,43 @@ TEST_F(LiveTransferTest, WeldsMoveTheCountersAndTheControllersOwnPayloadsDecodeI
     EXPECT_EQ(mf.Payload(PrcSignatures, 0)->size(), 36u);
     EXPECT_TRUE(
         Decode(const_cast<TStation&>(stationMF), PrcSignatures, *mf.Payload(PrcSignatures, 0)));
+}
+
+// The controller welds 20 times a second for G20SEQ_SOAK_SECONDS (2 by default; the thread
+// sanitizer run sets 60) while the monitor follows it: every weld's signature is received,
+// decoded and analysed, and each weld signature is stored and wakes the observers of new
+// signatures.
+TEST_F(LiveTransferTest, TheMonitorLosesNoSignatureWhileTheControllerWelds) {
+    const char* duree = std::getenv("G20SEQ_SOAK_SECONDS");
+    const auto secondes = std::chrono::seconds(duree != nullptr ? std::atoi(duree) : 2);
+    TStation& station = Ouvrir("a.g20");
+    std::atomic<int> nouvelles = 0;
+    const TSubscription abonnement =
+        station.Eprom().SubscribeNouvelleSignature([&](TCustomEprom&, int) { ++nouvelles; });
+    TInProcessNotifications notifications(Controleur);
+    Controleur.SetReglageSoudure({{0, 1, 2}, 0.05, 3});
+    {
+        TLiveMonitor moniteur(station.Eprom(), notifications, Port, std::chrono::milliseconds(200));
+        Controleur.DemarrerSoudures(20);
+        std::this_thread::sleep_for(secondes);
+        Controleur.ArreterSoudures();
+        for (int attente = 0; attente < 200 && moniteur.Signatures() < int(Controleur.Soudures());
+             ++attente)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_GT(Controleur.Soudures(), 0u);
+        EXPECT_EQ(moniteur.Signatures(), int(Controleur.Soudures()));
+        EXPECT_EQ(moniteur.Refusees(), 0);
+        EXPECT_GT(moniteur.Releves(), 0);
+    }
+    EXPECT_EQ(nouvelles, int(Controleur.Soudures() - Controleur.SouduresEnDefaut()))
+        << "each weld signature is kept and told; fault signatures are not kept";
+    const auto mouchard = Port.Lire(PrcMouchard, 0).Payload;
+    EXPECT_EQ((mouchard[8] << 8 | mouchard[9]) * 10000 + (mouchard[10] << 8 | mouchard[11]),
+              int(Controleur.Soudures()))
+        << "the weld total of the event record";
+    EXPECT_EQ(Port.Lire(PrcSignaturesPerdues, 0).Payload, std::vector<std::uint8_t>(2, 0));
+    for (const int programme : {0, 1, 2})
+        EXPECT_NE(station.Eprom().GetSignature(programme), nullptr) << programme;
 }
 
 } // namespace

@@ -1,0 +1,55 @@
+// Follows one station's controller: every signature record it notifies is decoded into the
+// duplicates the EPROM maps to that address, analysed and stored (AnalyseSignature, then
+// SetSignature, which takes the signature over: it is not touched afterwards); the
+// diagnostic, the present faults, the event record and the clock are read every period and
+// assigned into the EPROM's zones. One thread does all of it, so that the signature store
+// and the polled zones are written by one thread per station.
+#pragma once
+
+#include "transfer/ControllerPort.h"
+
+#include <g20seq/interface/CustomEprom.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace g20seq::host {
+
+class TLiveMonitor {
+public:
+    static constexpr std::chrono::milliseconds PeriodeParDefaut{1000};
+
+    TLiveMonitor(TCustomEprom& Eprom, INotificationSource& Notifications, TControllerPort& Port,
+                 std::chrono::milliseconds Periode = PeriodeParDefaut);
+    ~TLiveMonitor();
+    TLiveMonitor(const TLiveMonitor&) = delete;
+    TLiveMonitor& operator=(const TLiveMonitor&) = delete;
+
+    // Signatures decoded and stored so far; those that did not decode.
+    int Signatures() const { return FSignatures; }
+    int Refusees() const { return FRefusees; }
+    // Polling rounds done.
+    int Releves() const { return FReleves; }
+
+private:
+    void Suivre();
+    void Signature(const TSimMessage& Notification);
+    void Relever();
+
+    TCustomEprom& FEprom;
+    INotificationSource& FNotifications;
+    TControllerPort& FPort;
+    std::chrono::milliseconds FPeriode;
+    std::atomic<int> FSignatures{0};
+    std::atomic<int> FRefusees{0};
+    std::atomic<int> FReleves{0};
+    std::atomic<bool> FArret{false};
+    // The polled zones, held while the monitor runs so that their values stay in memory.
+    std::vector<TZoneHolder> FTenues;
+    std::thread FFil;
+};
+
+} // namespace g20seq::host
