@@ -198,6 +198,10 @@ TEST_F(ElectrodeEditorTest, OpensOnTheFirstUnlockedElectrodeAndALockedOneStaysIn
 
 TEST_F(ElectrodeEditorTest, SwitchingElectrodesAsksToSaveAChangeAndEachAnswerDoesWhatItSays) {
     Creer("GA_Ligne");
+    Ouvrir().Fermer(); // unchanged: closes without a question
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Fenetre.isNull());
+    EXPECT_TRUE(Proxy.Dialogs.empty());
     TFrmElectrodeG20& fenetre = OuvrirEnModification();
     const int palier = Courante().GetPalier(2);
     Taper("txtPalier03", "1234");
@@ -266,6 +270,15 @@ TEST_F(ElectrodeEditorTest, BoundsHintsAndConversionsNeverChangeTheFieldOnBadTex
     EXPECT_EQ(C("txtDecalage")->isEnabled(), !on);
     interPalier->click();
     EXPECT_EQ(C("txtPointInterPalier")->isEnabled(), !on);
+    {
+        // Loading follows the field: electrode 3 with inter-step dressing on.
+        const TZoneHolder trois(Eprom.get(), PrcElectrodes, 3);
+        trois->GetFieldByID(IDCURodageInterPalier.ID())->SetAsBoolean(true);
+        Fenetre->cmbNumElectrode->setCurrentIndex(3); // nothing changed: no question
+        EXPECT_TRUE(C("txtPointInterPalier")->isEnabled());
+        EXPECT_FALSE(C("txtNombreRodages")->isEnabled());
+        Fenetre->cmbNumElectrode->setCurrentIndex(0);
+    }
 
     // Offsets: read-only while their gain is 0; validating writes the rounded value.
     Taper("txtGainServovanne", "0");
