@@ -6,8 +6,10 @@
 #include "studio/DifferenceTable.h"
 #include "studio/EventLogView.h"
 #include "studio/MessageBoxAnswerer.h"
+#include "studio/StationConnection.h"
 #include "studio/StationTree.h"
 #include "studio/StudioStation.h"
+#include "transfer/ImageTransfer.h"
 #include "transfer/TransferEngine.h"
 #include <g20seq/interface/EditorWindow.h>
 
@@ -82,7 +84,8 @@ StudioWindow::StudioWindow(TDataProxy& Proxy, TProtocoleG20& Protocole, ITransfe
 StudioWindow::~StudioWindow() {
     for (const auto& station : FStations)
         CloseEditors(*station);
-    FEngine.WaitIdle();
+    WaitTransfers();
+    FConnections.clear();
     FStations.clear();
     FProxy.Dialogs().SetAnswerer({});
 }
@@ -119,6 +122,14 @@ void StudioWindow::CreateMenus() {
          &StudioWindow::MenuCompareReference},
         {"Comparer", "actComparerStation", "Avec une &autre station…", QKeySequence::UnknownKey,
          &StudioWindow::MenuCompareStation},
+        {"Contrôleur", "actConnecter", "&Connecter…", QKeySequence::UnknownKey,
+         &StudioWindow::MenuConnect},
+        {"Contrôleur", "actRecevoirImage", "&Recevoir l'image", QKeySequence::UnknownKey,
+         &StudioWindow::MenuReceiveImage},
+        {"Contrôleur", "actEnvoyerImage", "&Envoyer l'image", QKeySequence::UnknownKey,
+         &StudioWindow::MenuSendImage},
+        {"Contrôleur", "actDeconnecter", "&Déconnecter", QKeySequence::UnknownKey,
+         &StudioWindow::MenuDisconnect},
     };
     std::map<QString, QMenu*> menus;
     for (const TCommande& commande : commandes) {
@@ -180,7 +191,7 @@ void StudioWindow::InstallCallbacks(TCustomEprom& Eprom) {
 }
 
 bool StudioWindow::SaveStation(TStudioStation& Station) {
-    FEngine.WaitIdle(); // nothing writes into the working copy while it is committed
+    WaitTransfers(); // nothing writes into the working copy while it is committed
     try {
         try {
             Station.Save();
@@ -201,7 +212,7 @@ bool StudioWindow::SaveStation(TStudioStation& Station) {
 }
 
 bool StudioWindow::CloseStation(TStudioStation& Station) {
-    FEngine.WaitIdle();
+    WaitTransfers();
     if (Station.Modified()) {
         const int reponse =
             Ask(QStringLiteral("La station %1 a été modifiée. Enregistrer les modifications ?")
@@ -213,7 +224,8 @@ bool StudioWindow::CloseStation(TStudioStation& Station) {
             return false;
     }
     CloseEditors(Station);
-    FEngine.WaitIdle();
+    WaitTransfers();
+    DisconnectStation(Station);
     FTree->RemoveStation(Station);
     FEditors.erase(&Station);
     const auto place = std::find_if(FStations.begin(), FStations.end(),
@@ -267,7 +279,7 @@ bool StudioWindow::OpenZone(TStudioStation& Station, const TZoneId& Zone) {
 
 template <class TWork> auto StudioWindow::WithProgress(const QString& Text, TWork Work) {
     // Whole-image work reads every zone: no answer may be assigning one meanwhile.
-    FEngine.WaitIdle();
+    WaitTransfers();
     FProgress->setRange(0, 0);
     FProgress->setFormat(Text + QStringLiteral(" %p%"));
     FProgress->show();
@@ -447,6 +459,113 @@ void StudioWindow::MenuCompareStation() {
         [this](TStudioStation& Station, const QString& Path) {
             CompareWithStation(Station, Path);
         });
+}
+
+// ---------------------------------------------------------------------------------------
+// The controller of a station
+
+void StudioWindow::WaitTransfers() {
+    FEngine.WaitIdle();
+    for (const auto& [station, connexion] : FConnections)
+        connexion->Engine().WaitIdle();
+}
+
+TStationConnection* StudioWindow::ConnectionOf(const TStudioStation& Station) const {
+    const auto connexion = FConnections.find(&Station);
+    return connexion == FConnections.end() ? nullptr : connexion->second.get();
+}
+
+bool StudioWindow::ConnectStation(TStudioStation& Station, const QString& Adresse) {
+    DisconnectStation(Station);
+    try {
+        FConnections[&Station] = std::make_unique<TStationConnection>(
+            Station.Eprom(), Adresse.toStdString(), &FProxy.EventLog());
+    } catch (const std::exception& error) {
+        FConnections.erase(&Station);
+        ShowError(QStringLiteral("Impossible de connecter %1 : %2")
+                      .arg(NomDe(Station), Texte(error.what())));
+        return false;
+    }
+    Log("ConnectStation", "Station connectée", Adresse.toStdString());
+    statusBar()->showMessage(QStringLiteral("%1 connectée à %2").arg(NomDe(Station), Adresse));
+    return true;
+}
+
+void StudioWindow::DisconnectStation(TStudioStation& Station) {
+    TStationConnection* connexion = ConnectionOf(Station);
+    if (connexion == nullptr)
+        return;
+    connexion->Engine().WaitIdle();
+    FEngine.InstallOn(Station.Eprom());
+    FConnections.erase(&Station);
+    statusBar()->showMessage(QStringLiteral("%1 déconnectée").arg(NomDe(Station)));
+}
+
+bool StudioWindow::SendImage(TStudioStation& Station) {
+    TStationConnection* connexion = ConnectionOf(Station);
+    if (connexion == nullptr) {
+        ShowError(QStringLiteral("%1 n'est connectée à aucun contrôleur").arg(NomDe(Station)));
+        return false;
+    }
+    const TBilanImage bilan = WithProgress(QStringLiteral("Envoi"), [&] {
+        return EnvoyerImage(Station.Eprom(), connexion->Port(),
+                            [this](int Faites, int Total) { Progress(Faites, Total); });
+    });
+    return MontrerBilan(bilan, QStringLiteral("envoyées à"), connexion->Adresse());
+}
+
+bool StudioWindow::ReceiveImage(TStudioStation& Station) {
+    TStationConnection* connexion = ConnectionOf(Station);
+    if (connexion == nullptr) {
+        ShowError(QStringLiteral("%1 n'est connectée à aucun contrôleur").arg(NomDe(Station)));
+        return false;
+    }
+    const TBilanImage bilan = WithProgress(QStringLiteral("Réception"), [&] {
+        return RecevoirImage(Station.Eprom(), connexion->Port(),
+                             [this](int Faites, int Total) { Progress(Faites, Total); });
+    });
+    return MontrerBilan(bilan, QStringLiteral("reçues de"), connexion->Adresse());
+}
+
+bool StudioWindow::MontrerBilan(const TBilanImage& Bilan, const QString& Sens,
+                                const std::string& Adresse) {
+    if (!Bilan.Reussi()) {
+        ShowError(QStringLiteral("%1 : %2 (%3 zones sur %4)")
+                      .arg(Texte(Bilan.Zone), Texte(ErreurSerieName(Bilan.Code)))
+                      .arg(Bilan.Zones)
+                      .arg(Bilan.Total));
+        return false;
+    }
+    statusBar()->showMessage(
+        QStringLiteral("%1 zones %2 %3").arg(Bilan.Zones).arg(Sens, Texte(Adresse)));
+    return true;
+}
+
+void StudioWindow::MenuConnect() {
+    TStudioStation* station = ChosenStation();
+    if (station == nullptr)
+        return;
+    bool ok = false;
+    const QString adresse = QInputDialog::getText(
+        this, QStringLiteral("Connecter au contrôleur"), QStringLiteral("Adresse (HOST:PORT)"),
+        QLineEdit::Normal, QStringLiteral("127.0.0.1:5020"), &ok);
+    if (ok && !adresse.isEmpty())
+        ConnectStation(*station, adresse);
+}
+
+void StudioWindow::MenuDisconnect() {
+    if (TStudioStation* station = ChosenStation())
+        DisconnectStation(*station);
+}
+
+void StudioWindow::MenuSendImage() {
+    if (TStudioStation* station = ChosenStation())
+        SendImage(*station);
+}
+
+void StudioWindow::MenuReceiveImage() {
+    if (TStudioStation* station = ChosenStation())
+        ReceiveImage(*station);
 }
 
 } // namespace g20seq::host

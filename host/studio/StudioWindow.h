@@ -34,6 +34,8 @@ class ITransferEngine;
 class TDataProxy;
 class TEventLogView;
 class TProtocoleG20;
+class TStationConnection;
+struct TBilanImage;
 class TStationTree;
 class TStudioStation;
 
@@ -62,6 +64,15 @@ public:
     // Shows the differences in a table; answers their number, or -1 on a failure.
     int CompareWithReference(TStudioStation& Station, const QString& Reference);
     int CompareWithStation(TStudioStation& Station, const QString& Other);
+
+    // The station's controller: linked at "HOST:PORT" (its editor windows are then answered
+    // by the controller, and its signatures and status zones followed), unlinked, and the
+    // whole image written to it or read from it into the working copy.
+    bool ConnectStation(TStudioStation& Station, const QString& Adresse);
+    void DisconnectStation(TStudioStation& Station);
+    bool SendImage(TStudioStation& Station);
+    bool ReceiveImage(TStudioStation& Station);
+    TStationConnection* ConnectionOf(const TStudioStation& Station) const;
 
     // The station of the selected tree item, or the last opened; null without stations.
     TStudioStation* CurrentStation() const;
@@ -96,6 +107,13 @@ private:
     void MenuExport();
     void MenuCompareReference();
     void MenuCompareStation();
+    void MenuConnect();
+    void MenuDisconnect();
+    void MenuSendImage();
+    void MenuReceiveImage();
+    bool MontrerBilan(const TBilanImage& Bilan, const QString& Sens, const std::string& Adresse);
+    // Waits until no engine is answering a window (the offline one and every live one).
+    void WaitTransfers();
 
     TDataProxy& FProxy;
     TProtocoleG20& FProtocole;
@@ -107,6 +125,7 @@ private:
     std::vector<std::unique_ptr<TStudioStation>> FStations;
     // The window variables handed to SaisieZone: an editor stores itself there while open.
     std::map<const TStudioStation*, std::list<IEditorWindow*>> FEditors;
+    std::map<const TStudioStation*, std::unique_ptr<TStationConnection>> FConnections;
 };
 
 } // namespace g20seq::host

@@ -3,9 +3,12 @@
 // closing with its question, comparisons in a table, the export and the event log view.
 #include "StudioTestKit.h"
 #include "cli/Cli.h"
+#include "sim/SimServer.h"
+#include "sim/SimulatedController.h"
 #include "studio/DifferenceTable.h"
 #include "studio/EventLogView.h"
 #include "studio/MessageBoxAnswerer.h"
+#include "studio/StationConnection.h"
 #include "studio/StationTree.h"
 
 #include <QAbstractButton>
@@ -169,6 +172,52 @@ TEST_F(Studio, DoubleClickOnAnElectrodeOpensTheElectrodeWindowWhoseSaveReachesTh
     auto relue = TStation::Open(image, true, &Protocole);
     const TZoneHolder electrode(&relue->Eprom(), PrcElectrodes, 0);
     EXPECT_EQ(electrode->GetFieldByID("IDNombreRodage")->GetAsInteger(), 7);
+}
+
+// A station linked to a simulated controller: the image comes from the controller, and an
+// editor's OK is answered by the controller, which then holds the change.
+TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnsweredByIt) {
+    const std::string image = Image("a.g20", "GA_A");
+    const std::string memoire = Image("c.g20", "GA_A");
+    {
+        auto controleur = TStation::Open(memoire, true, &Protocole);
+        SetWeldTime(controleur->Eprom(), 5, 44);
+    }
+    TSimulatedController simule("GA_A", memoire);
+    TSimServer serveur(simule, 0);
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
+    ASSERT_NE(station, nullptr);
+    Proxy.Dialogs().QueueAnswer(mrOk);
+    EXPECT_FALSE(Window->ConnectStation(*station, QStringLiteral("127.0.0.1")));
+    EXPECT_EQ(Proxy.Dialogs().Questions().back().Kind, mtError);
+    const QString adresse = QStringLiteral("127.0.0.1:%1").arg(serveur.Port());
+    ASSERT_TRUE(Window->ConnectStation(*station, adresse));
+    ASSERT_TRUE(Window->ReceiveImage(*station));
+    EXPECT_EQ(WeldTime(station->Eprom(), 5), 44);
+    EXPECT_TRUE(station->Modified()) << "the working copy took the controller's values";
+
+    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
+    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+    Window->show();
+    const auto avant = simule.Payload(PrcAssignationPoint, 0);
+    DoubleCliquer(*tree, tree->ItemOf(*station, {PrcAssignationPoint, 0}));
+    ASSERT_EQ(mdi->subWindowList().size(), 1);
+    QWidget* fenetre = mdi->subWindowList()[0]->widget();
+    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
+    fenetre->findChild<QAction*>(QStringLiteral("actAddPoint"))->trigger();
+    QTest::keyClicks(fenetre->findChild<QLineEdit*>(QStringLiteral("txtNumPoint")), "P1");
+    fenetre->findChild<QComboBox*>(QStringLiteral("cmbNumProg"))->setCurrentText("7");
+    fenetre->findChild<QAbstractButton*>(QStringLiteral("btnValidPoint"))->click();
+    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    Window->ConnectionOf(*station)->Engine().WaitIdle();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "the window closes once answered";
+    EXPECT_NE(simule.Payload(PrcAssignationPoint, 0), avant) << "the controller holds the pair";
+
+    EXPECT_TRUE(Window->SendImage(*station));
+    Window->DisconnectStation(*station);
+    EXPECT_EQ(Window->ConnectionOf(*station), nullptr);
 }
 
 TEST_F(Studio, SaveCommitsTheWorkingCopyAndReopeningGivesTheSavedBytes) {
