@@ -5,14 +5,15 @@
 namespace g20seq::host {
 
 TStationConnection::TStationConnection(TCustomEprom& Eprom, const std::string& Adresse,
-                                       IEventLogProxy* Journal)
+                                       IEventLogProxy* Journal, TLiveMonitor::TEcouteur Signatures)
     : FAdresse(Adresse), FRequetes(TTcpLink::FromText(Adresse)),
       FEcoute(TTcpLink::FromText(Adresse)), FPort(*FRequetes), FEngine(FPort, Journal) {
     const TErreurSerie code = FPort.Lire(PrcIdentification, 0).Code;
     if (code != SerSansErreur)
         throw EHostIOError("no answer from the controller at " + Adresse + " (" +
                            ErreurSerieName(code) + ")");
-    FMoniteur = std::make_unique<TLiveMonitor>(Eprom, *FEcoute, FPort);
+    FMoniteur = std::make_unique<TLiveMonitor>(
+        Eprom, *FEcoute, FPort, TLiveMonitor::PeriodeParDefaut, std::move(Signatures));
     FEngine.InstallOn(Eprom);
 }
 

@@ -22,7 +22,9 @@ public:
     // Links Eprom to the controller at Adresse ("HOST:PORT") and installs the live engine
     // as its send callback. Raises EHostIOError when the address is not HOST:PORT or the
     // controller does not answer.
-    TStationConnection(TCustomEprom& Eprom, const std::string& Adresse, IEventLogProxy* Journal);
+    // Signatures: told a copy of each signature received (on the monitor's thread).
+    TStationConnection(TCustomEprom& Eprom, const std::string& Adresse, IEventLogProxy* Journal,
+                       TLiveMonitor::TEcouteur Signatures = {});
     ~TStationConnection();
     TStationConnection(const TStationConnection&) = delete;
     TStationConnection& operator=(const TStationConnection&) = delete;

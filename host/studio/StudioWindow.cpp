@@ -6,12 +6,14 @@
 #include "studio/DifferenceTable.h"
 #include "studio/EventLogView.h"
 #include "studio/MessageBoxAnswerer.h"
+#include "studio/SignaturesView.h"
 #include "studio/StationConnection.h"
 #include "studio/StationTree.h"
 #include "studio/StudioStation.h"
 #include "transfer/ImageTransfer.h"
 #include "transfer/TransferEngine.h"
 #include <g20seq/interface/EditorWindow.h>
+#include <g20seq/model/CustomZoneCPS.h>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -23,6 +25,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QThread>
@@ -56,7 +59,8 @@ StudioWindow::StudioWindow(TDataProxy& Proxy, TProtocoleG20& Protocole, ITransfe
                            QWidget* Parent)
     : QMainWindow(Parent), FProxy(Proxy), FProtocole(Protocole), FEngine(Engine),
       FMdiArea(new QMdiArea(this)), FTree(new TStationTree),
-      FEventLog(new TEventLogView(Proxy.EventLog())), FProgress(new QProgressBar) {
+      FEventLog(new TEventLogView(Proxy.EventLog())), FSignatures(new TSignaturesView),
+      FProgress(new QProgressBar) {
     setObjectName(QStringLiteral("StudioWindow"));
     setWindowTitle(QStringLiteral("g20seq studio"));
     FMdiArea->setObjectName(QStringLiteral("mdiArea"));
@@ -95,6 +99,11 @@ void StudioWindow::CreateDocks() {
     stations->setObjectName(QStringLiteral("dockStations"));
     stations->setWidget(FTree);
     addDockWidget(Qt::LeftDockWidgetArea, stations);
+
+    auto* signatures = new QDockWidget(QStringLiteral("Signatures"), this);
+    signatures->setObjectName(QStringLiteral("dockSignatures"));
+    signatures->setWidget(FSignatures);
+    addDockWidget(Qt::RightDockWidgetArea, signatures);
 
     auto* journal = new QDockWidget(QStringLiteral("Journal"), this);
     journal->setObjectName(QStringLiteral("dockJournal"));
@@ -479,13 +488,18 @@ bool StudioWindow::ConnectStation(TStudioStation& Station, const QString& Adress
     DisconnectStation(Station);
     try {
         FConnections[&Station] = std::make_unique<TStationConnection>(
-            Station.Eprom(), Adresse.toStdString(), &FProxy.EventLog());
+            Station.Eprom(), Adresse.toStdString(), &FProxy.EventLog(),
+            [Vue = QPointer<TSignaturesView>(FSignatures)](std::unique_ptr<TCustomZoneCPS> S) {
+                if (Vue != nullptr)
+                    Vue->Recevoir(std::move(S));
+            });
     } catch (const std::exception& error) {
         FConnections.erase(&Station);
         ShowError(QStringLiteral("Impossible de connecter %1 : %2")
                       .arg(NomDe(Station), Texte(error.what())));
         return false;
     }
+    FSignatures->Suivre(NomDe(Station));
     Log("ConnectStation", "Station connectée", Adresse.toStdString());
     statusBar()->showMessage(QStringLiteral("%1 connectée à %2").arg(NomDe(Station), Adresse));
     return true;

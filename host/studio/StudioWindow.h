@@ -36,6 +36,7 @@ class TEventLogView;
 class TProtocoleG20;
 class TStationConnection;
 struct TBilanImage;
+class TSignaturesView;
 class TStationTree;
 class TStudioStation;
 
@@ -49,6 +50,7 @@ public:
     QMdiArea* MdiArea() const { return FMdiArea; }
     TStationTree* Tree() const { return FTree; }
     TEventLogView* EventLogView() const { return FEventLog; }
+    TSignaturesView* SignaturesView() const { return FSignatures; }
     const std::vector<std::unique_ptr<TStudioStation>>& Stations() const { return FStations; }
 
     // What the menu commands do once their file is chosen. Failures are shown as messages
@@ -121,6 +123,7 @@ private:
     QMdiArea* FMdiArea;
     TStationTree* FTree;
     TEventLogView* FEventLog;
+    TSignaturesView* FSignatures;
     QProgressBar* FProgress;
     std::vector<std::unique_ptr<TStudioStation>> FStations;
     // The window variables handed to SaisieZone: an editor stores itself there while open.

@@ -20,8 +20,10 @@ constexpr std::chrono::milliseconds AttenteMax{100};
 } // namespace
 
 TLiveMonitor::TLiveMonitor(TCustomEprom& Eprom, INotificationSource& Notifications,
-                           TControllerPort& Port, std::chrono::milliseconds Periode)
-    : FEprom(Eprom), FNotifications(Notifications), FPort(Port), FPeriode(Periode), FFil() {
+                           TControllerPort& Port, std::chrono::milliseconds Periode,
+                           TEcouteur Ecouteur)
+    : FEprom(Eprom), FNotifications(Notifications), FPort(Port), FPeriode(Periode),
+      FEcouteur(std::move(Ecouteur)), FFil() {
     for (const TTypeZones type : ZonesReleves)
         FTenues.emplace_back(&FEprom, type, 0);
     FFil = std::thread([this] { Suivre(); });
@@ -63,7 +65,10 @@ void TLiveMonitor::Signature(const TSimMessage& Notification) {
             continue;
         }
         FEprom.AnalyseSignature(signature.get());
+        auto copie = FEcouteur ? signature->Duplicate() : nullptr;
         FEprom.SetSignature(std::move(signature));
+        if (copie != nullptr)
+            FEcouteur(std::move(copie));
         ++FSignatures;
     }
 }

@@ -12,6 +12,8 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -22,8 +24,12 @@ class TLiveMonitor {
 public:
     static constexpr std::chrono::milliseconds PeriodeParDefaut{1000};
 
+    // Told, on the monitor's thread, a copy of each signature stored (the stored one belongs
+    // to the EPROM from then on); the copy is the listener's.
+    using TEcouteur = std::function<void(std::unique_ptr<TCustomZoneCPS> Copie)>;
+
     TLiveMonitor(TCustomEprom& Eprom, INotificationSource& Notifications, TControllerPort& Port,
-                 std::chrono::milliseconds Periode = PeriodeParDefaut);
+                 std::chrono::milliseconds Periode = PeriodeParDefaut, TEcouteur Ecouteur = {});
     ~TLiveMonitor();
     TLiveMonitor(const TLiveMonitor&) = delete;
     TLiveMonitor& operator=(const TLiveMonitor&) = delete;
@@ -43,6 +49,7 @@ private:
     INotificationSource& FNotifications;
     TControllerPort& FPort;
     std::chrono::milliseconds FPeriode;
+    TEcouteur FEcouteur;
     std::atomic<int> FSignatures{0};
     std::atomic<int> FRefusees{0};
     std::atomic<int> FReleves{0};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/G20SeqExport.h"
 #include "support/Types.h"
 
 #include <string>
@@ -30,8 +31,8 @@ void DecodeTime(TDateTime time, Word& hour, Word& min, Word& sec, Word& msec);
 // The local date and time of the computer.
 TDateTime Now();
 
-// "DD/MM/YYYY" and "hh:nn:ss" (24-hour clock).
-std::string FormatDate(TDateTime date);
-std::string FormatTime(TDateTime time);
+// "DD/MM/YYYY" and "hh:nn:ss" (24-hour clock); hosts show dates the module's way.
+G20SEQ_EXPORT std::string FormatDate(TDateTime date);
+G20SEQ_EXPORT std::string FormatTime(TDateTime time);
 
 } // namespace g20seq

@@ -775,9 +775,10 @@ void TFrmElectrodeG20::ChargerThermique(const TLiaisonElectrode& Ligne) {
                                                         presentation.DecimalesBornes)));
     edit->SetValue(courante.Slot(Ligne.Champ).Raw->GetRawValue() / presentation.Facteur);
     edit->setProperty("Facteur", presentation.Facteur);
-    const std::string unite = Translate(ClassName(), presentation.Unite, presentation.Unite);
+    const std::string unite(presentation.Unite);
+    const std::string traduite = Translate(ClassName(), unite, unite);
     Controle<QLabel>(NomLabel(Ligne.Nom).toLatin1().constData())
-        ->setText(Texte(courante.NomChamp(Ligne.Champ.ID()) + " (" + unite + ")"));
+        ->setText(Texte(courante.NomChamp(Ligne.Champ.ID()) + " (" + traduite + ")"));
 }
 
 void TFrmElectrodeG20::ChargerDonneesPaliersEtAlarme() {

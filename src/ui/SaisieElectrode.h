@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace g20seq {
 
@@ -18,7 +19,7 @@ public:
         int Donnee = 0;
         int Entier = 0;
         int Decimales = 0;
-        const char* Unite = "";
+        std::string_view Unite;   // "A" or "kA"
         int DecimalesBornes = -1; // -1: bounds in their shortest form
         double Facteur = 1;
         bool operator==(const TPresentationThermique&) const = default;

@@ -8,6 +8,7 @@
 #include "studio/DifferenceTable.h"
 #include "studio/EventLogView.h"
 #include "studio/MessageBoxAnswerer.h"
+#include "studio/SignaturesView.h"
 #include "studio/StationConnection.h"
 #include "studio/StationTree.h"
 
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -214,6 +216,21 @@ TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnswered
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "the window closes once answered";
     EXPECT_NE(simule.Payload(PrcAssignationPoint, 0), avant) << "the controller holds the pair";
+
+    // The controller's welds reach the signatures view, one row per program.
+    simule.SetReglageSoudure({{3, 4}, 0, 1});
+    for (int i = 0; i < 4; ++i)
+        simule.Souder();
+    for (int attente = 0; attente < 300 && Window->SignaturesView()->Recues() < 4; ++attente) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(Window->SignaturesView()->Recues(), 4);
+    EXPECT_EQ(Window->SignaturesView()->tblSignatures->rowCount(), 2);
+    EXPECT_EQ(Window->SignaturesView()->tblSignatures->item(1, 0)->text(), "4");
+    Window->resize(1200, 700);
+    if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
+        Window->grab().toImage().save(dir + "/studio-live.png");
 
     EXPECT_TRUE(Window->SendImage(*station));
     Window->DisconnectStation(*station);
