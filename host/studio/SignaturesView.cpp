@@ -39,6 +39,7 @@ TSignaturesView::TSignaturesView(QWidget* Parent)
     : QWidget(Parent), tblSignatures(new QTableWidget(0, std::size(Colonnes), this)),
       lblStation(new QLabel(this)) {
     setObjectName(QStringLiteral("TSignaturesView"));
+    setMinimumWidth(480); // every column readable
     tblSignatures->setObjectName(QStringLiteral("tblSignatures"));
     lblStation->setObjectName(QStringLiteral("lblStation"));
     QStringList titres;
