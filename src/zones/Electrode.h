@@ -72,7 +72,7 @@ struct TVarianteElectrode {
 
 // Electrode zone: the ten wear steps and seven generation-independent fields. Abstract:
 // the generation decides the ampere mode and the controller payload.
-class TElectrode : public TZoneFamilleCPS, public IElectrode {
+class G20SEQ_EXPORT TElectrode : public TZoneFamilleCPS, public IElectrode {
 public:
     static constexpr int NbPaliers = 10;
 

@@ -19,7 +19,7 @@ struct TCodageChamp {
     const char* SourceSet; // log source of a code outside 0..2 (decoding)
 };
 
-class TElectrodeG20 : public TElectrode, public IElectrodeEx {
+class G20SEQ_EXPORT TElectrodeG20 : public TElectrode, public IElectrodeEx {
 public:
     static constexpr int TaillePayload = 79;
 

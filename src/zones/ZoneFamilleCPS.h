@@ -9,7 +9,7 @@ namespace g20seq {
 // A zone of a family with Mini (every field at its minimum), Maxi (at its maximum) and
 // RAZ (the defaults) companions. Editors take the bounds of a control from the Mini and
 // Maxi companions and reset values from the RAZ companion.
-class TZoneFamilleCPS : public TZoneCPS {
+class G20SEQ_EXPORT TZoneFamilleCPS : public TZoneCPS {
 public:
     // Famille: the data zone type of the family (for example PrcElectrodes); the
     // companions are those of that family, whatever the type of this zone.
