@@ -424,9 +424,11 @@ void TFrmConfigurationG20::CreerControles() {
     CreerFraises();
     CreerDefauts();
     CreerEcrans();
-    for (QWidget* page : FPages)
-        if (auto* colonne = qobject_cast<QVBoxLayout*>(page->layout()))
-            colonne->addStretch();
+    // Tabs and start pages keep their rows at the top; groups take the room they need.
+    for (int page = 0; page < NbPages; ++page)
+        if (qobject_cast<QGroupBox*>(Page(page)) == nullptr && page != OngDefProg)
+            static_cast<QVBoxLayout*>(Page(page)->layout())->addStretch();
+    pclSelectProg->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* client = new QVBoxLayout(Client());
     client->setContentsMargins(4, 4, 4, 4);
     client->addWidget(pclConfiguration);
@@ -529,6 +531,7 @@ void TFrmConfigurationG20::CreerLiaisons() {
         }
         default: {
             auto* liste = new TKEVComboBox(parent);
+            liste->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             connect(liste, &QComboBox::currentIndexChanged, this, [this, i] { EcrireControle(i); });
             controle = liste;
             break;
