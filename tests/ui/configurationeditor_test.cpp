@@ -408,6 +408,26 @@ TEST_F(ConfigurationEditorTest, ScreenChoicesSetTheAccessBitsOfTheListedScreens)
         EXPECT_EQ(bits(), std::vector<int>(7, bit)) << choix;
         Envoyees.clear();
     }
+    // The default of a list with screens allowed and screens not: the reset companion's bits.
+    Ouvrir();
+    Choisir("cmbEcransProgrammation", 1);
+    Choisir("cmbEcransProgrammation", 2);
+    const TZoneHolder raz(Eprom.get(), PrcConfigurationRAZ, 0);
+    auto* programmation = W<TCheckListBox>("lstEcransProgrammation");
+    int autorises = 0;
+    for (int i = 0; i < programmation->count(); ++i) {
+        const std::string id = programmation->item(i)->text().toStdString();
+        const bool attendu = raz.As<TConfigurationG20>()->GetEcranParID(id)->GetAfficher();
+        EXPECT_EQ(programmation->Checked(i), attendu) << id;
+        EXPECT_EQ(Fenetre->ConfigCourante->GetEcranParID(id)->GetAfficher(), attendu) << id;
+        autorises += attendu ? 1 : 0;
+    }
+    EXPECT_GT(autorises, 0);
+    EXPECT_LT(autorises, programmation->count());
+    Proxy.QueueDialogAnswer(mrNo);
+    Fenetre->btnCancel->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(Fenetre);
     // A tick sets that screen's bit only.
     Ouvrir();
     EXPECT_GT(W<TCheckListBox>("lstEcransExecution")->count(), 0);
@@ -643,6 +663,22 @@ TEST_F(ConfigurationEditorTest, OnlyWhatChangedIsSent) {
     Fermer();
     EXPECT_EQ(Labels(), std::vector<std::string>{"PrcConfiguration=0"});
     EXPECT_EQ(Trame()[178], 1);
+
+    // Appliquer sends and keeps the window, which then reads as unchanged.
+    Envoyees.clear();
+    Ouvrir();
+    W<QCheckBox>("chkReinitCompteur")->click();
+    Proxy.QueueDialogAnswer(mrYes);
+    Fenetre->btnAppliquer->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Labels(), std::vector<std::string>{"PrcConfiguration=0"});
+    ASSERT_TRUE(Fenetre);
+    EXPECT_FALSE(W<QCheckBox>("chkReinitCompteur")->isChecked());
+    const std::size_t questions = Proxy.Dialogs.size();
+    Fenetre->btnCancel->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(Fenetre);
+    EXPECT_EQ(Proxy.Dialogs.size(), questions) << "closing asks nothing";
 
     // Nothing changed: OK closes and sends nothing.
     Envoyees.clear();
