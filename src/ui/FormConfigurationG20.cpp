@@ -209,6 +209,14 @@ constexpr TLiaisonConfiguration Pince(const char* Nom, G Genre, const TFieldHand
                                       const char* Libelle, int Valeur = 0) {
     return {Nom, Genre, Champ, Page, Libelle, 0, -1, {}, Valeur, TRegleAffichage::OngletPince};
 }
+constexpr TLiaisonConfiguration Toujours(const char* Nom, G Genre, const TFieldHandle& Champ,
+                                         int Page, const char* Libelle) {
+    return {Nom, Genre, Champ, Page, Libelle, 0, -1, {}, 0, TRegleAffichage::Toujours};
+}
+constexpr TLiaisonConfiguration AvecNote(const char* Nom, const TFieldHandle& Champ, int Page,
+                                         const char* Libelle, const char* Note) {
+    return {Nom, G::Case, Champ, Page, Libelle, 0, -1, {}, 0, TRegleAffichage::Lien, Note};
+}
 constexpr TLiaisonConfiguration PC(const char* Nom, int Element, const char* Libelle) {
     return {Nom, G::Adresse, IDPCAdresseIP, PgAdressesPC, Libelle, 0, Element};
 }
@@ -233,17 +241,8 @@ constexpr TLiaisonConfiguration Liaisons[] = {
          "Changement d'électrode"),
     Ctrl("cmbMaintienSortiesCU", G::Liste, IDCUActivationToutesElectrodes, OngCompUsure,
          "Les sorties liées à la compensation d'usure sont activées en fonction de"),
-    {"chkRodageAvecAlarme",
-     G::Case,
-     IDCURodageAlarme,
-     OngCompUsure,
-     "Rodage avec alarme",
-     0,
-     -1,
-     {},
-     0,
-     TRegleAffichage::Lien,
-     "(activation de la sortie DRO à la fin de la loi de palier)"},
+    AvecNote("chkRodageAvecAlarme", IDCURodageAlarme, OngCompUsure, "Rodage avec alarme",
+             "(activation de la sortie DRO à la fin de la loi de palier)"),
     Ctrl("chkReinitCompteur", G::Case, IDReInitialisationCompteurs, OngCompUsure,
          "Réinitialisation du compteur de points au clavier"),
     Ctrl("chkConsignesLiees", G::Case, IDCUConsignesLiees, PgIncrementation,
@@ -339,16 +338,8 @@ constexpr TLiaisonConfiguration Liaisons[] = {
          "Vitesse bus de terrain"),
     Ctrl("cmbNumEsclaveBusTerrain", G::Liste, IDNumEsclaveBusTerrain, OngParamAvances,
          "Numéro d'esclave bus de terrain"),
-    {"cmbModeAssignation",
-     G::Assignation,
-     IDModeAssignationPoint,
-     OngParamAvances,
-     "Mode assignation point",
-     0,
-     -1,
-     {},
-     0,
-     TRegleAffichage::Toujours},
+    Toujours("cmbModeAssignation", G::Assignation, IDModeAssignationPoint, OngParamAvances,
+             "Mode assignation point"),
     Ctrl("cmbProfilBus", G::Liste, IDProfilBusDeTerrain, OngParamAvances, "Profil bus de terrain"),
 };
 constexpr std::size_t NbLiaisons = std::size(Liaisons);
@@ -707,42 +698,57 @@ std::vector<int> TFrmConfigurationG20::Valeurs(const TLiaisonConfiguration& Liai
     }
 }
 
+// The items of a combo: the field's values with their captions, or program numbers.
+void TFrmConfigurationG20::RemplirListe(std::size_t Index) {
+    const TLiaisonConfiguration& liaison = Liaisons[Index];
+    auto* liste = static_cast<TKEVComboBox*>(FControles[Index]);
+    const QSignalBlocker silence(liste);
+    liste->clear();
+    const std::vector<int> valeurs = Valeurs(liaison);
+    if (liaison.Genre == G::Programme) {
+        if (!liaison.Associe.Empty())
+            liste->addItem(Q(TReglesConfiguration::DernierProgramme));
+        if (!valeurs.empty())
+            for (const std::string& numero :
+                 TReglesConfiguration::NumerosProgrammes(valeurs.front(), valeurs.back()))
+                liste->addItem(Q(numero));
+        return;
+    }
+    void* enumere = nullptr;
+    TKEVField* champ = ConfigCourante->FindField(liaison.Champ);
+    const bool captions = champ != nullptr && champ->QueryInterface(IKevEnumFieldAsRead::IID,
+                                                                    &enumere) == THResult::S_OK;
+    for (const int valeur : valeurs)
+        liste->addItem(captions ? Q(static_cast<IKevEnumFieldAsRead*>(enumere)->GetEnum(valeur))
+                                : QString::number(valeur));
+}
+
+// Bounds and hint of a number edit from the companions; a spin steps by its field's ratio.
+void TFrmConfigurationG20::PreparerNombre(std::size_t Index) {
+    const TFieldHandle& champ = Liaisons[Index].Champ;
+    auto* nombre = static_cast<TKevNumberEdit*>(FControles[Index]);
+    const auto* mini = dynamic_cast<const TZoneCPS*>(ConfigurationMini.Get());
+    const auto* maxi = dynamic_cast<const TZoneCPS*>(ConfigurationMaxi.Get());
+    const TKEVField* bas = mini != nullptr ? mini->FindField(champ) : nullptr;
+    const TKEVField* haut = maxi != nullptr ? maxi->FindField(champ) : nullptr;
+    if (bas != nullptr && haut != nullptr) {
+        nombre->SetMinValue(bas->GetAsInteger());
+        nombre->SetMaxValue(haut->GetAsInteger());
+        nombre->SetHint(
+            QStringLiteral("%1..%2").arg(bas->GetAsInteger()).arg(haut->GetAsInteger()));
+    }
+    if (auto* spin = qobject_cast<TKevNumericSpin*>(nombre))
+        spin->SetIncrement(TReglesConfiguration::Pas(*ConfigCourante->FindField(champ)));
+}
+
 void TFrmConfigurationG20::PreparerControles() {
     if (ConfigCourante == nullptr)
         return;
-    const auto* mini = dynamic_cast<const TZoneCPS*>(ConfigurationMini.Get());
-    const auto* maxi = dynamic_cast<const TZoneCPS*>(ConfigurationMaxi.Get());
     for (std::size_t i = 0; i < NbLiaisons; ++i) {
-        const TLiaisonConfiguration& liaison = Liaisons[i];
-        if (auto* liste = qobject_cast<TKEVComboBox*>(FControles[i])) {
-            const QSignalBlocker silence(liste);
-            liste->clear();
-            if (!liaison.Associe.Empty())
-                liste->addItem(Q(TReglesConfiguration::DernierProgramme));
-            const TKEVField* champ = ConfigCourante->FindField(liaison.Champ);
-            void* enumere = nullptr;
-            const bool captions = champ != nullptr && liaison.Genre != G::Programme &&
-                                  const_cast<TKEVField*>(champ)->QueryInterface(
-                                      IKevEnumFieldAsRead::IID, &enumere) == THResult::S_OK;
-            for (const int valeur : Valeurs(liaison))
-                liste->addItem(liaison.Genre == G::Programme ? Q(Format("%0.3d", valeur))
-                               : captions
-                                   ? Q(static_cast<IKevEnumFieldAsRead*>(enumere)->GetEnum(valeur))
-                                   : QString::number(valeur));
-        } else if (auto* nombre = qobject_cast<TKevNumberEdit*>(FControles[i])) {
-            // Bounds and hint from the companions.
-            const TKEVField* bas = mini != nullptr ? mini->FindField(liaison.Champ) : nullptr;
-            const TKEVField* haut = maxi != nullptr ? maxi->FindField(liaison.Champ) : nullptr;
-            if (bas != nullptr && haut != nullptr) {
-                nombre->SetMinValue(bas->GetAsInteger());
-                nombre->SetMaxValue(haut->GetAsInteger());
-                nombre->SetHint(
-                    QStringLiteral("%1..%2").arg(bas->GetAsInteger()).arg(haut->GetAsInteger()));
-            }
-            if (auto* spin = qobject_cast<TKevNumericSpin*>(nombre))
-                spin->SetIncrement(
-                    TReglesConfiguration::Pas(*ConfigCourante->FindField(liaison.Champ)));
-        }
+        if (qobject_cast<TKEVComboBox*>(FControles[i]) != nullptr)
+            RemplirListe(i);
+        else if (qobject_cast<TKevNumberEdit*>(FControles[i]) != nullptr)
+            PreparerNombre(i);
     }
     FAssignationHandler->ChargerDonneesPoints(this);
     ChargerDonnees();

@@ -100,6 +100,8 @@ private:
     QWidget* Page(int Page) const { return FPages.at(Page); }
     void AjouterLigne(int Page, QWidget* Libelle, QWidget* Controle);
 
+    void RemplirListe(std::size_t Index);
+    void PreparerNombre(std::size_t Index);
     void ChargerDonnees();
     void Charger(const char* Methode, void (TFrmConfigurationG20::*Chargeur)());
     void ChargerOnglet(int Onglet);

@@ -22,17 +22,6 @@ constexpr double PlafondAmperes = 9999;
 constexpr int ModeUnePinceMorte = 3;
 constexpr int ModeDeuxPincesDeuxOps = 4;
 
-// Sets a current at or above Plafond to Plafond; answers whether its value changed.
-template <class TLire, class TEcrire>
-bool Borner(double Plafond, TLire Lire, TEcrire Ecrire, const TProgramme& Programme,
-            int (TProgramme::*Affiche)() const) {
-    if (Lire() < Plafond - 1e-9)
-        return false;
-    const int avant = (Programme.*Affiche)();
-    Ecrire(Plafond);
-    return (Programme.*Affiche)() != avant;
-}
-
 } // namespace
 
 std::vector<std::string> TReglesConfiguration::NumerosProgrammes(int Mini, int Maxi) {
@@ -121,25 +110,28 @@ TReglesConfiguration::TMenuDefaut TReglesConfiguration::MenuDefaut(const TDefaut
 bool TReglesConfiguration::BornerProgramme(TProgramme& Programme, bool ConsignesLiees) {
     const bool amperes = Programme.IsModeAmperes();
     const double plafond = amperes ? PlafondAmperes : PlafondKiloAmperes;
+    // Sets a current at or above the top value to it; answers whether its stored value moved.
+    const auto borner = [plafond](double Valeur, auto Ecrire, auto Affiche) {
+        if (Valeur < plafond - 1e-9)
+            return false;
+        const int avant = Affiche();
+        Ecrire(plafond);
+        return Affiche() != avant;
+    };
     bool change = false;
     if (amperes || ConsignesLiees)
-        for (int palier = 0; palier < Programme.GetPaliersAmpereCount(); ++palier) {
-            const int avant = Programme.GetPaliersAmpere(palier);
-            if (Programme.GetPaliersAmpereCalcule(palier) >= plafond - 1e-9) {
-                Programme.SetPaliersAmpereCalcule(palier, plafond);
-                change = change || Programme.GetPaliersAmpere(palier) != avant;
-            }
-        }
-    change = Borner(
-                 plafond, [&] { return Programme.GetPrechauffageAmpereCalcule(); },
-                 [&](double V) { Programme.SetPrechauffageAmpereCalcule(V); }, Programme,
-                 &TProgramme::GetPrechauffageAmpere) ||
-             change;
-    change = Borner(
-                 plafond, [&] { return Programme.GetRecuitAmpereCalcule(); },
-                 [&](double V) { Programme.SetRecuitAmpereCalcule(V); }, Programme,
-                 &TProgramme::GetRecuitAmpere) ||
-             change;
+        for (int palier = 0; palier < Programme.GetPaliersAmpereCount(); ++palier)
+            change |= borner(
+                Programme.GetPaliersAmpereCalcule(palier),
+                [&](double V) { Programme.SetPaliersAmpereCalcule(palier, V); },
+                [&] { return Programme.GetPaliersAmpere(palier); });
+    change |= borner(
+        Programme.GetPrechauffageAmpereCalcule(),
+        [&](double V) { Programme.SetPrechauffageAmpereCalcule(V); },
+        [&] { return Programme.GetPrechauffageAmpere(); });
+    change |= borner(
+        Programme.GetRecuitAmpereCalcule(), [&](double V) { Programme.SetRecuitAmpereCalcule(V); },
+        [&] { return Programme.GetRecuitAmpere(); });
     return change;
 }
 
