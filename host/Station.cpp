@@ -11,6 +11,29 @@ std::string ZoneIdText(TTypeZones TypeZone, int Numero) {
     return TypeZoneName(TypeZone) + "=" + std::to_string(Numero);
 }
 
+namespace {
+
+// Refuses a file whose last block runs past its end, or that lacks zones of station Nom (a
+// file cut at a block boundary): the module would show those zones with their default
+// values as if they had been read.
+std::unique_ptr<TKevCustomFileStream> Complete(std::unique_ptr<TKevCustomFileStream> File,
+                                               const std::string& Path, const std::string& Nom) {
+    if (const auto bloc = BlockPastEnd(*File))
+        throw EHostIOError("'" + Path + "' is damaged: the block of " +
+                           ZoneIdText(static_cast<TTypeZones>(bloc->first), bloc->second) +
+                           " claims more bytes than the file holds (the file may be truncated)");
+    const auto manquantes = MissingZones(*File, Nom);
+    if (!manquantes.empty())
+        throw EHostIOError("'" + Path + "' is not a complete image of station '" + Nom +
+                           "': it has no block for " + std::to_string(manquantes.size()) +
+                           " of its zones, from " +
+                           ZoneIdText(manquantes[0].first, manquantes[0].second) +
+                           " on (the file may be truncated)");
+    return File;
+}
+
+} // namespace
+
 TStation::TStation(const std::string& Nom, TInterfacedPersistent* Protocole) : FNom(Nom) {
     FHandle = std::to_string(NouvelleEprom(Nom.c_str(), Protocole));
     FEprom = ChercheInstance(FHandle.c_str());
@@ -37,13 +60,15 @@ void TStation::CreateImage(const std::string& Nom, const std::string& Path,
 std::unique_ptr<TStation> TStation::Open(const std::string& Path, bool Writable,
                                          TInterfacedPersistent* Protocole) {
     auto stream = OpenZoneFile(Path, Writable);
-    auto station = std::make_unique<TStation>(stream->GetIdentification(), Protocole);
+    const std::string nom = stream->GetIdentification();
+    stream = Complete(std::move(stream), Path, nom);
+    auto station = std::make_unique<TStation>(nom, Protocole);
     station->Eprom().ReadFromFile(stream.release());
     return station;
 }
 
 void TStation::OpenFile(const std::string& Path, bool Writable) {
-    FEprom->ReadFromFile(OpenZoneFile(Path, Writable).release());
+    FEprom->ReadFromFile(Complete(OpenZoneFile(Path, Writable), Path, FNom).release());
 }
 
 void TStation::SaveToNewFile(const std::string& Path) {
@@ -60,7 +85,7 @@ void TStation::SaveToNewRefFile(const std::string& Path) {
 }
 
 void TStation::OpenRefFile(const std::string& Path) {
-    FEprom->ReadFromRefFile(OpenZoneFile(Path, false).release());
+    FEprom->ReadFromRefFile(Complete(OpenZoneFile(Path, false), Path, FNom).release());
 }
 
 void TStation::SaveZone(TCustomZoneCPS& Zone) {

@@ -1,5 +1,8 @@
 #include "protocol/ZoneFiles.h"
 
+#include "protocol/TableG20.h"
+
+#include <algorithm>
 #include <array>
 
 namespace g20seq::host {
@@ -14,6 +17,28 @@ struct TPrefixVariante {
 // "GA" names the AC controller, "GM" the medium-frequency one.
 constexpr std::array<TPrefixVariante, 2> Prefixes = {
     {{"GA", TVariante::AC}, {"GM", TVariante::MF}}};
+
+// In-file types of the memory map that a complete image does not always hold: the older
+// process link (an older image holds it instead of the newer one, which is read from it),
+// and the learning zones, which only medium-frequency controllers have.
+struct TTypeFacultatif {
+    TTypeZones TypeZone;
+    TVariante SeulementSur; // Inconnue: on no controller
+};
+constexpr std::array<TTypeFacultatif, 2> TypesFacultatifs = {
+    {{PrcLienProcess, TVariante::Inconnue}, {PrcApprentissage, TVariante::MF}}};
+
+bool Attendu(TTypeZones TypeZone, TVariante Variante) {
+    const auto facultatif =
+        std::find_if(TypesFacultatifs.begin(), TypesFacultatifs.end(),
+                     [&](const TTypeFacultatif& f) { return f.TypeZone == TypeZone; });
+    return facultatif == TypesFacultatifs.end() || facultatif->SeulementSur == Variante;
+}
+
+bool HasBlock(const THeaderMap& Blocs, TTypeZones TypeZone, int Numero) {
+    const auto type = Blocs.find(static_cast<int>(TypeZone));
+    return type != Blocs.end() && type->second.count(Numero) > 0;
+}
 
 } // namespace
 
@@ -55,6 +80,39 @@ TZoneFileSummary ReadZoneFileSummary(const std::string& Path) {
         summary.Blocs += static_cast<int>(numbers.size());
     }
     return summary;
+}
+
+std::vector<std::pair<TTypeZones, int>> MissingZones(const TKevCustomFileStream& File,
+                                                     const std::string& NomStation) {
+    const TVariante variante = VarianteOfName(NomStation);
+    const THeaderMap& blocs = File.GetHeaderMap();
+    std::vector<std::pair<TTypeZones, int>> manquantes;
+    for (const TZoneProtocoleRow& row : G20Zones) {
+        if (!row.InFile || !Attendu(row.TypeZone, variante))
+            continue;
+        for (int numero = 0; numero < std::max(row.Zones, 1); ++numero) {
+            const bool ancienLien =
+                row.TypeZone == PrcLienProcessAvance && HasBlock(blocs, PrcLienProcess, numero);
+            if (!HasBlock(blocs, row.TypeZone, numero) && !ancienLien)
+                manquantes.emplace_back(row.TypeZone, numero);
+        }
+    }
+    return manquantes;
+}
+
+std::optional<std::pair<int, int>> BlockPastEnd(TKevCustomFileStream& File) {
+    std::optional<std::pair<int, int>> dernier;
+    Int64 position = -1;
+    for (const auto& [type, numeros] : File.GetHeaderMap())
+        for (const auto& [numero, offset] : numeros)
+            if (offset > position) {
+                position = offset;
+                dernier = std::pair(type, numero);
+            }
+    if (!dernier || !File.SearchBlocHeader(dernier->first, dernier->second))
+        return std::nullopt;
+    const Int64 fin = position + TBlocHeader::Size + File.GetLastBlocHeader().DataSize;
+    return fin > File.Size() ? dernier : std::nullopt;
 }
 
 } // namespace g20seq::host

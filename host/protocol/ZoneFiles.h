@@ -3,10 +3,14 @@
 #pragma once
 
 #include <g20seq/eprom/KEVCustomFileStream.h>
+#include <g20seq/support/TypeZones.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace g20seq::host {
 
@@ -31,5 +35,14 @@ struct TZoneFileSummary {
 };
 // Reads the summary of a zone file (read-only). Raises the stream's errors.
 TZoneFileSummary ReadZoneFileSummary(const std::string& Path);
+
+// The zones a complete image of station NomStation holds and File has no block of, in
+// memory map order: what a file cut at a block boundary lacks. The module would read such
+// zones with their default values, silently.
+std::vector<std::pair<TTypeZones, int>> MissingZones(const TKevCustomFileStream& File,
+                                                     const std::string& NomStation);
+// The zone (type, number) of File's last block when that block claims more bytes than
+// the file has; the blocks before it are bounded by the ones that follow them.
+std::optional<std::pair<int, int>> BlockPastEnd(TKevCustomFileStream& File);
 
 } // namespace g20seq::host

@@ -368,6 +368,16 @@ public:
         }
         return *this;
     }
+    // Takes over a zone already borrowed from Eprom (a companion from GetZoneMini, for
+    // example): the holder gives it back.
+    static TZoneHolder Adopt(TCustomEprom* Eprom, TCustomZoneCPS* Borrowed) {
+        TZoneHolder hold;
+        if (Borrowed != nullptr && Eprom != nullptr) {
+            hold.FEprom = Eprom;
+            hold.FZone = Borrowed;
+        }
+        return hold;
+    }
     TZoneHolder(const TZoneHolder&) = delete;
     TZoneHolder& operator=(const TZoneHolder&) = delete;
 

@@ -74,6 +74,11 @@ bool TEditionCopies::SauverFichier(int Index) {
 }
 
 void TEditionCopies::Recevoir(TCustomZoneCPS& Cible, const TCustomZoneCPS& Reponse) {
+    // The window switched to another zone of the type meanwhile: the EPROM's zone took the
+    // answer, the copies now show another zone.
+    if (Cible.GetTypeZone() != Reponse.GetTypeZone() ||
+        Cible.GetNumeroZone() != Reponse.GetNumeroZone())
+        return;
     Cible.Assign(&Reponse);
     const int index = IndexTravail(&Cible);
     if (index >= 0)

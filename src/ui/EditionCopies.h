@@ -47,7 +47,8 @@ public:
     // copy. Answers whether the file was written.
     bool SauverFichier(int Index);
     // The controller's answer for the working copy Cible: assigned into Cible and, when Cible
-    // is a working copy, into that pair's initial copy.
+    // is a working copy, into that pair's initial copy; ignored when Cible shows another zone
+    // by now (the window switched to another program or electrode after sending).
     void Recevoir(TCustomZoneCPS& Cible, const TCustomZoneCPS& Reponse);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "model/EditorOpeners.h"
 #include "ui/FormConfigurationG20.h"
+#include "ui/FormElectrodeG20.h"
 #include "ui/FrmAssignationPoint.h"
 
 #include <utility>
@@ -19,6 +20,7 @@ struct TEditorEntry {
 constexpr TEditorEntry Editors[] = {
     {PrcAssignationPoint, &TFrmAssignationPoint::Ouvrir},
     {PrcConfiguration, &TFrmConfigurationG20::Ouvrir},
+    {PrcElectrodes, &TFrmElectrodeG20::Ouvrir},
 };
 
 } // namespace

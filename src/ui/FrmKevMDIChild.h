@@ -100,6 +100,8 @@ protected:
     // Called on the user-interface thread after an answer was assigned into a copy.
     virtual void ZoneRecue(TCustomZoneCPS& Cible);
 
+    // Shows the mode on btnModifier (caption and hint).
+    void AfficherMode();
     void AddSaveRestoreComponentIHM(const QObject& Controle);
     // Registers a pair of copies of zone (TypeZone, Numero); the first pair is the edited
     // zone. Answers the working copy, or null.
@@ -126,7 +128,6 @@ private:
     void btnOKClick();
     void btnCancelClick();
     void btnAppliquerClick();
-    void AfficherMode();
     // Hands the queue to the EPROM and shows the progress until the last answer.
     void EnvoyerZones();
     void AppliquerReception(TTransfertZones::TReception& Reception);

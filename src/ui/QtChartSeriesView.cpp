@@ -30,10 +30,12 @@ void SetAxisRange(QValueAxis* Axis, double Min, double Max) {
     double span = Max - Min;
     if (span <= 0)
         span = std::max(1.0, std::abs(Max));
-    Axis->setRange(Min - span * AxisMargin, Max + span * AxisMargin);
+    // The interval first: a range set under the previous, finer interval would be laid out
+    // with it.
     Axis->setTickType(QValueAxis::TicksDynamic);
     Axis->setTickAnchor(0);
     Axis->setTickInterval(TickInterval(span));
+    Axis->setRange(Min - span * AxisMargin, Max + span * AxisMargin);
     Axis->setLabelFormat("%g");
 }
 } // namespace

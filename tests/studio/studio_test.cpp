@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -134,6 +135,40 @@ TEST_F(Studio, DoubleClickOnAPointEntryOpensThePointTableWhoseSaveReachesTheImag
     ASSERT_TRUE(Window->SaveStation(*station));
     ASSERT_TRUE(Window->CloseStation(*station));
     EXPECT_EQ(Bytes(image), Bytes(attendu));
+}
+
+// The electrode window opens on the default electrode whichever electrode was
+// double-clicked; a value changed there reaches the image.
+TEST_F(Studio, DoubleClickOnAnElectrodeOpensTheElectrodeWindowWhoseSaveReachesTheImage) {
+    const std::string image = Image("a.g20", "GA_A");
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
+    ASSERT_NE(station, nullptr);
+    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
+    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+    Window->show();
+    DoubleCliquer(*tree, tree->ItemOf(*station, {PrcElectrodes, 5}));
+    ASSERT_EQ(mdi->subWindowList().size(), 1);
+    QWidget* fenetre = mdi->subWindowList()[0]->widget();
+    EXPECT_EQ(fenetre->objectName(), QStringLiteral("TFrmElectrodeG20"));
+    EXPECT_EQ(fenetre->findChild<QComboBox*>(QStringLiteral("cmbNumElectrode"))->currentText(),
+              "00");
+
+    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
+    fenetre->findChild<QTabWidget*>(QStringLiteral("pclElectrode"))->setCurrentIndex(1);
+    auto* rodages = fenetre->findChild<QLineEdit*>(QStringLiteral("txtNombreRodages"));
+    rodages->selectAll();
+    QTest::keyClicks(rodages, "7");
+    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    Engine.WaitIdle();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "the window closes once answered";
+    ASSERT_TRUE(Window->SaveStation(*station));
+    ASSERT_TRUE(Window->CloseStation(*station));
+
+    auto relue = TStation::Open(image, true, &Protocole);
+    const TZoneHolder electrode(&relue->Eprom(), PrcElectrodes, 0);
+    EXPECT_EQ(electrode->GetFieldByID("IDNombreRodage")->GetAsInteger(), 7);
 }
 
 TEST_F(Studio, SaveCommitsTheWorkingCopyAndReopeningGivesTheSavedBytes) {
