@@ -8,6 +8,7 @@
 #include "model/EditorWindows.h"
 #include "support/BenchEprom.h"
 #include "support/EpromTestKit.h"
+#include "support/Exceptions.h"
 #include "ui/Editors.h"
 #include "ui/FormConfigurationG20.h"
 #include "ui/ReglesConfiguration.h"
@@ -567,6 +568,38 @@ TEST_F(ConfigurationEditorTest, ThePointModeAsksBeforeEmptyingTheTable) {
     EXPECT_EQ(Stockee(IDModeAssignationPoint), 1);
     const TZoneHolder entree(Eprom.get(), PrcAssignationPoint, 0);
     EXPECT_FALSE(entree.As<TAssignationPoints>()->GetPointValide());
+}
+
+// ---------------------------------------------------------------------------------------
+// Load errors
+
+// A window whose wear compensation loader fails.
+class TFenetreChargementRate : public TFrmConfigurationG20 {
+public:
+    using TFrmConfigurationG20::TFrmConfigurationG20;
+
+protected:
+    void ChargerDonneesCU() override { throw Exception("Lecture impossible"); }
+};
+
+TEST_F(ConfigurationEditorTest, ALoaderErrorIsLoggedUnderItsNameAndTheOthersStillLoad) {
+    Station();
+    Proxy.ClearLogs();
+    Fenetre =
+        new TFenetreChargementRate(nullptr, TZoneHolder(Eprom.get(), PrcConfiguration, 0), nullptr);
+    Fenetre->Afficher();
+    const auto logs = Proxy.Logs();
+    ASSERT_EQ(logs.size(), 1u);
+    EXPECT_EQ(LogTuple(logs[0]),
+              std::tuple("TFrmConfigurationG20", "TFrmConfigurationG20.ChargerDonneesCU",
+                         "Lecture impossible", "Zone configuration", 2, "ZRT Handling"));
+    EXPECT_EQ(W<QLineEdit>("ipaAdresseIP")->text(), "127.0.0.1");
+    EXPECT_EQ(W<TCheckListBox>("lstEcransMaintenance")->count(), 7);
+    // The window stays usable.
+    Fenetre->PasserEnModification();
+    W<QCheckBox>("chkPrioriteProgEnAlarme")->click();
+    Fermer();
+    EXPECT_EQ(Stockee(IDCUChargeProgAlarme), 1);
 }
 
 // ---------------------------------------------------------------------------------------
