@@ -109,7 +109,7 @@ private:
 };
 
 // One fault definition.
-class TDefaut : public TInterfacedPersistent, public IKEVDefaut, public IKEVDefautEx {
+class G20SEQ_EXPORT TDefaut : public TInterfacedPersistent, public IKEVDefaut, public IKEVDefautEx {
 public:
     // aTypeDefaut is the existing type field; the definition attaches itself to it, keeps
     // the field's limits and value and applies SetParam.

@@ -1,6 +1,7 @@
 #include "ui/Editors.h"
 
 #include "model/EditorOpeners.h"
+#include "ui/FormConfigurationG20.h"
 #include "ui/FormElectrodeG20.h"
 #include "ui/FrmAssignationPoint.h"
 
@@ -18,6 +19,7 @@ struct TEditorEntry {
 // The editors of the library, one row per zone type.
 constexpr TEditorEntry Editors[] = {
     {PrcAssignationPoint, &TFrmAssignationPoint::Ouvrir},
+    {PrcConfiguration, &TFrmConfigurationG20::Ouvrir},
     {PrcElectrodes, &TFrmElectrodeG20::Ouvrir},
 };
 

@@ -52,7 +52,7 @@ inline constexpr int TailleTrameConfiguration = 183;
 //
 // The Mini and Maxi companions hold every field, screen and fault class at its minimum or
 // maximum; RAZ holds the defaults. Companions encode nothing.
-class TConfigurationG20 : public TConfiguration, public IConfigurationEx {
+class G20SEQ_EXPORT TConfigurationG20 : public TConfiguration, public IConfigurationEx {
 public:
     TConfigurationG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                       TInterfacedPersistent* aLogicalZone);

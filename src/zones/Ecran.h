@@ -1,6 +1,7 @@
 // A keypad screen of the controller and the access bit that allows it.
 #pragma once
 
+#include "support/G20SeqExport.h"
 #include "support/Object.h"
 #include "support/Types.h"
 
@@ -28,7 +29,7 @@ enum TTypeEcran : std::uint8_t {
 // The flags keep the access bit consistent: a screen that is not managed shows the bit it
 // has when not managed (FEtatNonGere); a managed screen that is not configurable is always
 // allowed.
-class TEcran : public TObject {
+class G20SEQ_EXPORT TEcran : public TObject {
 public:
     TEcran(TKEVBooleanField* aAfficher, const std::string& aNom, const std::string& aID,
            TTypeEcran aTypeEcran);

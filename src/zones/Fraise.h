@@ -24,7 +24,7 @@ static_assert(HandlesInSlotOrder(Handles));
 // Cutter zone: end of life and alarm margin of the cutter, on the tab sheet "IDTabCU".
 // The companions PrcFraiseMini, PrcFraiseMaxi and PrcFraiseRAZ are zones of the same
 // class holding every field at its minimum, its maximum and its default.
-class TFraise : public TZoneFamilleCPS {
+class G20SEQ_EXPORT TFraise : public TZoneFamilleCPS {
 public:
     static constexpr int TaillePayload = 5;
 

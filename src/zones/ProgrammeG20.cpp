@@ -309,7 +309,7 @@ void TProgrammeG20::CreateFields() {
     AjusterModes();
     if (GetTypeZone() == PrcProgrammes)
         FSuiviElectrode = Field(IDNumeroElectrode).Subscribe([this](TKEVField&) {
-            NumeroElectrodeChange();
+            ActualiserRapportsAmperes();
         });
     AjusterEntreesSorties();
 }
@@ -441,7 +441,7 @@ void TProgrammeG20::InitialiserCompagnon() {
     }
 }
 
-void TProgrammeG20::NumeroElectrodeChange() {
+void TProgrammeG20::ActualiserRapportsAmperes() {
     ChangeCoeffModeAmpere();
     Numerique(IDReferenceIntensite).SetRatio(IsModeAmperes() ? 1.0 : 10.0);
 }
