@@ -1,6 +1,7 @@
 #include "ui/Editors.h"
 
 #include "model/EditorOpeners.h"
+#include "ui/FormProgrammationG20.h"
 #include "ui/FrmAssignationPoint.h"
 
 #include <utility>
@@ -17,6 +18,7 @@ struct TEditorEntry {
 // The editors of the library, one row per zone type.
 constexpr TEditorEntry Editors[] = {
     {PrcAssignationPoint, &TFrmAssignationPoint::Ouvrir},
+    {PrcProgrammes, &TFrmProgrammationG20::Ouvrir},
 };
 
 } // namespace

@@ -25,15 +25,17 @@ double TickInterval(double Span) {
     return 10 * power;
 }
 
-// Fits Axis to [Min, Max] with a small margin; ticks fall on round values from 0.
+// Fits Axis to [Min, Max] with a small margin; ticks fall on round values from 0. The tick
+// interval is set before the range: a range many times wider than the old interval would
+// otherwise lay out one tick per old interval first.
 void SetAxisRange(QValueAxis* Axis, double Min, double Max) {
     double span = Max - Min;
     if (span <= 0)
         span = std::max(1.0, std::abs(Max));
-    Axis->setRange(Min - span * AxisMargin, Max + span * AxisMargin);
     Axis->setTickType(QValueAxis::TicksDynamic);
     Axis->setTickAnchor(0);
     Axis->setTickInterval(TickInterval(span));
+    Axis->setRange(Min - span * AxisMargin, Max + span * AxisMargin);
     Axis->setLabelFormat("%g");
 }
 } // namespace

@@ -34,7 +34,7 @@ class TKEVNumericField;
 // The ampere set points (steps, preheat, temper) are shown in amperes when the program's
 // electrode measures its current in amperes, and in tens of amperes otherwise: their
 // ratio follows the electrode (ChangeCoeffModeAmpere), their raw values do not change.
-class TProgramme : public TZoneCPS, public IProgramme, public IEtatProgramme {
+class G20SEQ_EXPORT TProgramme : public TZoneCPS, public IProgramme, public IEtatProgramme {
 public:
     static constexpr int NbPaliers = 10;
 

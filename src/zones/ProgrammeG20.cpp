@@ -308,9 +308,8 @@ void TProgrammeG20::CreateFields() {
     Inserer(InsertionsReferences);
     AjusterModes();
     if (GetTypeZone() == PrcProgrammes)
-        FSuiviElectrode = Field(IDNumeroElectrode).Subscribe([this](TKEVField&) {
-            NumeroElectrodeChange();
-        });
+        FSuiviElectrode =
+            Field(IDNumeroElectrode).Subscribe([this](TKEVField&) { ActualiserRapportsAmperes(); });
     AjusterEntreesSorties();
 }
 
@@ -441,7 +440,7 @@ void TProgrammeG20::InitialiserCompagnon() {
     }
 }
 
-void TProgrammeG20::NumeroElectrodeChange() {
+void TProgrammeG20::ActualiserRapportsAmperes() {
     ChangeCoeffModeAmpere();
     Numerique(IDReferenceIntensite).SetRatio(IsModeAmperes() ? 1.0 : 10.0);
 }

@@ -17,7 +17,7 @@ namespace g20seq {
 //
 // In a PrcProgrammes zone, every change of the electrode number sets the ratio of the
 // ampere set points and of the reference current from the new electrode's ampere mode.
-class TProgrammeG20 : public TProgramme {
+class G20SEQ_EXPORT TProgrammeG20 : public TProgramme {
 public:
     static constexpr int TaillePayload = 163;
     static constexpr int NbSegments = 10;
@@ -62,6 +62,10 @@ public:
     void SetTypeModeRegulation(TTypeModeRegulation Value) override;
     // The ampere mode of the electrode the program uses; false without that electrode.
     bool IsModeAmperes() const override;
+    // Sets the ratio of the ampere set points and of the reference current from the ampere
+    // mode of the program's electrode. A program read or decoded keeps the ratio it had
+    // until its electrode number changes; an editor calls this on its copies.
+    void ActualiserRapportsAmperes();
     // Adjusts the shared fields and adds this generation's (constructor).
     virtual void CreateFields();
 
@@ -194,8 +198,6 @@ private:
     bool IsFieldbus() const;
     bool IsVarianteReconnue() const;
     void InitialiserCompagnon();
-    // Change handler of the electrode number.
-    void NumeroElectrodeChange();
     std::string NomEprom() const;
 
     TSubscription FSuiviElectrode;
