@@ -1,15 +1,14 @@
 #include "ui/FormProgrammationG20.h"
 
 #include "eprom/Eprom.h"
+#include "interface/KEVInterface.h"
 #include "interface/SignatureInterface.h"
 #include "interface/ZoneInterfaces.h"
 #include "model/DataProxy.h"
 #include "model/EditorWindows.h"
 #include "model/EpromDescription.h"
-#include "model/KEVNumericFields.h"
 #include "support/Exceptions.h"
 #include "support/Format.h"
-#include "support/Rounding.h"
 #include "ui/FenetreTextes.h"
 #include "ui/GraphCU.h"
 #include "ui/GraphTemps.h"
@@ -307,6 +306,24 @@ bool EstNombre(TGenre Genre) {
     }
 }
 
+// The display ratio of a numeric field, 1 for any other field.
+double Ratio(const TKEVField& Champ) {
+    if (const auto* reel = dynamic_cast<const IKEVDoubleField*>(&Champ))
+        return reel->GetRatio();
+    if (const auto* entier = dynamic_cast<const IKEVIntegerField*>(&Champ))
+        return entier->GetRatio();
+    return 1.0;
+}
+
+// The raw value of a numeric field; the integer value of any other field.
+int Brut(const TKEVField& Champ) {
+    if (const auto* brut = dynamic_cast<const IRawNumericField*>(&Champ))
+        return brut->GetRawValue();
+    if (const auto* signe = dynamic_cast<const IRawSignedNumericField*>(&Champ))
+        return signe->GetRawValue();
+    return Champ.GetAsInteger();
+}
+
 QString Texte(const char* Utf8) {
     return QString::fromUtf8(Utf8);
 }
@@ -454,7 +471,9 @@ void TFrmProgrammationG20::CreerOnglets() {
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(onglet.Nom));
         auto* grille = new QGridLayout(page);
-        grille->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // The free space goes past the last column and below the last row.
+        grille->setColumnStretch(8, 1);
+        grille->setRowStretch(20, 1);
         pclProgrammation->addTab(page, Texte(onglet.Texte));
     }
     gbxConsignesMF = new QGroupBox(QStringLiteral("Consignes MF"));
@@ -537,8 +556,10 @@ void TFrmProgrammationG20::CreerGraphes() {
     chtGraphCycleSoudage = new QtChartSeriesView(1);
     chtGraphCycleSoudage->setObjectName(QStringLiteral("chtGraphCycleSoudage"));
     chtGraphCycleSoudage->setMinimumSize(480, 320);
-    static_cast<QGridLayout*>(pclProgrammation->widget(tabTemps)->layout())
-        ->addWidget(chtGraphCycleSoudage, 0, 2, 13, 1);
+    auto* temps = static_cast<QGridLayout*>(pclProgrammation->widget(tabTemps)->layout());
+    temps->addWidget(chtGraphCycleSoudage, 0, 2, 13, 1);
+    temps->setColumnStretch(2, 1);
+    temps->setColumnStretch(8, 0);
     if (isTypeMF) {
         auto graphe = std::make_unique<TGraphTempsMF>(chtGraphCycleSoudage, premiere);
         graphe->SetTitreAxeBas("Temps (ms)");
@@ -550,8 +571,11 @@ void TFrmProgrammationG20::CreerGraphes() {
     chtGraphCompensationUsure = new QtChartSeriesView(2);
     chtGraphCompensationUsure->setObjectName(QStringLiteral("chtGraphCompensationUsure"));
     chtGraphCompensationUsure->setMinimumSize(360, 280);
-    static_cast<QGridLayout*>(pclProgrammation->widget(tabConsigneSoudage)->layout())
-        ->addWidget(chtGraphCompensationUsure, 0, 6, 19, 1);
+    auto* consignes =
+        static_cast<QGridLayout*>(pclProgrammation->widget(tabConsigneSoudage)->layout());
+    consignes->addWidget(chtGraphCompensationUsure, 0, 6, 19, 1);
+    consignes->setColumnStretch(6, 1);
+    consignes->setColumnStretch(8, 0);
     GraphCompUsure_ = std::make_unique<TGraphCU>(
         chtGraphCompensationUsure, ConfigurationEntier(ChampsConfiguration::IDCUContinue) != 0,
         NbPas);
@@ -826,8 +850,11 @@ void TFrmProgrammationG20::MajVisibilite() {
 bool TFrmProgrammationG20::ChampVisible(const L& Ligne) const {
     if (Ligne.Zone != TZoneLiee::Programme || Ligne.Champ.Empty())
         return true;
+    // The whole voltage column, its reference included, follows the voltage steps.
+    const TFieldHandle& suivi =
+        Ligne.Consigne == TColonne::Tension ? IDPaliersTension : Ligne.Champ;
     const auto* ouverte = dynamic_cast<const TZoneCPS*>(ZoneOuverte());
-    const TKEVField* champ = ouverte != nullptr ? ouverte->FindField(Ligne.Champ) : nullptr;
+    const TKEVField* champ = ouverte != nullptr ? ouverte->FindField(suivi) : nullptr;
     return champ != nullptr && champ->GetLinked();
 }
 
@@ -879,7 +906,7 @@ void TFrmProgrammationG20::EcrireControle(const TControle& Controle) {
         if (ligne.Genre == G::Ampere || ligne.Genre == G::Kilo || ligne.Genre == G::Reference ||
             ligne.Genre == G::Points)
             Champ(ligne, Controle.Pas)
-                .SetAsInteger(static_cast<int>(RoundToEven(valeur * Diviseur(ligne))));
+                .SetAsInteger(static_cast<int>(std::nearbyint(valeur * Diviseur(ligne))));
         else
             Champ(ligne, Controle.Pas)
                 .SetAsFloat(TReglesProgrammation::Derivee(valeur, 100.0, Decimales(ligne)));
@@ -1055,6 +1082,21 @@ void TFrmProgrammationG20::txtCommentaireChange() {
     } catch (const std::exception& erreur) {
         Journaliser("txtCommentaireChange", erreur);
     }
+}
+
+void TFrmProgrammationG20::txtNumPointChange(int Index, const QString& Numero) {
+    const TKEVField* points = LienProcess().FindField(IDLienProcess::IDNumPointLienProcess);
+    const auto* tableau = dynamic_cast<const IKEVArrayField*>(points);
+    if (tableau == nullptr || Index < 1 || Index > tableau->GetCount()) {
+        LogEvent(this, "txtNumPointChange",
+                 "L'objet numéro point (" + IntToStr(Index) + ") n'a pas été trouvé",
+                 "Zone lien process (#" + IntToStr(LienProcess().GetNumeroZone()) + ")", LogAnomaly,
+                 CatZRT);
+        return;
+    }
+    TKEVField& point = LienProcess().Element(IDLienProcess::IDNumPointLienProcess, Index - 1);
+    point.SetAsString("");
+    point.SetAsString(Numero.toStdString());
 }
 
 void TFrmProgrammationG20::ChoisirProgramme(int Numero) {
@@ -1321,18 +1363,13 @@ double TFrmProgrammationG20::Valeur(const L& Ligne, int Pas) const {
 int TFrmProgrammationG20::Decimales(const L& Ligne) const {
     if (Ligne.Genre == G::Reference)
         return FModeAmperes ? 0 : 2;
-    const auto* numerique =
-        dynamic_cast<const TKEVNumericField*>(&Champ(Ligne, Ligne.Pas > 0 ? 1 : 0));
-    return numerique != nullptr && numerique->GetRatio() < 1.0 ? 1 : 0;
+    return Ratio(Champ(Ligne, Ligne.Pas > 0 ? 1 : 0)) < 1.0 ? 1 : 0;
 }
 
 // A bound of an edit: the companion's raw limit at the working copy's ratio (the companions
 // keep ratio 1).
 double TFrmProgrammationG20::Borne(const L& Ligne, bool Maxi) const {
-    const auto* numerique =
-        dynamic_cast<const TKEVNumericField*>(&Champ(Ligne, Ligne.Pas > 0 ? 1 : 0));
-    const double ratio = numerique != nullptr ? numerique->GetRatio() : 1.0;
-    return RawCompagnon(Ligne, Maxi) * ratio / Diviseur(Ligne);
+    return RawCompagnon(Ligne, Maxi) * Ratio(Champ(Ligne, Ligne.Pas > 0 ? 1 : 0)) / Diviseur(Ligne);
 }
 
 int TFrmProgrammationG20::RawCompagnon(const L& Ligne, bool Maxi) const {
@@ -1343,9 +1380,7 @@ int TFrmProgrammationG20::RawCompagnon(const L& Ligne, bool Maxi) const {
         return 0;
     const TKEVField& champ =
         Ligne.Pas > 0 ? compagnon->Element(Ligne.Champ, 0) : compagnon->Field(Ligne.Champ);
-    if (const auto* brut = dynamic_cast<const TKEVNumericField*>(&champ))
-        return static_cast<int>(brut->GetRawValue());
-    return champ.GetAsInteger();
+    return Brut(champ);
 }
 
 TColonneConsigne TFrmProgrammationG20::ColonneActive() const {

@@ -51,6 +51,9 @@ public:
 
     // Shows the last weld result of the current program (cleared without one).
     void SetSignature();
+    // Clears, then sets, point number Index (from 1) of the process link; a process link
+    // without that point logs it.
+    void txtNumPointChange(int Index, const QString& Numero);
     // Switches to program Numero through the questions of a switch.
     void ChoisirProgramme(int Numero);
 

@@ -1,7 +1,6 @@
 #include "ui/FormProgrammationG20Regles.h"
 
 #include "support/Format.h"
-#include "support/Rounding.h"
 
 #include <cmath>
 
@@ -62,7 +61,8 @@ TReglesProgrammation::TChiffres TReglesProgrammation::ChiffresCourant(double Val
 
 double TReglesProgrammation::Derivee(double Reference, double Variation, int Decimales) {
     const double echelle = std::pow(10.0, Decimales);
-    return RoundToEven(Reference * Variation / 100.0 * echelle) / echelle;
+    // The default rounding mode rounds ties to even.
+    return std::nearbyint(Reference * Variation / 100.0 * echelle) / echelle;
 }
 
 std::vector<std::string> TReglesProgrammation::ItemsTemps(int Mini, int Maxi, TListeTemps Genre) {

@@ -5,6 +5,7 @@
 #include "model/EditorWindows.h"
 #include "model/KEVNumericFields.h"
 #include "support/EpromTestKit.h"
+#include "support/SigDiagTestEprom.h"
 #include "ui/Editors.h"
 #include "ui/FormProgrammationG20.h"
 #include "ui/FormProgrammationG20Regles.h"
@@ -17,6 +18,7 @@
 #include "zones/ElectrodeFields.h"
 #include "zones/LienProcess.h"
 #include "zones/ProgrammeG20.h"
+#include "zones/SignatureG20.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,6 +29,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QValueAxis>
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -368,7 +371,10 @@ TEST_F(ProgramEditorTest, MFTimesInHalfPeriodsAndNoVoltageColumn) {
     EXPECT_EQ(Cmb("cmbRegulation")->count(), 2);
     EXPECT_EQ(Txt("txtAmpere01")->Hint(), "0.5..99.9");
     EXPECT_EQ(Txt("txtPourcentImax01")->Hint(), "10.0..99.9");
+    EXPECT_EQ(fenetre.chtGraphCycleSoudage->AxisX()->titleText(), "Temps (ms)");
     EXPECT_TRUE(Txt("txtPourcentU01")->isHidden());
+    EXPECT_TRUE(W<QLabel>("lblPourcentU")->isHidden());
+    EXPECT_TRUE(Txt("txtRefTension")->isHidden());
     EXPECT_FALSE(fenetre.gbxConsignesMF->isHidden());
 }
 
@@ -387,6 +393,10 @@ TEST_F(ProgramEditorTest, SavingSendsProgramAndElectrodeAndASecondRequestSwitche
     Saisir(Txt("txtPalier01"), "55");
     fenetre.txtCommentaire->setPlainText(QString(1200, 'x'));
     EXPECT_EQ(fenetre.LienProcess().GetAsString(IDLienProcess::IDCommentaire).size(), 1000u);
+    fenetre.txtNumPointChange(1, "P1"); // a G20 process link has no point numbers
+    EXPECT_EQ(CountLogLines(Proxy, "txtNumPointChange|L'objet numéro point (1) n'a pas été "
+                                   "trouvé|Zone lien process (#9)|2|ZRT Handling"),
+              1);
     fenetre.btnAppliquer->click(); // no answer queued: the question answers mrNone
     EXPECT_TRUE(Envoyees.empty());
     Proxy.QueueDialogAnswer(mrYes);
@@ -396,6 +406,47 @@ TEST_F(ProgramEditorTest, SavingSendsProgramAndElectrodeAndASecondRequestSwitche
     EXPECT_EQ(Envoyees[1]->GetTypeZone(), PrcElectrodes);
     QCoreApplication::processEvents();
     EXPECT_EQ(fenetre.ProgCourant().GetTempsTrempe(), 2);
+}
+
+TEST_F(ProgramEditorTest, LastWeldPanelShowsTheStoredSignatureOfTheProgram) {
+    Creer("GA_Line1_Robot1");
+    TFrmProgrammationG20& fenetre = Ouvrir();
+    QLabel* courant = W<QLabel>("lblIntensiteMesureeValeur");
+    EXPECT_EQ(courant->text(), "");
+    TBytes payload(TSignatureG20::TaillePayloadAC, 0);
+    const Byte debut[] = {31, 12, 31, 23, 59, 58, 0, 0, 0, 5, 3, 0, 0x04, 0xD2};
+    std::copy(std::begin(debut), std::end(debut), payload.begin());
+    auto signature = std::make_unique<TSignatureG20>(Eprom.get(), PrcSignatures, 0, nullptr);
+    ASSERT_EQ(TBancSigDiag::Decoder(*signature, payload), SerSansErreur);
+    Eprom->SetSignature(std::move(signature));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(courant->text(), "12.34");
+    EXPECT_EQ(W<QLabel>("lblNumeroPalierValeur")->text(), "3");
+    fenetre.cmbNumProgCourant->setCurrentText("006");
+    EXPECT_EQ(courant->text(), "");
+    EXPECT_EQ(CountText1(Proxy, "Signature non trouvée"), 2); // opening, program 6
+}
+
+// Every tab of both variants, grabbed offscreen (saved with G20SEQ_SCREENSHOT_DIR set).
+TEST_F(ProgramEditorTest, EveryTabOfBothVariantsRenders) {
+    for (const char* variante : {"ac", "mf"}) {
+        Creer(std::string(variante) == "ac" ? "GA_Line1_Robot1" : "GM_Line1_Robot1");
+        TFrmProgrammationG20& fenetre = Ouvrir();
+        fenetre.PasserEnModification();
+        fenetre.Cadre()->resize(1400, 860);
+        Cmb("cmbSoudage")->setCurrentIndex(5);
+        for (int pas = 1; pas <= 10; ++pas)
+            Saisir(Txt(Pas("txtPalier", pas)), QString::number(pas * 500));
+        for (int onglet = 0; onglet < fenetre.pclProgrammation->count(); ++onglet) {
+            fenetre.pclProgrammation->setCurrentIndex(onglet);
+            const QString nom = QString("program-%1-%2.png")
+                                    .arg(variante)
+                                    .arg(fenetre.pclProgrammation->widget(onglet)->objectName());
+            EXPECT_FALSE(Capture(*fenetre.Cadre(), nom.toLatin1().constData()).isNull());
+        }
+        delete Fenetre.data();
+        RemoveEditors();
+    }
 }
 
 } // namespace
