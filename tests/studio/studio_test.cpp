@@ -7,6 +7,7 @@
 #include "studio/EventLogView.h"
 #include "studio/MessageBoxAnswerer.h"
 #include "studio/StationTree.h"
+#include <g20seq/ui/Editors.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -74,6 +75,11 @@ TEST_F(Studio, OpensAndCreatesStationsAndShowsTheirZonesInTheTree) {
 }
 
 TEST_F(Studio, DoubleClickOnAZoneWithoutEditorOpensNothingAndLeavesNoHold) {
+    // Without the editors library's openers, no zone has an editor.
+    RemoveEditors();
+    struct TReinstaller {
+        ~TReinstaller() { InstallEditors(); }
+    } reinstaller;
     TStudioStation* station = Window->OpenStation(QString::fromStdString(Image("a.g20", "GA_A")));
     ASSERT_NE(station, nullptr);
     auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
@@ -312,7 +318,7 @@ TEST_F(Studio, Screenshot) {
     programme->parent()->setExpanded(true);
     tree->setCurrentItem(programme);
     tree->scrollToTop();
-    EXPECT_FALSE(Window->OpenZone(*station, {PrcProgrammes, 5}));
+    EXPECT_TRUE(Window->OpenZone(*station, {PrcProgrammes, 5}));
     Window->show();
     EXPECT_EQ(Window->CompareWithStation(*station, QString::fromStdString(autre)), 1);
     Window->findChild<TEventLogView*>(QStringLiteral("txtJournal"))->Collect();
