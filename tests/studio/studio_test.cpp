@@ -7,6 +7,7 @@
 #include "studio/EventLogView.h"
 #include "studio/MessageBoxAnswerer.h"
 #include "studio/StationTree.h"
+#include <g20seq/interface/ZoneInterfaces.h>
 #include <g20seq/ui/Editors.h>
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -140,6 +142,49 @@ TEST_F(Studio, DoubleClickOnAPointEntryOpensThePointTableWhoseSaveReachesTheImag
     ASSERT_TRUE(Window->SaveStation(*station));
     ASSERT_TRUE(Window->CloseStation(*station));
     EXPECT_EQ(Bytes(image), Bytes(attendu));
+}
+
+// The program editor, opened by double-click: its OK sends the program and its electrode
+// (the offline engine answers them), writes the process link's comment to the working file,
+// and File > Save brings all three into the image.
+TEST_F(Studio, ProgramEditorSavesProgramElectrodeAndCommentIntoTheImage) {
+    const std::string image = Image("a.g20", "GA_A");
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
+    ASSERT_NE(station, nullptr);
+    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
+    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+    Window->show();
+    DoubleCliquer(*tree, tree->ItemOf(*station, {PrcProgrammes, 5}));
+    ASSERT_EQ(mdi->subWindowList().size(), 1);
+    QWidget* fenetre = mdi->subWindowList()[0]->widget();
+    EXPECT_EQ(fenetre->objectName(), QStringLiteral("TFrmProgrammationG20"));
+
+    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
+    fenetre->findChild<QComboBox*>(QStringLiteral("cmbTrempe"))->setCurrentText("4");
+    auto* palier = fenetre->findChild<QLineEdit*>(QStringLiteral("txtPalier01"));
+    palier->selectAll();
+    QTest::keyClicks(palier, "123");
+    fenetre->findChild<QPlainTextEdit*>(QStringLiteral("txtCommentaire"))
+        ->setPlainText(QStringLiteral("Ligne 3"));
+    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    Engine.WaitIdle();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "every zone sent was answered";
+
+    ASSERT_TRUE(Window->SaveStation(*station));
+    ASSERT_TRUE(Window->CloseStation(*station));
+    auto rouverte = TStation::Open(image, true, &Protocole);
+    TCustomEprom& eprom = rouverte->Eprom();
+    const TZoneHolder programme(&eprom, PrcProgrammes, 5);
+    EXPECT_EQ(programme->GetFieldByID("IDTempsTrempe")->GetAsInteger(), 4);
+    const int electrode = programme->GetFieldByID("IDNumeroElectrode")->GetAsInteger();
+    const TZoneHolder paliers(&eprom, PrcElectrodes, electrode);
+    const auto* zone = dynamic_cast<const IElectrode*>(paliers.Get());
+    ASSERT_NE(zone, nullptr);
+    EXPECT_EQ(zone->GetPalier(0), 123);
+    const TZoneHolder lien(&eprom, PrcLienProcessAvance, 5);
+    EXPECT_EQ(lien->GetFieldByID("IDCommentaire")->GetAsString(), "Ligne 3");
 }
 
 TEST_F(Studio, SaveCommitsTheWorkingCopyAndReopeningGivesTheSavedBytes) {
