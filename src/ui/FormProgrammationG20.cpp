@@ -502,39 +502,11 @@ void TFrmProgrammationG20::CreerControle(const L& Ligne, int Pas) {
             grille->addWidget(label, Ligne.Rang,
                               Ligne.Genre == G::Libelle ? Ligne.Colonne : Ligne.Colonne - 1);
     }
-    QWidget* widget = nullptr;
     if (Ligne.Genre == G::Libelle) {
         FControles.push_back({&Ligne, Pas, label, label});
         return;
     }
-    if (EstListe(Ligne.Genre)) {
-        auto* combo = new TKEVComboBox(parent);
-        combo->setMinimumWidth(90);
-        widget = combo;
-    } else if (EstNombre(Ligne.Genre)) {
-        TKevRichEdit* edit = nullptr;
-        if (Ligne.Genre == G::Ampere && Pas > 0)
-            edit = new TKevRichEditPalierIntensite(parent);
-        else if (Pas > 0)
-            edit = new TKevRichEditPalier(parent);
-        else
-            edit = new TKevRichEdit(parent);
-        if (auto* palier = qobject_cast<TKevRichEditPalier*>(edit))
-            palier->SetTag(Pas);
-        edit->setFixedWidth(70);
-        widget = edit;
-    } else if (Ligne.Genre == G::Case || Ligne.Genre == G::Controle) {
-        widget = new QCheckBox(texte, parent);
-    } else if (Ligne.Genre == G::Lecture) {
-        auto* lecture = new QLabel(parent);
-        lecture->setFrameShape(QFrame::Panel);
-        lecture->setFrameShadow(QFrame::Sunken);
-        widget = lecture;
-    } else if (Ligne.Genre == G::Texte) {
-        auto* memo = new QPlainTextEdit(parent);
-        txtCommentaire = memo;
-        widget = memo;
-    }
+    QWidget* widget = CreerWidget(Ligne, Pas, parent, texte);
     widget->setObjectName(NomControle(Ligne, Pas));
     grille->addWidget(widget, Ligne.Rang + std::max(Pas - 1, 0), Ligne.Colonne);
     FControles.push_back({&Ligne, Pas, widget, label});
@@ -543,6 +515,38 @@ void TFrmProgrammationG20::CreerControle(const L& Ligne, int Pas) {
         description->setObjectName(QStringLiteral("lblDescrSPAssociee"));
         grille->addWidget(description, Ligne.Rang, Ligne.Colonne + 1);
     }
+}
+
+// The widget of a control, by its kind.
+QWidget* TFrmProgrammationG20::CreerWidget(const L& Ligne, int Pas, QWidget* Parent,
+                                           const QString& Texte) {
+    if (EstListe(Ligne.Genre)) {
+        auto* combo = new TKEVComboBox(Parent);
+        combo->setMinimumWidth(90);
+        return combo;
+    }
+    if (EstNombre(Ligne.Genre)) {
+        TKevRichEdit* edit = nullptr;
+        if (Ligne.Genre == G::Ampere && Pas > 0)
+            edit = new TKevRichEditPalierIntensite(Parent);
+        else if (Pas > 0)
+            edit = new TKevRichEditPalier(Parent);
+        else
+            edit = new TKevRichEdit(Parent);
+        if (auto* palier = qobject_cast<TKevRichEditPalier*>(edit))
+            palier->SetTag(Pas);
+        edit->setFixedWidth(70);
+        return edit;
+    }
+    if (Ligne.Genre == G::Lecture) {
+        auto* lecture = new QLabel(Parent);
+        lecture->setFrameShape(QFrame::Panel);
+        lecture->setFrameShadow(QFrame::Sunken);
+        return lecture;
+    }
+    if (Ligne.Genre == G::Texte)
+        return txtCommentaire = new QPlainTextEdit(Parent);
+    return new QCheckBox(Texte, Parent);
 }
 
 QString TFrmProgrammationG20::NomControle(const L& Ligne, int Pas) const {
@@ -734,21 +738,8 @@ void TFrmProgrammationG20::RemplirControle(const TControle& Controle) {
         RemplirListe(Controle);
         return;
     }
-    if (auto* edit = qobject_cast<TKevRichEdit*>(Controle.Widget)) {
-        const int decimales = Decimales(ligne);
-        const double valeur = Valeur(ligne, Controle.Pas);
-        if (ligne.Genre == G::Ampere || ligne.Genre == G::Kilo)
-            MajChiffres(Controle, valeur);
-        else
-            edit->SetNombreDecimale(decimales);
-        edit->SetMinValue(Borne(ligne, false));
-        edit->SetMaxValue(Borne(ligne, true));
-        edit->SetHint(QString::fromStdString(TReglesProgrammation::Indication(
-            edit->MinValue(), edit->MaxValue(),
-            ligne.Genre == G::Ampere || ligne.Genre == G::Reference || ligne.Genre == G::Kilo
-                ? (FModeAmperes && ligne.Genre != G::Kilo ? 0 : 1)
-                : decimales)));
-        edit->SetValue(valeur);
+    if (qobject_cast<TKevRichEdit*>(Controle.Widget) != nullptr) {
+        RemplirNombre(Controle);
         return;
     }
     if (auto* coche = qobject_cast<QCheckBox*>(Controle.Widget)) {
@@ -764,6 +755,28 @@ void TFrmProgrammationG20::RemplirControle(const TControle& Controle) {
     else if (ligne.Genre == G::Texte)
         txtCommentaire->setPlainText(
             QString::fromStdString(LienProcess().GetAsString(ligne.Champ)));
+}
+
+// A number edit: its digits, bounds, hint and value.
+void TFrmProgrammationG20::RemplirNombre(const TControle& Controle) {
+    const L& ligne = *Controle.Ligne;
+    auto* edit = static_cast<TKevRichEdit*>(Controle.Widget);
+    const int decimales = Decimales(ligne);
+    const double valeur = Valeur(ligne, Controle.Pas);
+    const bool courant =
+        ligne.Genre == G::Ampere || ligne.Genre == G::Reference || ligne.Genre == G::Kilo;
+    if (ligne.Genre == G::Ampere || ligne.Genre == G::Kilo)
+        MajChiffres(Controle, valeur);
+    else
+        edit->SetNombreDecimale(decimales);
+    edit->SetMinValue(Borne(ligne, false));
+    edit->SetMaxValue(Borne(ligne, true));
+    // Hints of currents: one decimal in kiloamperes, none in amperes.
+    const int decimalesIndication =
+        courant ? (FModeAmperes && ligne.Genre != G::Kilo ? 0 : 1) : decimales;
+    edit->SetHint(QString::fromStdString(
+        TReglesProgrammation::Indication(edit->MinValue(), edit->MaxValue(), decimalesIndication)));
+    edit->SetValue(valeur);
 }
 
 // A list: its items (from the companions' limits) and the current value's item.
@@ -883,22 +896,8 @@ void TFrmProgrammationG20::Modifier(const TControle& Controle) {
 void TFrmProgrammationG20::EcrireControle(const TControle& Controle) {
     const L& ligne = *Controle.Ligne;
     if (auto* combo = qobject_cast<QComboBox*>(Controle.Widget)) {
-        const int mini = RawCompagnon(ligne, false);
-        const int index = combo->currentIndex();
-        if (index < 0)
-            return;
-        if (ligne.Genre == G::Soudage && !isTypeMF) {
-            const auto temps =
-                TReglesProgrammation::TempsDeIndex(index, mini, TListeTemps::SoudageAC);
-            ProgCourant().SetTempsSoudage(temps.Raw);
-            ProgCourant().SetSoudageDemiPeriode(temps.DemiPeriode);
-        } else if (ligne.Genre == G::Temps || ligne.Genre == G::TempsDemi ||
-                   ligne.Genre == G::Soudage || ligne.Genre == G::Liste ||
-                   ligne.Genre == G::Liste2) {
-            ProgCourant().SetRawValue(ligne.Champ, mini + index);
-        } else {
-            Champ(ligne, 0).SetAsInteger(mini + index);
-        }
+        if (combo->currentIndex() >= 0)
+            EcrireListe(ligne, combo->currentIndex());
         return;
     }
     if (auto* edit = qobject_cast<TKevRichEdit*>(Controle.Widget)) {
@@ -907,7 +906,7 @@ void TFrmProgrammationG20::EcrireControle(const TControle& Controle) {
             ligne.Genre == G::Points)
             Champ(ligne, Controle.Pas)
                 .SetAsInteger(static_cast<int>(std::nearbyint(valeur * Diviseur(ligne))));
-        else
+        else // rounded to the field's decimals
             Champ(ligne, Controle.Pas)
                 .SetAsFloat(TReglesProgrammation::Derivee(valeur, 100.0, Decimales(ligne)));
         if (ligne.Genre == G::Ampere || ligne.Genre == G::Kilo)
@@ -916,6 +915,21 @@ void TFrmProgrammationG20::EcrireControle(const TControle& Controle) {
     }
     if (auto* coche = qobject_cast<QCheckBox*>(Controle.Widget))
         Champ(ligne, 0).SetAsBoolean(coche->isChecked());
+}
+
+// The item Index of a list: raw times and integers from the Mini companion's value on, the
+// value captions likewise; on AC the weld time's "1/2" sets the half-period weld.
+void TFrmProgrammationG20::EcrireListe(const L& Ligne, int Index) {
+    const int mini = RawCompagnon(Ligne, false);
+    if (Ligne.Genre == G::Soudage && !isTypeMF) {
+        const auto temps = TReglesProgrammation::TempsDeIndex(Index, mini, TListeTemps::SoudageAC);
+        ProgCourant().SetTempsSoudage(temps.Raw);
+        ProgCourant().SetSoudageDemiPeriode(temps.DemiPeriode);
+    } else if (Ligne.Genre == G::Valeurs) {
+        Champ(Ligne, 0).SetAsInteger(mini + Index);
+    } else {
+        ProgCourant().SetRawValue(Ligne.Champ, mini + Index);
+    }
 }
 
 // What a change refreshes: the sequence graph, the wear graph, the derived set points and

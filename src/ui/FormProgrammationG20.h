@@ -98,6 +98,8 @@ private:
     void CreerControles();
     void CreerOnglets();
     void CreerControle(const TLiaisonProgramme& Ligne, int Pas);
+    QWidget* CreerWidget(const TLiaisonProgramme& Ligne, int Pas, QWidget* Parent,
+                         const QString& Texte);
     void CreerBas();
     void CreerGraphes();
     void Connecter(const TControle& Controle);
@@ -109,6 +111,7 @@ private:
     void Remplir();
     void RemplirControle(const TControle& Controle);
     void RemplirListe(const TControle& Controle);
+    void RemplirNombre(const TControle& Controle);
     void RemplirPoints();
     void RemplirLibelles();
     void MajDescriptionProgramme();
@@ -117,6 +120,7 @@ private:
     // Editing.
     void Modifier(const TControle& Controle);
     void EcrireControle(const TControle& Controle);
+    void EcrireListe(const TLiaisonProgramme& Ligne, int Index);
     void Apres(const TControle& Controle);
     void cmbNumProgCourantChange();
     void cmbNumElectrodeChange();
