@@ -427,6 +427,31 @@ TEST_F(ProgramEditorTest, LastWeldPanelShowsTheStoredSignatureOfTheProgram) {
     EXPECT_EQ(CountText1(Proxy, "Signature non trouvée"), 2); // opening, program 6
 }
 
+TEST_F(ProgramEditorTest, ClosingGivesEveryZoneBack) {
+    Creer("GA_Line1_Robot1");
+    const auto detenteurs = [this] {
+        std::vector<int> comptes;
+        for (auto [type, numero] : {std::pair{PrcProgrammes, 5},
+                                    {PrcProgrammes, 6},
+                                    {PrcProgrammesMini, 0},
+                                    {PrcProgrammesMaxi, 0},
+                                    {PrcElectrodes, 0},
+                                    {PrcLienProcessAvance, 5}})
+            comptes.push_back(Eprom->FindZoneReference(type, numero)->GetReferenceCount());
+        return comptes;
+    };
+    const std::vector<int> avant = detenteurs();
+    for (int fois = 0; fois < 3; ++fois) {
+        TFrmProgrammationG20& fenetre = Ouvrir();
+        fenetre.cmbNumProgCourant->setCurrentText("006");
+        fenetre.ForceFermeture();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(Fenetre.isNull());
+        EXPECT_EQ(SingleEditorWindow(PrcProgrammes), nullptr);
+    }
+    EXPECT_EQ(detenteurs(), avant);
+}
+
 // Every tab of both variants, grabbed offscreen (saved with G20SEQ_SCREENSHOT_DIR set).
 TEST_F(ProgramEditorTest, EveryTabOfBothVariantsRenders) {
     for (const char* variante : {"ac", "mf"}) {
