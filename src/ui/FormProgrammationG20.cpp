@@ -855,6 +855,8 @@ void TFrmProgrammationG20::MajVisibilite() {
         if (controle.Label != nullptr)
             controle.Label->setVisible(visible);
     }
+    if (auto* description = findChild<QLabel*>(QStringLiteral("lblDescrSPAssociee")))
+        description->setVisible(!Controle("cmbNumSPAssociee")->Widget->isHidden());
     const TZoneCPS* ouverte = dynamic_cast<const TZoneCPS*>(ZoneOuverte());
     const TKEVField* upslope = ouverte ? ouverte->FindField(IDAmpereDebutUpslope) : nullptr;
     gbxConsignesMF->setVisible(upslope != nullptr && upslope->GetLinked());
