@@ -14,6 +14,8 @@
 #include "ui/RecordingChart.h"
 #include "ui/widgets/KevComboBox.h"
 #include "ui/widgets/KevRichEdit.h"
+#include "ui/widgets/KevVirtualStringTree.h"
+#include "zones/AssignationPoints.h"
 #include "zones/ConfigurationFields.h"
 #include "zones/ElectrodeFields.h"
 #include "zones/LienProcess.h"
@@ -408,9 +410,20 @@ TEST_F(ProgramEditorTest, SavingSendsProgramAndElectrodeAndASecondRequestSwitche
     EXPECT_EQ(fenetre.ProgCourant().GetTempsTrempe(), 2);
 }
 
-TEST_F(ProgramEditorTest, LastWeldPanelShowsTheStoredSignatureOfTheProgram) {
+TEST_F(ProgramEditorTest, PointsOfTheProgramAndLastWeldPanel) {
     Creer("GA_Line1_Robot1");
+    std::vector<TZoneHolder> entrees;
+    for (auto [point, programme] : {std::pair{"P1", 5}, {"P2", 6}}) {
+        entrees.emplace_back(Eprom.get(), PrcAssignationPoint, static_cast<int>(entrees.size()));
+        auto* entree = entrees.back().As<TAssignationPoints>();
+        entree->SetPointValide(true);
+        entree->SetNumPointCPS(point);
+        entree->SetNumProg(programme);
+    }
     TFrmProgrammationG20& fenetre = Ouvrir();
+    ASSERT_EQ(fenetre.lswPoints->RowCount(), 1);
+    EXPECT_EQ(fenetre.lswPoints->Cell(0, 0), "P1");
+    EXPECT_EQ(fenetre.lswPoints->headerItem()->text(0), "N° de point");
     QLabel* courant = W<QLabel>("lblIntensiteMesureeValeur");
     EXPECT_EQ(courant->text(), "");
     TBytes payload(TSignatureG20::TaillePayloadAC, 0);
