@@ -325,11 +325,26 @@ TEST_F(ProgramEditorTest, ProgramSwitchAsksAboutElectrodeThenProgram) {
     Proxy.Dialogs.clear();
     Saisir(Txt("txtPalier02"), "77");
     Proxy.QueueDialogAnswer(mrNo);
-    Proxy.QueueDialogAnswer(mrNo);
     programmes->setCurrentText("007");
     EXPECT_EQ(DialogIDs(), std::vector<std::string>{"DonneesElectrodeModifiees"});
     EXPECT_EQ(fenetre.NumeroProgramme(), 7);
     EXPECT_EQ(fenetre.lblDescrProg->text(), "");
+
+    // Cancel keeps everything and asks nothing more; yes sends the electrode alone.
+    Saisir(Txt("txtPalier02"), "88");
+    accostage->setCurrentIndex(accostage->currentIndex() + 1);
+    Proxy.Dialogs.clear();
+    Proxy.QueueDialogAnswer(mrCancel);
+    programmes->setCurrentText("008");
+    EXPECT_EQ(DialogIDs(), std::vector<std::string>{"DonneesElectrodeModifiees"});
+    EXPECT_EQ(programmes->currentText(), "007");
+    Envoyees.clear();
+    Proxy.QueueDialogAnswer(mrYes);
+    Proxy.QueueDialogAnswer(mrNo);
+    programmes->setCurrentText("008");
+    ASSERT_EQ(Envoyees.size(), 1u);
+    EXPECT_EQ(Envoyees[0]->GetTypeZone(), PrcElectrodes);
+    EXPECT_EQ(fenetre.NumeroProgramme(), 8);
 }
 
 TEST_F(ProgramEditorTest, DerivedSetPointsFollowReferenceAndVariation) {
