@@ -7,7 +7,6 @@
 #include "studio/EventLogView.h"
 #include "studio/MessageBoxAnswerer.h"
 #include "studio/StationTree.h"
-#include <g20seq/interface/ZoneInterfaces.h>
 #include <g20seq/ui/Editors.h>
 
 #include <QAbstractButton>
@@ -174,17 +173,18 @@ TEST_F(Studio, ProgramEditorSavesProgramElectrodeAndCommentIntoTheImage) {
 
     ASSERT_TRUE(Window->SaveStation(*station));
     ASSERT_TRUE(Window->CloseStation(*station));
-    auto rouverte = TStation::Open(image, true, &Protocole);
-    TCustomEprom& eprom = rouverte->Eprom();
-    const TZoneHolder programme(&eprom, PrcProgrammes, 5);
-    EXPECT_EQ(programme->GetFieldByID("IDTempsTrempe")->GetAsInteger(), 4);
-    const int electrode = programme->GetFieldByID("IDNumeroElectrode")->GetAsInteger();
-    const TZoneHolder paliers(&eprom, PrcElectrodes, electrode);
-    const auto* zone = dynamic_cast<const IElectrode*>(paliers.Get());
-    ASSERT_NE(zone, nullptr);
-    EXPECT_EQ(zone->GetPalier(0), 123);
-    const TZoneHolder lien(&eprom, PrcLienProcessAvance, 5);
-    EXPECT_EQ(lien->GetFieldByID("IDCommentaire")->GetAsString(), "Ligne 3");
+    // The dump shows the ampere steps at the ratio the image stores (1), as they are read.
+    std::ostringstream out, err;
+    ASSERT_EQ(
+        RunCli({"dump", image, "PrcProgrammes=5", "PrcElectrodes=0", "PrcLienProcessAvance=5"}, out,
+               err),
+        0)
+        << err.str();
+    for (const char* ligne :
+         {"\nPrcProgrammes=5 IDTempsTrempe=4\n", "\nPrcProgrammes=5 IDPaliersAmpere[0]=500\n",
+          "\nPrcElectrodes=0 IDPaliers[0]=123\n",
+          "\nPrcLienProcessAvance=5 IDCommentaire=Ligne 3\n"})
+        EXPECT_NE(("\n" + out.str()).find(ligne), std::string::npos) << ligne;
 }
 
 TEST_F(Studio, SaveCommitsTheWorkingCopyAndReopeningGivesTheSavedBytes) {
