@@ -453,6 +453,10 @@ TEST_F(ProgramEditorTest, PointsOfTheProgramAndLastWeldPanel) {
     fenetre.cmbNumProgCourant->setCurrentText("006");
     EXPECT_EQ(courant->text(), "");
     EXPECT_EQ(CountText1(Proxy, "Signature non trouvée"), 2); // opening, program 6
+    EXPECT_FALSE(fenetre.pnlVisualisuSignaturesTR->isHidden());
+    delete Fenetre.data();
+    Proxy.Booleens["Editeurs|MasquerDernierResultat"] = true;
+    EXPECT_TRUE(Ouvrir().pnlVisualisuSignaturesTR->isHidden());
 }
 
 TEST_F(ProgramEditorTest, ClosingGivesEveryZoneBack) {
