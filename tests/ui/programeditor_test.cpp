@@ -26,6 +26,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -393,6 +394,12 @@ TEST_F(ProgramEditorTest, MFTimesInHalfPeriodsAndNoVoltageColumn) {
     EXPECT_TRUE(W<QLabel>("lblPourcentU")->isHidden());
     EXPECT_TRUE(Txt("txtRefTension")->isHidden());
     EXPECT_FALSE(fenetre.gbxConsignesMF->isHidden());
+    // The rows of the hidden output and phase controls leave no gap.
+    fenetre.pclProgrammation->setCurrentIndex(4);
+    fenetre.pclProgrammation->currentWidget()->layout()->activate();
+    QWidget* cycle = Cmb("cmbCycleVoleePpP");
+    EXPECT_TRUE(Cmb("cmbAnglePhie")->isHidden());
+    EXPECT_LT(W<QCheckBox>("chkAvecIntensite")->y() - cycle->geometry().bottom(), cycle->height());
 }
 
 TEST_F(ProgramEditorTest, SavingSendsProgramAndElectrodeAndASecondRequestSwitches) {
