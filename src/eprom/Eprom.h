@@ -101,7 +101,7 @@ enum TListFilesKEV : std::uint8_t {
     FilesKEV_WS
 };
 
-class TEprom : public TCustomEprom {
+class G20SEQ_EXPORT TEprom : public TCustomEprom {
 protected:
     // Only TEprom::Create makes the key, so that every EPROM runs the creation steps that
     // need the generation's hooks once the object is complete.

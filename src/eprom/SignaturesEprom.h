@@ -15,6 +15,7 @@
 #pragma once
 
 #include "interface/CustomEprom.h"
+#include "support/G20SeqExport.h"
 #include "support/Lock.h"
 #include "support/StringList.h"
 
@@ -25,7 +26,7 @@
 
 namespace g20seq {
 
-class TSignaturesEprom {
+class G20SEQ_EXPORT TSignaturesEprom {
 public:
     // Program number of a signature, -1 when it has none (logged by the EPROM).
     using TNumProg = std::function<int(TCustomZoneCPS* Signature)>;

@@ -3,6 +3,7 @@
 #include "model/EditorOpeners.h"
 #include "ui/FormConfigurationG20.h"
 #include "ui/FormElectrodeG20.h"
+#include "ui/FormProgrammationG20.h"
 #include "ui/FrmAssignationPoint.h"
 
 #include <utility>
@@ -21,6 +22,7 @@ constexpr TEditorEntry Editors[] = {
     {PrcAssignationPoint, &TFrmAssignationPoint::Ouvrir},
     {PrcConfiguration, &TFrmConfigurationG20::Ouvrir},
     {PrcElectrodes, &TFrmElectrodeG20::Ouvrir},
+    {PrcProgrammes, &TFrmProgrammationG20::Ouvrir},
 };
 
 } // namespace

@@ -25,7 +25,9 @@ double TickInterval(double Span) {
     return 10 * power;
 }
 
-// Fits Axis to [Min, Max] with a small margin; ticks fall on round values from 0.
+// Fits Axis to [Min, Max] with a small margin; ticks fall on round values from 0. The tick
+// interval is set before the range: a range many times wider than the old interval would
+// otherwise lay out one tick per old interval first.
 void SetAxisRange(QValueAxis* Axis, double Min, double Max) {
     double span = Max - Min;
     if (span <= 0)

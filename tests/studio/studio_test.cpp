@@ -11,6 +11,7 @@
 #include "studio/SignaturesView.h"
 #include "studio/StationConnection.h"
 #include "studio/StationTree.h"
+#include <g20seq/ui/Editors.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -80,6 +82,11 @@ TEST_F(Studio, OpensAndCreatesStationsAndShowsTheirZonesInTheTree) {
 }
 
 TEST_F(Studio, DoubleClickOnAZoneWithoutEditorOpensNothingAndLeavesNoHold) {
+    // Without the editors library's openers, no zone has an editor.
+    RemoveEditors();
+    struct TReinstaller {
+        ~TReinstaller() { InstallEditors(); }
+    } reinstaller;
     TStudioStation* station = Window->OpenStation(QString::fromStdString(Image("a.g20", "GA_A")));
     ASSERT_NE(station, nullptr);
     auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
@@ -235,6 +242,50 @@ TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnswered
     EXPECT_TRUE(Window->SendImage(*station));
     Window->DisconnectStation(*station);
     EXPECT_EQ(Window->ConnectionOf(*station), nullptr);
+}
+
+// The program editor, opened by double-click: its OK sends the program and its electrode
+// (the offline engine answers them), writes the process link's comment to the working file,
+// and File > Save brings all three into the image.
+TEST_F(Studio, ProgramEditorSavesProgramElectrodeAndCommentIntoTheImage) {
+    const std::string image = Image("a.g20", "GA_A");
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
+    ASSERT_NE(station, nullptr);
+    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
+    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+    Window->show();
+    DoubleCliquer(*tree, tree->ItemOf(*station, {PrcProgrammes, 5}));
+    ASSERT_EQ(mdi->subWindowList().size(), 1);
+    QWidget* fenetre = mdi->subWindowList()[0]->widget();
+    EXPECT_EQ(fenetre->objectName(), QStringLiteral("TFrmProgrammationG20"));
+
+    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
+    fenetre->findChild<QComboBox*>(QStringLiteral("cmbTrempe"))->setCurrentText("4");
+    auto* palier = fenetre->findChild<QLineEdit*>(QStringLiteral("txtPalier01"));
+    palier->selectAll();
+    QTest::keyClicks(palier, "123");
+    fenetre->findChild<QPlainTextEdit*>(QStringLiteral("txtCommentaire"))
+        ->setPlainText(QStringLiteral("Ligne 3"));
+    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    Engine.WaitIdle();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "every zone sent was answered";
+
+    ASSERT_TRUE(Window->SaveStation(*station));
+    ASSERT_TRUE(Window->CloseStation(*station));
+    // The dump shows the ampere steps at the ratio the image stores (1), as they are read.
+    std::ostringstream out, err;
+    ASSERT_EQ(
+        RunCli({"dump", image, "PrcProgrammes=5", "PrcElectrodes=0", "PrcLienProcessAvance=5"}, out,
+               err),
+        0)
+        << err.str();
+    for (const char* ligne :
+         {"\nPrcProgrammes=5 IDTempsTrempe=4\n", "\nPrcProgrammes=5 IDPaliersAmpere[0]=500\n",
+          "\nPrcElectrodes=0 IDPaliers[0]=123\n",
+          "\nPrcLienProcessAvance=5 IDCommentaire=Ligne 3\n"})
+        EXPECT_NE(("\n" + out.str()).find(ligne), std::string::npos) << ligne;
 }
 
 TEST_F(Studio, SaveCommitsTheWorkingCopyAndReopeningGivesTheSavedBytes) {
@@ -413,7 +464,7 @@ TEST_F(Studio, Screenshot) {
     programme->parent()->setExpanded(true);
     tree->setCurrentItem(programme);
     tree->scrollToTop();
-    EXPECT_FALSE(Window->OpenZone(*station, {PrcProgrammes, 5}));
+    EXPECT_TRUE(Window->OpenZone(*station, {PrcProgrammes, 5}));
     Window->show();
     EXPECT_EQ(Window->CompareWithStation(*station, QString::fromStdString(autre)), 1);
     Window->findChild<TEventLogView*>(QStringLiteral("txtJournal"))->Collect();

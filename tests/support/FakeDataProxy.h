@@ -68,7 +68,10 @@ public:
                            const std::string& Default) override {
         return Default;
     }
-    bool ReadBool(const std::string&, const std::string&, bool Default) override { return Default; }
+    bool ReadBool(const std::string& Section, const std::string& Key, bool Default) override {
+        const auto found = Booleens.find(Section + "|" + Key);
+        return found != Booleens.end() ? found->second : Default;
+    }
     Byte GetFrequenceSecteur() override { return Frequence; }
     std::string GetContextFileName() override { return ContextFile; }
     void WriteString(const std::string&, const std::string&, const std::string&) override {}
@@ -77,6 +80,8 @@ public:
     // Test controls.
     void AddTranslation(const std::string& Section, const std::string& ID, const std::string& Text);
     void QueueDialogAnswer(int ModalResult) { DialogAnswers.push_back(ModalResult); }
+    // Boolean settings by "Section|Key"; any other reads its default.
+    std::map<std::string, bool> Booleens;
     std::vector<LogEntry> Logs() const;
     // Entries whose second text (or first, when Text2 is empty) equals Text.
     int CountLogs(const std::string& Text) const;
