@@ -384,26 +384,14 @@ TFrmConfigurationG20::TFrmConfigurationG20(void* aOwner, TZoneHolder&& Hold, voi
     CreerControles();
     pnlModifier->show();
     pnlAppliquer->show();
-    SetSingleEditorWindow(PrcConfiguration, this);
+    FenetreUnique(PrcConfiguration);
 }
 
-TFrmConfigurationG20::~TFrmConfigurationG20() {
-    if (SingleEditorWindow(PrcConfiguration) == this)
-        SetSingleEditorWindow(PrcConfiguration, nullptr);
-}
+TFrmConfigurationG20::~TFrmConfigurationG20() = default;
 
 bool TFrmConfigurationG20::Ouvrir(TZoneHolder Hold, void* aOwner, void* FormReference) {
-    if (Hold.As<TConfigurationG20>() == nullptr || Hold->GetTypeZone() != PrcConfiguration)
-        return false;
-    auto* ouverte = dynamic_cast<TFrmConfigurationG20*>(SingleEditorWindow(PrcConfiguration));
-    if (ouverte != nullptr && ouverte->GetEprom() == Hold->GetEprom()) {
-        ouverte->Cadre()->raise();
-        ouverte->Cadre()->activateWindow();
-        return true;
-    }
-    auto* fenetre = new TFrmConfigurationG20(aOwner, std::move(Hold), FormReference);
-    fenetre->Afficher();
-    return true;
+    return OuvrirFenetreUnique<TFrmConfigurationG20, TConfigurationG20>(
+        PrcConfiguration, std::move(Hold), aOwner, FormReference);
 }
 
 void TFrmConfigurationG20::CreerControles() {

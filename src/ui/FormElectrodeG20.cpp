@@ -348,26 +348,14 @@ TFrmElectrodeG20::TFrmElectrodeG20(void* aOwner, TZoneHolder&& Hold, void* aForm
     GraphRapport = std::make_unique<TGraphRapport>(chtGraphRapportTransfo);
     pnlModifier->show();
     pnlAppliquer->show();
-    SetSingleEditorWindow(PrcElectrodes, this);
+    FenetreUnique(PrcElectrodes);
 }
 
-TFrmElectrodeG20::~TFrmElectrodeG20() {
-    if (SingleEditorWindow(PrcElectrodes) == this)
-        SetSingleEditorWindow(PrcElectrodes, nullptr);
-}
+TFrmElectrodeG20::~TFrmElectrodeG20() = default;
 
 bool TFrmElectrodeG20::Ouvrir(TZoneHolder Hold, void* aOwner, void* FormReference) {
-    if (Hold.As<TElectrodeG20>() == nullptr || Hold->GetTypeZone() != PrcElectrodes)
-        return false;
-    auto* ouverte = dynamic_cast<TFrmElectrodeG20*>(SingleEditorWindow(PrcElectrodes));
-    if (ouverte != nullptr && ouverte->GetEprom() == Hold->GetEprom()) {
-        ouverte->Cadre()->raise();
-        ouverte->Cadre()->activateWindow();
-        return true;
-    }
-    auto* fenetre = new TFrmElectrodeG20(aOwner, std::move(Hold), FormReference);
-    fenetre->Afficher();
-    return true;
+    return OuvrirFenetreUnique<TFrmElectrodeG20, TElectrodeG20>(PrcElectrodes, std::move(Hold),
+                                                                aOwner, FormReference);
 }
 
 void TFrmElectrodeG20::CreerControles() {

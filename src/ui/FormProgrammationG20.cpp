@@ -387,13 +387,11 @@ TFrmProgrammationG20::TFrmProgrammationG20(void* aOwner, TZoneHolder&& Hold, voi
                 },
                 Qt::QueuedConnection);
         });
-    SetSingleEditorWindow(PrcProgrammes, this);
+    FenetreUnique(PrcProgrammes);
 }
 
 TFrmProgrammationG20::~TFrmProgrammationG20() {
     FSuiviSignatures = {};
-    if (SingleEditorWindow(PrcProgrammes) == this)
-        SetSingleEditorWindow(PrcProgrammes, nullptr);
     for (TZoneCPS* compagnon : {ProgrammationMini, ProgrammationMaxi}) {
         TCustomZoneCPS* zone = compagnon;
         if (zone != nullptr && FEprom != nullptr)
@@ -402,24 +400,9 @@ TFrmProgrammationG20::~TFrmProgrammationG20() {
 }
 
 bool TFrmProgrammationG20::Ouvrir(TZoneHolder Hold, void* aOwner, void* FormReference) {
-    auto* programme = Hold.As<TProgrammeG20>();
-    if (programme == nullptr)
-        return false;
-    auto* ouverte = dynamic_cast<TFrmProgrammationG20*>(SingleEditorWindow(PrcProgrammes));
-    if (ouverte != nullptr && ouverte->GetEprom() == Hold->GetEprom()) {
-        ouverte->Cadre()->raise();
-        ouverte->Cadre()->activateWindow();
-        ouverte->ChoisirProgramme(programme->GetNumeroZone());
-        return true;
-    }
-    try {
-        auto* fenetre = new TFrmProgrammationG20(aOwner, std::move(Hold), FormReference);
-        fenetre->Afficher();
-        return true;
-    } catch (const std::exception& erreur) {
-        LogEvent(nullptr, "SaisieZoneCPS", erreur.what(), "", LogAnomaly, CatZRT);
-        return false;
-    }
+    return OuvrirFenetreUnique<TFrmProgrammationG20, TProgrammeG20>(
+        PrcProgrammes, std::move(Hold), aOwner, FormReference,
+        &TFrmProgrammationG20::ChoisirProgramme);
 }
 
 TProgrammeG20& TFrmProgrammationG20::ProgCourant() const {

@@ -72,26 +72,14 @@ TFrmAssignationPoint::TFrmAssignationPoint(void* aOwner, TZoneHolder&& Hold, voi
     Connecter();
     pnlModifier->show();
     pnlAppliquer->show();
-    SetSingleEditorWindow(PrcAssignationPoint, this);
+    FenetreUnique(PrcAssignationPoint);
 }
 
-TFrmAssignationPoint::~TFrmAssignationPoint() {
-    if (SingleEditorWindow(PrcAssignationPoint) == this)
-        SetSingleEditorWindow(PrcAssignationPoint, nullptr);
-}
+TFrmAssignationPoint::~TFrmAssignationPoint() = default;
 
 bool TFrmAssignationPoint::Ouvrir(TZoneHolder Hold, void* aOwner, void* FormReference) {
-    if (Hold.As<TAssignationPoints>() == nullptr)
-        return false;
-    auto* ouverte = dynamic_cast<TFrmAssignationPoint*>(SingleEditorWindow(PrcAssignationPoint));
-    if (ouverte != nullptr && ouverte->GetEprom() == Hold->GetEprom()) {
-        ouverte->Cadre()->raise();
-        ouverte->Cadre()->activateWindow();
-        return true;
-    }
-    auto* fenetre = new TFrmAssignationPoint(aOwner, std::move(Hold), FormReference);
-    fenetre->Afficher();
-    return true;
+    return OuvrirFenetreUnique<TFrmAssignationPoint, TAssignationPoints>(
+        PrcAssignationPoint, std::move(Hold), aOwner, FormReference);
 }
 
 void TFrmAssignationPoint::CreerControles() {

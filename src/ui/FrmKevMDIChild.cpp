@@ -126,6 +126,8 @@ TFrmKevMDIChild::TFrmKevMDIChild(void* aOwner, TCustomEprom* Eprom, TZoneHolder&
 }
 
 TFrmKevMDIChild::~TFrmKevMDIChild() {
+    if (FTypeUnique && SingleEditorWindow(*FTypeUnique) == this)
+        SetSingleEditorWindow(*FTypeUnique, nullptr);
     UnregisterEditorWindow(this);
     if (FFormReference != nullptr && *FFormReference == this)
         *FFormReference = nullptr;
@@ -138,6 +140,16 @@ QWidget* TFrmKevMDIChild::Client() const {
 QWidget* TFrmKevMDIChild::Cadre() {
     auto* sousFenetre = qobject_cast<QMdiSubWindow*>(parentWidget());
     return sousFenetre != nullptr ? static_cast<QWidget*>(sousFenetre) : this;
+}
+
+void TFrmKevMDIChild::AuPremierPlan() {
+    Cadre()->raise();
+    Cadre()->activateWindow();
+}
+
+void TFrmKevMDIChild::FenetreUnique(TTypeZones TypeZone) {
+    FTypeUnique = TypeZone;
+    SetSingleEditorWindow(TypeZone, this);
 }
 
 void TFrmKevMDIChild::Afficher() {

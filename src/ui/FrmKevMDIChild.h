@@ -14,6 +14,9 @@
 #pragma once
 
 #include "interface/EditorWindow.h"
+#include "model/CustomZoneCPS.h"
+#include "model/DataProxy.h"
+#include "model/EditorWindows.h"
 #include "support/Object.h"
 #include "ui/ContexteFenetre.h"
 #include "ui/EditionCopies.h"
@@ -23,6 +26,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -65,6 +69,17 @@ public:
 
     // The window's sub-window in the host's MDI area, or the window itself.
     QWidget* Cadre();
+    // Brings the window to the front.
+    void AuPremierPlan();
+
+    // Opens a window of class TFenetre for the zone Hold holds, a TZone of type TypeZone, as
+    // a child of aOwner. The module keeps one such window: when it is open on the same
+    // EPROM it comes to the front instead (told Deja with the zone's number, when given)
+    // and the hold is given back. Answers false for another zone, or when the window
+    // cannot be made (logged).
+    template <class TFenetre, class TZone>
+    static bool OuvrirFenetreUnique(TTypeZones TypeZone, TZoneHolder Hold, void* aOwner,
+                                    void* FormReference, void (TFenetre::*Deja)(int) = nullptr);
 
     QScrollArea* sbxClient;
     QWidget* pnlBoutons;
@@ -102,6 +117,9 @@ protected:
 
     // Shows the mode on btnModifier (caption and hint).
     void AfficherMode();
+    // The window is the module's one window of its zone type (see OuvrirFenetreUnique), until
+    // it is destroyed.
+    void FenetreUnique(TTypeZones TypeZone);
     void AddSaveRestoreComponentIHM(const QObject& Controle);
     // Registers a pair of copies of zone (TypeZone, Numero); the first pair is the edited
     // zone. Answers the working copy, or null.
@@ -140,6 +158,30 @@ private:
     bool FFermee = false;
     bool FEnFermeture = false;
     bool FForcee = false;
+    std::optional<TTypeZones> FTypeUnique;
 };
+
+template <class TFenetre, class TZone>
+bool TFrmKevMDIChild::OuvrirFenetreUnique(TTypeZones TypeZone, TZoneHolder Hold, void* aOwner,
+                                          void* FormReference, void (TFenetre::*Deja)(int)) {
+    if (Hold.As<TZone>() == nullptr || Hold->GetTypeZone() != TypeZone)
+        return false;
+    auto* ouverte = dynamic_cast<TFenetre*>(SingleEditorWindow(TypeZone));
+    if (ouverte != nullptr && ouverte->GetEprom() == Hold->GetEprom()) {
+        ouverte->AuPremierPlan();
+        if (Deja != nullptr)
+            (ouverte->*Deja)(Hold->GetNumeroZone());
+        return true;
+    }
+    try {
+        auto* fenetre = new TFenetre(aOwner, std::move(Hold), FormReference);
+        fenetre->Afficher();
+        return true;
+    } catch (const std::exception& erreur) {
+        LogEvent(nullptr, "SaisieZoneCPS", erreur.what(), TypeZoneName(TypeZone), LogAnomaly,
+                 CatZRT);
+        return false;
+    }
+}
 
 } // namespace g20seq

@@ -6,6 +6,7 @@
 #include "Station.h"
 #include "protocol/ProtocoleG20.h"
 #include "services/DataProxy.h"
+#include "studio/StationTree.h"
 #include "studio/StudioStation.h"
 #include "studio/StudioWindow.h"
 #include "transfer/OfflineTransfer.h"
@@ -13,9 +14,14 @@
 #include <g20seq/model/CustomZoneCPS.h>
 #include <g20seq/model/KEVField.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +73,37 @@ protected:
             SetWeldTime(TStation::Open(File(Name), true, &Protocole)->Eprom(), 5, Temps);
         return File(Name);
     }
+    // Double-clicks a zone row of the tree as a user does: a click on the row, then the
+    // second press (the tree reacts only to a double-click on the row it was pressed on).
+    static void DoubleCliquer(TStationTree& Tree, QTreeWidgetItem* Item) {
+        if (Item->parent() != nullptr)
+            Item->parent()->setExpanded(true);
+        Tree.scrollToItem(Item);
+        const QPoint centre = Tree.visualItemRect(Item).center();
+        QTest::mouseClick(Tree.viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(Tree.viewport(), Qt::LeftButton, {}, centre);
+    }
+    // Double-clicks Zone of Station in the shown studio: the editor window that opened (the
+    // only sub-window), in modify mode, or null.
+    QWidget* OuvrirEditeur(TStudioStation& Station, const TZoneId& Zone) {
+        Window->show();
+        DoubleCliquer(*Window->Tree(), Window->Tree()->ItemOf(Station, Zone));
+        const auto fenetres = Window->MdiArea()->subWindowList();
+        if (fenetres.size() != 1)
+            return nullptr;
+        QWidget* fenetre = fenetres[0]->widget();
+        fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
+        return fenetre;
+    }
+    // Clicks OK in Fenetre, lets Engine answer; answers whether the window closed.
+    bool Valider(QWidget& Fenetre, ITransferEngine& Moteur) {
+        Fenetre.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        Moteur.WaitIdle();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return Window->MdiArea()->subWindowList().isEmpty();
+    }
+
     // The files of the scratch directory, hidden ones included, by name.
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;

@@ -29,16 +29,8 @@ TEST_F(StudioConfiguration, DoubleClickOpensTheWindowOfTheStationWhoseSaveReache
     const std::string image = Image("a.g20", "GA_A");
     TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
     ASSERT_NE(station, nullptr);
-    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
-    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
-    Window->show();
-    QTreeWidgetItem* item = tree->ItemOf(*station, {PrcConfiguration, 0});
-    tree->scrollToItem(item);
-    const QPoint centre = tree->visualItemRect(item).center();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, centre);
-    ASSERT_EQ(mdi->subWindowList().size(), 1);
-    QWidget* fenetre = mdi->subWindowList()[0]->widget();
+    QWidget* fenetre = OuvrirEditeur(*station, {PrcConfiguration, 0});
+    ASSERT_NE(fenetre, nullptr);
     EXPECT_EQ(fenetre->objectName(), QStringLiteral("TFrmConfigurationG20"));
 
     // An AC fieldbus station: seven tabs, one start page, the point mode always there.
@@ -50,13 +42,8 @@ TEST_F(StudioConfiguration, DoubleClickOpensTheWindowOfTheStationWhoseSaveReache
               QStringList{"Start 1"});
     EXPECT_FALSE(fenetre->findChild<QWidget*>(QStringLiteral("cmbModeAssignation"))->isHidden());
 
-    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
     fenetre->findChild<QCheckBox*>(QStringLiteral("chkPrioriteProgEnAlarme"))->click();
-    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    Engine.WaitIdle();
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "the window closes once answered";
+    EXPECT_TRUE(Valider(*fenetre, Engine)) << "the window closes once answered";
     ASSERT_TRUE(Window->SaveStation(*station));
     ASSERT_TRUE(Window->CloseStation(*station));
 

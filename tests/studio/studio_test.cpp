@@ -37,16 +37,6 @@ namespace {
 
 using Studio = StudioTest;
 
-// Double-clicks a zone row of the tree as a user does: a click on the row, then the second
-// press (the tree reacts only to a double-click on the row it was pressed on).
-void DoubleCliquer(TStationTree& Tree, QTreeWidgetItem* Item) {
-    Item->parent()->setExpanded(true);
-    Tree.scrollToItem(Item);
-    const QPoint centre = Tree.visualItemRect(Item).center();
-    QTest::mouseClick(Tree.viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(Tree.viewport(), Qt::LeftButton, {}, centre);
-}
-
 TEST_F(Studio, OpensAndCreatesStationsAndShowsTheirZonesInTheTree) {
     auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
     ASSERT_NE(tree, nullptr);
@@ -125,24 +115,14 @@ TEST_F(Studio, DoubleClickOnAPointEntryOpensThePointTableWhoseSaveReachesTheImag
     }
     TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
     ASSERT_NE(station, nullptr);
-    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
-    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
-    Window->show();
-    DoubleCliquer(*tree, tree->ItemOf(*station, {PrcAssignationPoint, 3}));
-    ASSERT_EQ(mdi->subWindowList().size(), 1);
-    QWidget* fenetre = mdi->subWindowList()[0]->widget();
+    QWidget* fenetre = OuvrirEditeur(*station, {PrcAssignationPoint, 3});
+    ASSERT_NE(fenetre, nullptr);
     EXPECT_EQ(fenetre->objectName(), QStringLiteral("TFrmAssignationPoint"));
-
-    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
     fenetre->findChild<QAction*>(QStringLiteral("actAddPoint"))->trigger();
     QTest::keyClicks(fenetre->findChild<QLineEdit*>(QStringLiteral("txtNumPoint")), "P1");
     fenetre->findChild<QComboBox*>(QStringLiteral("cmbNumProg"))->setCurrentText("7");
     fenetre->findChild<QAbstractButton*>(QStringLiteral("btnValidPoint"))->click();
-    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    Engine.WaitIdle();
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "the window closes once answered";
+    EXPECT_TRUE(Valider(*fenetre, Engine)) << "the window closes once answered";
 
     ASSERT_TRUE(Window->SaveStation(*station));
     ASSERT_TRUE(Window->CloseStation(*station));
@@ -155,26 +135,16 @@ TEST_F(Studio, DoubleClickOnAnElectrodeOpensTheElectrodeWindowWhoseSaveReachesTh
     const std::string image = Image("a.g20", "GA_A");
     TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
     ASSERT_NE(station, nullptr);
-    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
-    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
-    Window->show();
-    DoubleCliquer(*tree, tree->ItemOf(*station, {PrcElectrodes, 5}));
-    ASSERT_EQ(mdi->subWindowList().size(), 1);
-    QWidget* fenetre = mdi->subWindowList()[0]->widget();
+    QWidget* fenetre = OuvrirEditeur(*station, {PrcElectrodes, 5});
+    ASSERT_NE(fenetre, nullptr);
     EXPECT_EQ(fenetre->objectName(), QStringLiteral("TFrmElectrodeG20"));
     EXPECT_EQ(fenetre->findChild<QComboBox*>(QStringLiteral("cmbNumElectrode"))->currentText(),
               "00");
-
-    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
     fenetre->findChild<QTabWidget*>(QStringLiteral("pclElectrode"))->setCurrentIndex(1);
     auto* rodages = fenetre->findChild<QLineEdit*>(QStringLiteral("txtNombreRodages"));
     rodages->selectAll();
     QTest::keyClicks(rodages, "7");
-    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    Engine.WaitIdle();
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "the window closes once answered";
+    EXPECT_TRUE(Valider(*fenetre, Engine)) << "the window closes once answered";
     ASSERT_TRUE(Window->SaveStation(*station));
     ASSERT_TRUE(Window->CloseStation(*station));
 
@@ -205,23 +175,15 @@ TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnswered
     EXPECT_EQ(WeldTime(station->Eprom(), 5), 44);
     EXPECT_TRUE(station->Modified()) << "the working copy took the controller's values";
 
-    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
-    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
-    Window->show();
     const auto avant = simule.Payload(PrcAssignationPoint, 0);
-    DoubleCliquer(*tree, tree->ItemOf(*station, {PrcAssignationPoint, 0}));
-    ASSERT_EQ(mdi->subWindowList().size(), 1);
-    QWidget* fenetre = mdi->subWindowList()[0]->widget();
-    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
+    QWidget* fenetre = OuvrirEditeur(*station, {PrcAssignationPoint, 0});
+    ASSERT_NE(fenetre, nullptr);
     fenetre->findChild<QAction*>(QStringLiteral("actAddPoint"))->trigger();
     QTest::keyClicks(fenetre->findChild<QLineEdit*>(QStringLiteral("txtNumPoint")), "P1");
     fenetre->findChild<QComboBox*>(QStringLiteral("cmbNumProg"))->setCurrentText("7");
     fenetre->findChild<QAbstractButton*>(QStringLiteral("btnValidPoint"))->click();
-    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    Window->ConnectionOf(*station)->Engine().WaitIdle();
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "the window closes once answered";
+    EXPECT_TRUE(Valider(*fenetre, Window->ConnectionOf(*station)->Engine()))
+        << "the window closes once answered";
     EXPECT_NE(simule.Payload(PrcAssignationPoint, 0), avant) << "the controller holds the pair";
 
     // The controller's welds reach the signatures view, one row per program.
@@ -251,26 +213,16 @@ TEST_F(Studio, ProgramEditorSavesProgramElectrodeAndCommentIntoTheImage) {
     const std::string image = Image("a.g20", "GA_A");
     TStudioStation* station = Window->OpenStation(QString::fromStdString(image));
     ASSERT_NE(station, nullptr);
-    auto* tree = Window->findChild<TStationTree*>(QStringLiteral("treeStations"));
-    auto* mdi = Window->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
-    Window->show();
-    DoubleCliquer(*tree, tree->ItemOf(*station, {PrcProgrammes, 5}));
-    ASSERT_EQ(mdi->subWindowList().size(), 1);
-    QWidget* fenetre = mdi->subWindowList()[0]->widget();
+    QWidget* fenetre = OuvrirEditeur(*station, {PrcProgrammes, 5});
+    ASSERT_NE(fenetre, nullptr);
     EXPECT_EQ(fenetre->objectName(), QStringLiteral("TFrmProgrammationG20"));
-
-    fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
     fenetre->findChild<QComboBox*>(QStringLiteral("cmbTrempe"))->setCurrentText("4");
     auto* palier = fenetre->findChild<QLineEdit*>(QStringLiteral("txtPalier01"));
     palier->selectAll();
     QTest::keyClicks(palier, "123");
     fenetre->findChild<QPlainTextEdit*>(QStringLiteral("txtCommentaire"))
         ->setPlainText(QStringLiteral("Ligne 3"));
-    fenetre->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    Engine.WaitIdle();
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(mdi->subWindowList().isEmpty()) << "every zone sent was answered";
+    EXPECT_TRUE(Valider(*fenetre, Engine)) << "every zone sent was answered";
 
     ASSERT_TRUE(Window->SaveStation(*station));
     ASSERT_TRUE(Window->CloseStation(*station));
