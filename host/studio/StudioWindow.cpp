@@ -516,29 +516,27 @@ void StudioWindow::DisconnectStation(TStudioStation& Station) {
 }
 
 bool StudioWindow::SendImage(TStudioStation& Station) {
-    TStationConnection* connexion = ConnectionOf(Station);
-    if (connexion == nullptr) {
-        ShowError(QStringLiteral("%1 n'est connectée à aucun contrôleur").arg(NomDe(Station)));
-        return false;
-    }
-    const TBilanImage bilan = WithProgress(QStringLiteral("Envoi"), [&] {
-        return EnvoyerImage(Station.Eprom(), connexion->Port(),
-                            [this](int Faites, int Total) { Progress(Faites, Total); });
-    });
-    return MontrerBilan(bilan, QStringLiteral("envoyées à"), connexion->Adresse());
+    return TransfererImage(Station, QStringLiteral("Envoi"), QStringLiteral("envoyées à"),
+                           &EnvoyerImage);
 }
 
 bool StudioWindow::ReceiveImage(TStudioStation& Station) {
+    return TransfererImage(Station, QStringLiteral("Réception"), QStringLiteral("reçues de"),
+                           &RecevoirImage);
+}
+
+bool StudioWindow::TransfererImage(TStudioStation& Station, const QString& Travail,
+                                   const QString& Sens, TTransfertImage Transfert) {
     TStationConnection* connexion = ConnectionOf(Station);
     if (connexion == nullptr) {
         ShowError(QStringLiteral("%1 n'est connectée à aucun contrôleur").arg(NomDe(Station)));
         return false;
     }
-    const TBilanImage bilan = WithProgress(QStringLiteral("Réception"), [&] {
-        return RecevoirImage(Station.Eprom(), connexion->Port(),
-                             [this](int Faites, int Total) { Progress(Faites, Total); });
+    const TBilanImage bilan = WithProgress(Travail, [&] {
+        return Transfert(Station.Eprom(), connexion->Port(),
+                         [this](int Faites, int Total) { Progress(Faites, Total); });
     });
-    return MontrerBilan(bilan, QStringLiteral("reçues de"), connexion->Adresse());
+    return MontrerBilan(bilan, Sens, connexion->Adresse());
 }
 
 bool StudioWindow::MontrerBilan(const TBilanImage& Bilan, const QString& Sens,

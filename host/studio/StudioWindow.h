@@ -34,6 +34,7 @@ class ITransferEngine;
 class TDataProxy;
 class TEventLogView;
 class TProtocoleG20;
+class TControllerPort;
 class TStationConnection;
 struct TBilanImage;
 class TSignaturesView;
@@ -113,6 +114,12 @@ private:
     void MenuDisconnect();
     void MenuSendImage();
     void MenuReceiveImage();
+    using TTransfertImage = TBilanImage (*)(TCustomEprom&, TControllerPort&,
+                                            const std::function<void(int, int)>&);
+    // Sends or receives the whole image (Transfert) with the progress bar, then tells how it
+    // ended.
+    bool TransfererImage(TStudioStation& Station, const QString& Travail, const QString& Sens,
+                         TTransfertImage Transfert);
     bool MontrerBilan(const TBilanImage& Bilan, const QString& Sens, const std::string& Adresse);
     // Waits until no engine is answering a window (the offline one and every live one).
     void WaitTransfers();
