@@ -26,8 +26,8 @@ bool TFrameSocket::Ecrire(const TSimMessage& Message) {
     return envoyes == trame.size();
 }
 
-bool TFrameSocket::LireTout(std::uint8_t* Octets, std::size_t Nombre,
-                            std::optional<TEcheance> Echeance) {
+std::size_t TFrameSocket::LireTout(std::uint8_t* Octets, std::size_t Nombre,
+                                   std::optional<TEcheance> Echeance) {
     std::size_t lus = 0;
     while (FSocket >= 0 && lus < Nombre) {
         int attente = -1;
@@ -35,7 +35,7 @@ bool TFrameSocket::LireTout(std::uint8_t* Octets, std::size_t Nombre,
             const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(
                 *Echeance - std::chrono::steady_clock::now());
             if (reste.count() <= 0)
-                return false;
+                break;
             attente = static_cast<int>(reste.count());
         }
         pollfd attendu{FSocket, POLLIN, 0};
@@ -43,25 +43,28 @@ bool TFrameSocket::LireTout(std::uint8_t* Octets, std::size_t Nombre,
         if (pret < 0 && errno == EINTR)
             continue;
         if (pret <= 0)
-            return false;
+            break;
         const ssize_t n = ::recv(FSocket, Octets + lus, Nombre - lus, 0);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
+        if (n <= 0) {
+            Fermer(); // the other end is gone
+            break;
+        }
         lus += static_cast<std::size_t>(n);
     }
-    return lus == Nombre;
+    return lus;
 }
 
 std::optional<TSimMessage> TFrameSocket::Lire(std::optional<TEcheance> Echeance) {
     std::array<std::uint8_t, TSimFrame::LengthSize> prefixe{};
-    if (!LireTout(prefixe.data(), prefixe.size(), Echeance))
-        return std::nullopt;
-    const auto longueur = TSimFrame::Length(prefixe);
+    const std::size_t lus = LireTout(prefixe.data(), prefixe.size(), Echeance);
+    if (lus == 0)
+        return std::nullopt; // nothing came: the stream is still in step
+    const auto longueur = lus == prefixe.size() ? TSimFrame::Length(prefixe) : std::nullopt;
     std::vector<std::uint8_t> corps(longueur.value_or(0));
     std::optional<TSimMessage> message;
-    if (longueur && LireTout(corps.data(), corps.size(), Echeance))
+    if (longueur && LireTout(corps.data(), corps.size(), Echeance) == corps.size())
         message = TSimFrame::Decode(corps);
     if (!message)
         Fermer(); // a frame cut or damaged: the stream is lost

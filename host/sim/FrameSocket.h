@@ -25,15 +25,18 @@ public:
     // threads (answers, notifications) take turns.
     bool Ecrire(const TSimMessage& Message);
     // The next message, waiting until Echeance (or for ever without one); nothing at the
-    // deadline, when the link is down or when the bytes are not a frame. The socket is then
-    // closed: a frame cut by the deadline or damaged leaves the stream out of step.
+    // deadline, when the link is down or when the bytes are not a frame. A deadline before
+    // any byte leaves the link as it is; a frame cut by the deadline or damaged closes it
+    // (the stream is out of step).
     std::optional<TSimMessage> Lire(std::optional<TEcheance> Echeance = std::nullopt);
     // Stops both directions (a thread blocked in Lire returns), then closes.
     void Interrompre();
     void Fermer();
 
 private:
-    bool LireTout(std::uint8_t* Octets, std::size_t Nombre, std::optional<TEcheance> Echeance);
+    // Reads up to Nombre bytes until Echeance; answers how many came.
+    std::size_t LireTout(std::uint8_t* Octets, std::size_t Nombre,
+                         std::optional<TEcheance> Echeance);
 
     // Atomic: another thread may interrupt a blocked read.
     std::atomic<int> FSocket;

@@ -12,6 +12,7 @@ TStationConnection::TStationConnection(TCustomEprom& Eprom, const std::string& A
     if (code != SerSansErreur)
         throw EHostIOError("no answer from the controller at " + Adresse + " (" +
                            ErreurSerieName(code) + ")");
+    FEcoute->Notification(std::chrono::milliseconds(0)); // connected from now on
     FMoniteur = std::make_unique<TLiveMonitor>(
         Eprom, *FEcoute, FPort, TLiveMonitor::PeriodeParDefaut, std::move(Signatures));
     FEngine.InstallOn(Eprom);

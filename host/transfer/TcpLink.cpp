@@ -69,7 +69,8 @@ std::optional<TSimMessage> TTcpLink::Notification(std::chrono::milliseconds Dela
     while (auto message = FSocket->Lire(echeance))
         if (message->Kind == TSimKind::Notification)
             return message;
-    FSocket.reset();
+    if (!FSocket->Ouverte())
+        FSocket.reset(); // lost: connect again next time; an idle link stays
     return std::nullopt;
 }
 
