@@ -660,10 +660,20 @@ void TFrmElectrodeG20::ChargerDonneesElecCourante() {
                  LibelleZone().toStdString(), LogAnomaly, CatZRT);
         return;
     }
+    ChargerControles();
+}
+
+void TFrmElectrodeG20::ChargerControles() {
     Executer("ChargerDonneesPaliersEtAlarme", &TFrmElectrodeG20::ChargerDonneesPaliersEtAlarme);
     Executer("ChargerDonneesRodage", &TFrmElectrodeG20::ChargerDonneesRodage);
     Executer("ChargerDonneesTransformateur", &TFrmElectrodeG20::ChargerDonneesTransformateur);
     Executer("ChargerDonneesParamAvances", &TFrmElectrodeG20::ChargerDonneesParamAvances);
+}
+
+// The controller's answer is in the copies: the controls show what it holds.
+void TFrmElectrodeG20::ZoneRecue(TCustomZoneCPS& Cible) {
+    if (&Cible == VZoneCPS)
+        ChargerControles();
 }
 
 // ---------------------------------------------------------------------------------------

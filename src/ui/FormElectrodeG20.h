@@ -62,6 +62,7 @@ public:
 protected:
     void PreparerControles() override;
     void MajEtatSaisie(bool Modification) override;
+    void ZoneRecue(TCustomZoneCPS& Cible) override;
 
 private:
     friend struct TFrmElectrodeG20Table;
@@ -74,6 +75,8 @@ private:
     // Loading.
     void cmbNumElectrodeChange();
     void ChargerDonneesElecCourante();
+    // The four loaders, from the copies as they are.
+    void ChargerControles();
     void ChargerDonneesPaliersEtAlarme();
     void ChargerDonneesRodage();
     void ChargerDonneesFraise();

@@ -28,6 +28,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
 namespace g20seq::testkit {
@@ -74,8 +75,11 @@ protected:
         Eprom->SetChargerMultipleZoneCPS([this](TCustomEprom*, TZoneQueue* Queue) {
             IEditorWindow* fenetre = FindEditorWindowSending(Queue);
             const std::size_t debut = Envoyees.size();
-            for (auto& zone : *Queue)
+            for (auto& zone : *Queue) {
+                if (Reponse)
+                    Reponse(dynamic_cast<TElectrodeG20&>(*zone));
                 Envoyees.push_back(std::move(zone));
+            }
             Queue->clear();
             std::thread([&] {
                 for (std::size_t i = debut; i < Envoyees.size(); ++i)
@@ -154,6 +158,8 @@ protected:
     IEditorWindow* Reference = nullptr;
     QPointer<TFrmElectrodeG20> Fenetre;
     std::vector<std::unique_ptr<TCustomZoneCPS>> Envoyees;
+    // What the controller changes in an electrode before it answers.
+    std::function<void(TElectrodeG20&)> Reponse;
 };
 
 TEST_F(ElectrodeEditorTest, OpensOnTheFirstUnlockedElectrodeAndALockedOneStaysInViewMode) {
@@ -230,11 +236,16 @@ TEST_F(ElectrodeEditorTest, SwitchingElectrodesAsksToSaveAChangeAndEachAnswerDoe
     EXPECT_EQ(Courante().GetNumeroZone(), 3) << "the answer for 0 does not land in electrode 3";
     EXPECT_EQ(fenetre.Controle<QLineEdit>("txtPalier03")->text(), QString::number(palier));
 
-    // Appliquer, its answer, then closing: nothing asked.
+    // Appliquer, an answer the controller altered (it holds step 3 at 1400): the window
+    // shows the controller's value; then closing asks nothing.
     Taper("txtPalier03", "1500");
+    Reponse = [](TElectrodeG20& Zone) { Zone.SetPalier(2, 1400); };
     Proxy.QueueDialogAnswer(mrYes);
     fenetre.btnAppliquer->click();
+    QCoreApplication::sendPostedEvents(&fenetre, QEvent::MetaCall);
     ASSERT_EQ(Envoyees.size(), 2u);
+    EXPECT_EQ(fenetre.Controle<QLineEdit>("txtPalier03")->text(), "1400");
+    EXPECT_EQ(Courante().GetPalier(2), 1400);
     const std::size_t questions = Proxy.Dialogs.size();
     fenetre.Fermer();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
