@@ -37,7 +37,9 @@ inline constexpr const char* ZoneConfigurationCaption = "Zone configuration";
 //
 // Creation never raises: an error while building the fields is logged ("Create",
 // category "ZRT Handling") and the zone keeps what was built.
-class G20SEQ_EXPORT TConfiguration : public TZoneFamilleCPS, public IConfiguration, public IDescriptionDefauts {
+class G20SEQ_EXPORT TConfiguration : public TZoneFamilleCPS,
+                                     public IConfiguration,
+                                     public IDescriptionDefauts {
 public:
     TConfiguration(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                    TInterfacedPersistent* aLogicalZone);

@@ -308,9 +308,8 @@ void TProgrammeG20::CreateFields() {
     Inserer(InsertionsReferences);
     AjusterModes();
     if (GetTypeZone() == PrcProgrammes)
-        FSuiviElectrode = Field(IDNumeroElectrode).Subscribe([this](TKEVField&) {
-            ActualiserRapportsAmperes();
-        });
+        FSuiviElectrode =
+            Field(IDNumeroElectrode).Subscribe([this](TKEVField&) { ActualiserRapportsAmperes(); });
     AjusterEntreesSorties();
 }
 
