@@ -6,6 +6,8 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -37,11 +39,19 @@ const TColonne Colonnes[] = {
 
 TSignaturesView::TSignaturesView(QWidget* Parent)
     : QWidget(Parent), tblSignatures(new QTableWidget(0, std::size(Colonnes), this)),
-      lblStation(new QLabel(this)) {
+      lblStation(new QLabel(this)), lstDefauts(new QListWidget(this)),
+      btnAcquitter(new QPushButton(QStringLiteral("Acquitter les défauts"), this)) {
     setObjectName(QStringLiteral("TSignaturesView"));
     setMinimumWidth(480); // every column readable
     tblSignatures->setObjectName(QStringLiteral("tblSignatures"));
     lblStation->setObjectName(QStringLiteral("lblStation"));
+    lstDefauts->setObjectName(QStringLiteral("lstDefauts"));
+    lstDefauts->setMaximumHeight(120);
+    btnAcquitter->setObjectName(QStringLiteral("btnAcquitter"));
+    connect(btnAcquitter, &QPushButton::clicked, this, [this] {
+        if (FAcquitter)
+            FAcquitter();
+    });
     QStringList titres;
     for (const TColonne& colonne : Colonnes)
         titres << QString::fromUtf8(colonne.Titre);
@@ -52,6 +62,9 @@ TSignaturesView::TSignaturesView(QWidget* Parent)
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(lblStation);
     colonne->addWidget(tblSignatures, 1);
+    colonne->addWidget(new QLabel(QStringLiteral("Défauts présents"), this));
+    colonne->addWidget(lstDefauts);
+    colonne->addWidget(btnAcquitter);
     Suivre(QString());
 }
 
@@ -59,6 +72,7 @@ void TSignaturesView::Suivre(const QString& Nom) {
     FLignes.clear();
     FRecues = 0;
     tblSignatures->setRowCount(0);
+    lstDefauts->clear();
     lblStation->setText(Nom.isEmpty() ? QStringLiteral("Aucune station connectée")
                                       : QStringLiteral("%1 : 0 signature").arg(Nom));
     lblStation->setProperty("Station", Nom);
@@ -68,6 +82,17 @@ void TSignaturesView::Recevoir(std::unique_ptr<TCustomZoneCPS> Signature) {
     auto partagee = std::shared_ptr<TCustomZoneCPS>(std::move(Signature));
     QMetaObject::invokeMethod(
         this, [this, partagee] { Afficher(*partagee); }, Qt::QueuedConnection);
+}
+
+void TSignaturesView::SetDefauts(std::vector<std::string> Codes) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, Codes = std::move(Codes)] {
+            lstDefauts->clear();
+            for (const std::string& code : Codes)
+                lstDefauts->addItem(QString::fromStdString(code));
+        },
+        Qt::QueuedConnection);
 }
 
 void TSignaturesView::Afficher(const TCustomZoneCPS& Signature) {

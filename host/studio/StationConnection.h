@@ -22,9 +22,10 @@ public:
     // Links Eprom to the controller at Adresse ("HOST:PORT") and installs the live engine
     // as its send callback. Raises EHostIOError when the address is not HOST:PORT or the
     // controller does not answer.
-    // Signatures: told a copy of each signature received (on the monitor's thread).
+    // Ecouteurs: told each signature received and the faults present (on the monitor's
+    // thread).
     TStationConnection(TCustomEprom& Eprom, const std::string& Adresse, IEventLogProxy* Journal,
-                       TLiveMonitor::TEcouteur Signatures = {});
+                       TLiveMonitor::TEcouteurs Ecouteurs = {});
     ~TStationConnection();
     TStationConnection(const TStationConnection&) = delete;
     TStationConnection& operator=(const TStationConnection&) = delete;
@@ -33,6 +34,8 @@ public:
     TControllerPort& Port() { return FPort; }
     TLiveTransfer& Engine() { return FEngine; }
     const TLiveMonitor& Moniteur() const { return *FMoniteur; }
+    // Acknowledges every fault present on the controller; answers the controller's code.
+    TErreurSerie AcquitterDefauts();
 
 private:
     std::string FAdresse;

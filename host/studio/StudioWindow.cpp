@@ -489,10 +489,15 @@ bool StudioWindow::ConnectStation(TStudioStation& Station, const QString& Adress
     try {
         FConnections[&Station] = std::make_unique<TStationConnection>(
             Station.Eprom(), Adresse.toStdString(), &FProxy.EventLog(),
-            [Vue = QPointer<TSignaturesView>(FSignatures)](std::unique_ptr<TCustomZoneCPS> S) {
-                if (Vue != nullptr)
-                    Vue->Recevoir(std::move(S));
-            });
+            TLiveMonitor::TEcouteurs{
+                [Vue = QPointer<TSignaturesView>(FSignatures)](std::unique_ptr<TCustomZoneCPS> S) {
+                    if (Vue != nullptr)
+                        Vue->Recevoir(std::move(S));
+                },
+                [Vue = QPointer<TSignaturesView>(FSignatures)](std::vector<std::string> Codes) {
+                    if (Vue != nullptr)
+                        Vue->SetDefauts(std::move(Codes));
+                }});
     } catch (const std::exception& error) {
         FConnections.erase(&Station);
         ShowError(QStringLiteral("Impossible de connecter %1 : %2")
@@ -500,6 +505,7 @@ bool StudioWindow::ConnectStation(TStudioStation& Station, const QString& Adress
         return false;
     }
     FSignatures->Suivre(NomDe(Station));
+    FSignatures->SetAcquitter([this, &Station] { AcknowledgeFaults(Station); });
     Log("ConnectStation", "Station connectée", Adresse.toStdString());
     statusBar()->showMessage(QStringLiteral("%1 connectée à %2").arg(NomDe(Station), Adresse));
     return true;
@@ -550,6 +556,17 @@ bool StudioWindow::MontrerBilan(const TBilanImage& Bilan, const QString& Sens,
     }
     statusBar()->showMessage(
         QStringLiteral("%1 zones %2 %3").arg(Bilan.Zones).arg(Sens, Texte(Adresse)));
+    return true;
+}
+
+bool StudioWindow::AcknowledgeFaults(TStudioStation& Station) {
+    TStationConnection* connexion = ConnectionOf(Station);
+    const TErreurSerie code = connexion != nullptr ? connexion->AcquitterDefauts() : SerTimeOut;
+    if (code != SerSansErreur) {
+        ShowError(QStringLiteral("Acquittement refusé : %1").arg(Texte(ErreurSerieName(code))));
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("Défauts de %1 acquittés").arg(NomDe(Station)));
     return true;
 }
 

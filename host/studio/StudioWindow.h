@@ -76,6 +76,8 @@ public:
     bool SendImage(TStudioStation& Station);
     bool ReceiveImage(TStudioStation& Station);
     TStationConnection* ConnectionOf(const TStudioStation& Station) const;
+    // Acknowledges every fault present on the station's controller.
+    bool AcknowledgeFaults(TStudioStation& Station);
 
     // The station of the selected tree item, or the last opened; null without stations.
     TStudioStation* CurrentStation() const;

@@ -4,6 +4,7 @@
 
 #include <g20seq/model/CustomZoneCPS.h>
 #include <g20seq/support/ByteArray.h>
+#include <g20seq/support/StringList.h>
 
 #include <algorithm>
 
@@ -21,9 +22,9 @@ constexpr std::chrono::milliseconds AttenteMax{100};
 
 TLiveMonitor::TLiveMonitor(TCustomEprom& Eprom, INotificationSource& Notifications,
                            TControllerPort& Port, std::chrono::milliseconds Periode,
-                           TEcouteur Ecouteur)
+                           TEcouteurs Ecouteurs)
     : FEprom(Eprom), FNotifications(Notifications), FPort(Port), FPeriode(Periode),
-      FEcouteur(std::move(Ecouteur)), FFil() {
+      FEcouteurs(std::move(Ecouteurs)), FFil() {
     for (const TTypeZones type : ZonesReleves)
         FTenues.emplace_back(&FEprom, type, 0);
     FFil = std::thread([this] { Suivre(); });
@@ -65,12 +66,24 @@ void TLiveMonitor::Signature(const TSimMessage& Notification) {
             continue;
         }
         FEprom.AnalyseSignature(signature.get());
-        auto copie = FEcouteur ? signature->Duplicate() : nullptr;
+        auto copie = FEcouteurs.Signature ? signature->Duplicate() : nullptr;
         FEprom.SetSignature(std::move(signature));
         if (copie != nullptr)
-            FEcouteur(std::move(copie));
+            FEcouteurs.Signature(std::move(copie));
         ++FSignatures;
     }
+    DireDefauts();
+}
+
+void TLiveMonitor::DireDefauts() {
+    if (!FEcouteurs.Defauts)
+        return;
+    TStringList liste;
+    FEprom.GetDefautsPresents(&liste);
+    std::vector<std::string> codes;
+    for (int i = 0; i < liste.Count(); ++i)
+        codes.push_back(liste[i]);
+    FEcouteurs.Defauts(std::move(codes));
 }
 
 void TLiveMonitor::Relever() {
@@ -85,6 +98,7 @@ void TLiveMonitor::Relever() {
         AdoptAnswer(FEprom, *zone.Get(), *trame, static_cast<int>(reponse.Payload.size()));
     }
     ++FReleves;
+    DireDefauts();
 }
 
 } // namespace g20seq::host

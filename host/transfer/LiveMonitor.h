@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -24,12 +25,16 @@ class TLiveMonitor {
 public:
     static constexpr std::chrono::milliseconds PeriodeParDefaut{1000};
 
-    // Told, on the monitor's thread, a copy of each signature stored (the stored one belongs
-    // to the EPROM from then on); the copy is the listener's.
-    using TEcouteur = std::function<void(std::unique_ptr<TCustomZoneCPS> Copie)>;
+    // What the monitor tells, on its own thread: a copy of each signature stored (the stored
+    // one belongs to the EPROM from then on; the copy is the listener's), and the faults
+    // present on the station after each signature and each polling round.
+    struct TEcouteurs {
+        std::function<void(std::unique_ptr<TCustomZoneCPS> Copie)> Signature;
+        std::function<void(std::vector<std::string> Codes)> Defauts;
+    };
 
     TLiveMonitor(TCustomEprom& Eprom, INotificationSource& Notifications, TControllerPort& Port,
-                 std::chrono::milliseconds Periode = PeriodeParDefaut, TEcouteur Ecouteur = {});
+                 std::chrono::milliseconds Periode = PeriodeParDefaut, TEcouteurs Ecouteurs = {});
     ~TLiveMonitor();
     TLiveMonitor(const TLiveMonitor&) = delete;
     TLiveMonitor& operator=(const TLiveMonitor&) = delete;
@@ -44,12 +49,13 @@ private:
     void Suivre();
     void Signature(const TSimMessage& Notification);
     void Relever();
+    void DireDefauts();
 
     TCustomEprom& FEprom;
     INotificationSource& FNotifications;
     TControllerPort& FPort;
     std::chrono::milliseconds FPeriode;
-    TEcouteur FEcouteur;
+    TEcouteurs FEcouteurs;
     std::atomic<int> FSignatures{0};
     std::atomic<int> FRefusees{0};
     std::atomic<int> FReleves{0};

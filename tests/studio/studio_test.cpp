@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -197,9 +198,26 @@ TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnswered
     EXPECT_EQ(Window->SignaturesView()->Recues(), 4);
     EXPECT_EQ(Window->SignaturesView()->tblSignatures->rowCount(), 2);
     EXPECT_EQ(Window->SignaturesView()->tblSignatures->item(1, 0)->text(), "4");
+
+    // A weld that raises a fault: the fault is listed; acknowledging it clears it on the
+    // controller, and the next polling round clears the list.
+    const auto attendre = [&](const std::function<bool()>& Condition) {
+        for (int attente = 0; attente < 500 && !Condition(); ++attente) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            QCoreApplication::processEvents();
+        }
+        return Condition();
+    };
+    auto* defauts = Window->SignaturesView()->lstDefauts;
+    simule.SetReglageSoudure({{3}, 1.0, 7});
+    simule.Souder();
+    ASSERT_TRUE(attendre([&] { return defauts->count() == 1; }));
     Window->resize(1200, 700);
     if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
         Window->grab().toImage().save(dir + "/studio-live.png");
+    Window->SignaturesView()->btnAcquitter->click();
+    EXPECT_EQ(simule.Payload(PrcDefautsPresents, 0), std::vector<std::uint8_t>(12, 0));
+    EXPECT_TRUE(attendre([&] { return defauts->count() == 0; })) << "cleared by the next poll";
 
     EXPECT_TRUE(Window->SendImage(*station));
     Window->DisconnectStation(*station);
