@@ -359,22 +359,52 @@ bool TFrmElectrodeG20::Ouvrir(TZoneHolder Hold, void* aOwner, void* FormReferenc
 }
 
 void TFrmElectrodeG20::CreerControles() {
+    CreerEntete();
+    pclElectrode = new QTabWidget(Client());
+    NommerControles({{pclElectrode, "pclElectrode"}});
+    const TGrilles grilles = CreerGroupes(CreerOnglets());
+    auto* nbPoints = new QLabel(QStringLiteral("Nombre de points"));
+    nbPoints->setObjectName(QStringLiteral("lblNbPoints"));
+    grilles.at("gbxElectrodeEtPaliers")->addWidget(nbPoints, 0, 1);
+    CreerLignes(grilles);
+    Controle<QLabel>("lblFrequenceTransfo")->hide();
+    Controle<QWidget>("spnFrequenceTransfo")->hide();
+
+    chtGraphRapportTransfo = new QtChartSeriesView(2, Controle<QGroupBox>("gbxGraph"));
+    chtGraphRapportTransfo->setObjectName(QStringLiteral("chtGraphRapportTransfo"));
+    chtGraphRapportTransfo->chart()->setTitle(QStringLiteral("Rapport de transformation"));
+    chtGraphRapportTransfo->setMinimumSize(360, 300);
+    grilles.at("gbxGraph")->addWidget(chtGraphRapportTransfo, 0, 0);
+
+    auto* client = new QVBoxLayout(Client());
+    client->addWidget(pnlNumProgCourant);
+    client->addWidget(pclElectrode, 1);
+    connect(cmbNumElectrode, &QComboBox::currentIndexChanged, this,
+            &TFrmElectrodeG20::cmbNumElectrodeChange);
+    connect(pclElectrode, &QTabWidget::currentChanged, this, [this](int Index) {
+        if (Index == OngletTransfo)
+            EtatRapports(); // tabTransfoShow
+    });
+}
+
+void TFrmElectrodeG20::CreerEntete() {
     pnlNumProgCourant = new QWidget(Client());
     lblNumElectrode = new QLabel(QStringLiteral("Numéro d'électrode"), pnlNumProgCourant);
     cmbNumElectrode = new TKEVComboBox(pnlNumProgCourant);
-    pclElectrode = new QTabWidget(Client());
     NommerControles({{pnlNumProgCourant, "pnlNumProgCourant"},
                      {lblNumElectrode, "lblNumElectrode"},
-                     {cmbNumElectrode, "cmbNumElectrode"},
-                     {pclElectrode, "pclElectrode"}});
+                     {cmbNumElectrode, "cmbNumElectrode"}});
     cmbNumElectrode->setToolTip(QStringLiteral("Écran P6"));
     cmbNumElectrode->setMinimumWidth(60);
     auto* entete = new QHBoxLayout(pnlNumProgCourant);
     entete->addWidget(lblNumElectrode);
     entete->addWidget(cmbNumElectrode);
     entete->addStretch();
+}
 
-    // Tabs, each with a left and a right panel and a thin panel between them.
+// Tabs, each with a left and a right panel and a thin panel between them: answers the
+// panels' layouts, two per tab.
+std::vector<QVBoxLayout*> TFrmElectrodeG20::CreerOnglets() {
     std::vector<QVBoxLayout*> cotes;
     for (const TOngletElectrode& onglet : Onglets) {
         auto* page = new QWidget;
@@ -394,9 +424,15 @@ void TFrmElectrodeG20::CreerControles() {
             rangee->addWidget(panneau, 1);
         }
     }
-    std::map<std::string, QGridLayout*> grilles;
+    return cotes;
+}
+
+// The group boxes on their panels (inside a named panel when they have one): answers each
+// group's grid by the group's name.
+TFrmElectrodeG20::TGrilles TFrmElectrodeG20::CreerGroupes(const std::vector<QVBoxLayout*>& Cotes) {
+    TGrilles grilles;
     for (const TGroupeElectrode& groupe : Groupes) {
-        QVBoxLayout* cote = cotes[groupe.Onglet * 2 + (groupe.Droite ? 1 : 0)];
+        QVBoxLayout* cote = Cotes[groupe.Onglet * 2 + (groupe.Droite ? 1 : 0)];
         auto* boite = new QGroupBox(QString::fromUtf8(groupe.Caption));
         boite->setObjectName(QString::fromLatin1(groupe.Nom));
         if (groupe.Panneau != nullptr) {
@@ -411,30 +447,28 @@ void TFrmElectrodeG20::CreerControles() {
         }
         grilles[groupe.Nom] = new QGridLayout(boite);
     }
-    for (QVBoxLayout* cote : cotes)
+    for (QVBoxLayout* cote : Cotes)
         cote->addStretch();
+    return grilles;
+}
 
-    auto* nbPoints = new QLabel(QStringLiteral("Nombre de points"));
-    nbPoints->setObjectName(QStringLiteral("lblNbPoints"));
-    grilles["gbxElectrodeEtPaliers"]->addWidget(nbPoints, 0, 1);
-
-    // The bound controls, in rows of their group; a named panel holds its rows.
-    std::map<std::string, QGridLayout*> panneaux;
+// The bound controls, in rows of their group; a named panel holds its rows.
+void TFrmElectrodeG20::CreerLignes(const TGrilles& Grilles) {
+    TGrilles panneaux;
     for (const TLiaisonElectrode& ligne : Table::Lignes) {
-        QGridLayout* grille = grilles[ligne.Groupe];
-        QWidget* parent = grille->parentWidget();
+        QGridLayout* grille = Grilles.at(ligne.Groupe);
         if (ligne.Panneau != nullptr) {
             QGridLayout*& dansPanneau = panneaux[ligne.Panneau];
             if (dansPanneau == nullptr) {
-                auto* panneau = new QWidget(parent);
+                auto* panneau = new QWidget(grille->parentWidget());
                 panneau->setObjectName(QString::fromLatin1(ligne.Panneau));
                 dansPanneau = new QGridLayout(panneau);
                 dansPanneau->setContentsMargins(0, 0, 0, 0);
                 grille->addWidget(panneau, grille->rowCount(), 0, 1, 2);
             }
             grille = dansPanneau;
-            parent = grille->parentWidget();
         }
+        QWidget* parent = grille->parentWidget();
         QWidget* controle = CreerControle(ligne, parent);
         const int rang = grille->rowCount();
         if (ligne.Genre == TGenreLiaison::Case || ligne.Genre == TGenreLiaison::Fraise) {
@@ -450,24 +484,6 @@ void TFrmElectrodeG20::CreerControles() {
         FControles[&ligne] = controle;
         Connecter(ligne, controle);
     }
-    Controle<QLabel>("lblFrequenceTransfo")->hide();
-    Controle<QWidget>("spnFrequenceTransfo")->hide();
-
-    chtGraphRapportTransfo = new QtChartSeriesView(2, Controle<QGroupBox>("gbxGraph"));
-    chtGraphRapportTransfo->setObjectName(QStringLiteral("chtGraphRapportTransfo"));
-    chtGraphRapportTransfo->chart()->setTitle(QStringLiteral("Rapport de transformation"));
-    chtGraphRapportTransfo->setMinimumSize(360, 300);
-    grilles["gbxGraph"]->addWidget(chtGraphRapportTransfo, 0, 0);
-
-    auto* client = new QVBoxLayout(Client());
-    client->addWidget(pnlNumProgCourant);
-    client->addWidget(pclElectrode, 1);
-    connect(cmbNumElectrode, &QComboBox::currentIndexChanged, this,
-            &TFrmElectrodeG20::cmbNumElectrodeChange);
-    connect(pclElectrode, &QTabWidget::currentChanged, this, [this](int Index) {
-        if (Index == OngletTransfo)
-            EtatRapports(); // tabTransfoShow
-    });
 }
 
 QWidget* TFrmElectrodeG20::CreerControle(const TLiaisonElectrode& Ligne, QWidget* Parent) {

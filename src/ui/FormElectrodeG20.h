@@ -18,8 +18,10 @@
 #include <string>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace g20seq {
 
@@ -68,7 +70,12 @@ private:
     friend struct TFrmElectrodeG20Table;
 
     // Creating.
+    using TGrilles = std::map<std::string, QGridLayout*>;
     void CreerControles();
+    void CreerEntete();
+    std::vector<QVBoxLayout*> CreerOnglets();
+    TGrilles CreerGroupes(const std::vector<QVBoxLayout*>& Cotes);
+    void CreerLignes(const TGrilles& Grilles);
     QWidget* CreerControle(const TLiaisonElectrode& Liaison, QWidget* Parent);
     void Connecter(const TLiaisonElectrode& Liaison, QWidget* Controle);
 
