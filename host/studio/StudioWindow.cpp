@@ -506,6 +506,7 @@ bool StudioWindow::ConnectStation(TStudioStation& Station, const QString& Adress
     }
     FSignatures->Suivre(NomDe(Station));
     FSignatures->SetAcquitter([this, &Station] { AcknowledgeFaults(Station); });
+    FStationSuivie = &Station;
     Log("ConnectStation", "Station connectée", Adresse.toStdString());
     statusBar()->showMessage(QStringLiteral("%1 connectée à %2").arg(NomDe(Station), Adresse));
     return true;
@@ -518,6 +519,11 @@ void StudioWindow::DisconnectStation(TStudioStation& Station) {
     connexion->Engine().WaitIdle();
     FEngine.InstallOn(Station.Eprom());
     FConnections.erase(&Station);
+    if (FStationSuivie == &Station) {
+        FSignatures->SetAcquitter({});
+        FSignatures->Suivre(QString());
+        FStationSuivie = nullptr;
+    }
     statusBar()->showMessage(QStringLiteral("%1 déconnectée").arg(NomDe(Station)));
 }
 

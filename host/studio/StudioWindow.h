@@ -138,6 +138,8 @@ private:
     // The window variables handed to SaisieZone: an editor stores itself there while open.
     std::map<const TStudioStation*, std::list<IEditorWindow*>> FEditors;
     std::map<const TStudioStation*, std::unique_ptr<TStationConnection>> FConnections;
+    // The station the Signatures dock follows (the last one connected), or null.
+    TStudioStation* FStationSuivie = nullptr;
 };
 
 } // namespace g20seq::host

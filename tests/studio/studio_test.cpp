@@ -222,6 +222,7 @@ TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnswered
     EXPECT_TRUE(Window->SendImage(*station));
     Window->DisconnectStation(*station);
     EXPECT_EQ(Window->ConnectionOf(*station), nullptr);
+    EXPECT_EQ(Window->SignaturesView()->tblSignatures->rowCount(), 0) << "the dock follows none";
 }
 
 // The program editor, opened by double-click: its OK sends the program and its electrode
