@@ -1,6 +1,7 @@
 // The configuration window driven through its real widgets, on a G20 station that works on
 // a zone file; dialogs are answered by script and sent zones are written into the station
 // the way a controller that accepts them answers.
+#include "EditorTestKit.h"
 #include "GraphTestKit.h"
 #include "eprom/EpromG20.h"
 #include "eprom/KEVCustomFileStream.h"
@@ -82,20 +83,8 @@ protected:
         ASSERT_TRUE(Eprom->ReadFromFile(
             new TKevCustomFileStream(image, fmOpenReadWrite | fmShareDenyNone, true)));
         Eprom->SetIsAutorised([](TTypeZones) { return true; });
-        Eprom->SetChargerMultipleZoneCPS([this](TCustomEprom*, TZoneQueue* Queue) {
-            IEditorWindow* fenetre = FindEditorWindowSending(Queue);
-            const std::size_t debut = Envoyees.size();
-            for (auto& zone : *Queue)
-                Envoyees.push_back(std::move(zone));
-            Queue->clear();
-            for (std::size_t i = debut; i < Envoyees.size(); ++i)
-                Ecrire(*Envoyees[i]);
-            std::thread([&] {
-                for (std::size_t i = debut; i < Envoyees.size(); ++i)
-                    DeliverToEditorWindow(fenetre, Envoyees[i].get(), false);
-            }).join();
-            return fenetre != nullptr;
-        });
+        RepondreAvecLesZonesEnvoyees(*Eprom, Envoyees,
+                                     [this](TCustomZoneCPS& Zone) { Ecrire(Zone); });
     }
     ConfigurationEditorTest() { InstallEditors(); }
     ~ConfigurationEditorTest() override {

@@ -1,5 +1,6 @@
 // The electrode window driven through its real widgets, on a G20 EPROM opened the way a host
 // opens it, and the presentation rules beneath it.
+#include "EditorTestKit.h"
 #include "GraphTestKit.h"
 #include "eprom/EpromG20.h"
 #include "model/EditorWindows.h"
@@ -72,20 +73,9 @@ protected:
     void Creer(const char* Nom) {
         Eprom = TEprom::Create<TEpromG20Comptee>(Nom, &Protocol);
         Eprom->SetIsAutorised([](TTypeZones) { return true; });
-        Eprom->SetChargerMultipleZoneCPS([this](TCustomEprom*, TZoneQueue* Queue) {
-            IEditorWindow* fenetre = FindEditorWindowSending(Queue);
-            const std::size_t debut = Envoyees.size();
-            for (auto& zone : *Queue) {
-                if (Reponse)
-                    Reponse(dynamic_cast<TElectrodeG20&>(*zone));
-                Envoyees.push_back(std::move(zone));
-            }
-            Queue->clear();
-            std::thread([&] {
-                for (std::size_t i = debut; i < Envoyees.size(); ++i)
-                    DeliverToEditorWindow(fenetre, Envoyees[i].get(), false);
-            }).join();
-            return fenetre != nullptr;
+        RepondreAvecLesZonesEnvoyees(*Eprom, Envoyees, [this](TCustomZoneCPS& Zone) {
+            if (Reponse)
+                Reponse(dynamic_cast<TElectrodeG20&>(Zone));
         });
     }
 

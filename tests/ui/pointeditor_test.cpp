@@ -1,5 +1,6 @@
 // The point table window driven through its real widgets, opened the way a host opens it,
 // and the editing rules beneath it.
+#include "EditorTestKit.h"
 #include "GraphTestKit.h"
 #include "model/EditorWindows.h"
 #include "model/ZoneCPS.h"
@@ -85,18 +86,7 @@ protected:
     PointEditorTest() {
         InstallEditors();
         Banc.Eprom->SetIsAutorised([](TTypeZones) { return true; });
-        Banc.Eprom->SetChargerMultipleZoneCPS([this](TCustomEprom*, TZoneQueue* Queue) {
-            IEditorWindow* fenetre = FindEditorWindowSending(Queue);
-            for (auto& zone : *Queue)
-                Envoyees.push_back(std::move(zone));
-            Queue->clear();
-            // The answers come on another thread, all before the window could show progress.
-            std::thread([&] {
-                for (auto& zone : Envoyees)
-                    DeliverToEditorWindow(fenetre, zone.get(), false);
-            }).join();
-            return fenetre != nullptr;
-        });
+        RepondreAvecLesZonesEnvoyees(*Banc.Eprom, Envoyees);
     }
     ~PointEditorTest() override {
         delete Fenetre.data();

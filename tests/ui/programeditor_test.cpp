@@ -1,5 +1,6 @@
 // The program window driven through its real widgets, opened the way a host opens it on a
 // G20 EPROM, with the dialogs answered by script; and the rules beneath it.
+#include "EditorTestKit.h"
 #include "GraphTestKit.h"
 #include "eprom/EpromG20.h"
 #include "model/EditorWindows.h"
@@ -97,20 +98,7 @@ protected:
         InstallEditors();
         Eprom = TEprom::Create<TEpromEssai>(Nom, &Protocol);
         Eprom->SetIsAutorised([](TTypeZones) { return true; });
-        Eprom->SetChargerMultipleZoneCPS([this](TCustomEprom*, TZoneQueue* Queue) {
-            IEditorWindow* fenetre = FindEditorWindowSending(Queue);
-            std::vector<TCustomZoneCPS*> file;
-            for (auto& zone : *Queue) {
-                file.push_back(zone.get());
-                Envoyees.push_back(std::move(zone));
-            }
-            Queue->clear();
-            std::thread([&] {
-                for (TCustomZoneCPS* zone : file)
-                    DeliverToEditorWindow(fenetre, zone, false);
-            }).join();
-            return fenetre != nullptr;
-        });
+        RepondreAvecLesZonesEnvoyees(*Eprom, Envoyees);
     }
     ~ProgramEditorTest() override {
         delete Fenetre.data();
