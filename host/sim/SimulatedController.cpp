@@ -189,10 +189,21 @@ bool TSimulatedController::DecodeDansLaStation(const TCle& Zone,
 
 TSimulatedController::TReponse
 TSimulatedController::EcrireDecodee(const TCle& Zone, const std::vector<std::uint8_t>& Octets) {
-    if (!DecodeDansLaStation(Zone, Octets))
+    std::vector<std::uint8_t> gardes = Octets;
+    if (const auto alteration = FAlterations.find(Zone.first); alteration != FAlterations.end()) {
+        alteration->second(gardes);
+        FAlterations.erase(alteration);
+    }
+    if (!DecodeDansLaStation(Zone, gardes))
         return {SerErrCoffretDonnees, {}};
-    FZones[Zone] = Octets;
-    return {SerSansErreur, Octets};
+    FZones[Zone] = gardes;
+    return {SerSansErreur, std::move(gardes)};
+}
+
+void TSimulatedController::AltererEcriture(
+    TTypeZones TypeZone, std::function<void(std::vector<std::uint8_t>&)> Alteration) {
+    const std::lock_guard lock(FMutex);
+    FAlterations[TypeZone] = std::move(Alteration);
 }
 
 // The host writes the four counters and two requests: the step, the end-of-life value and
