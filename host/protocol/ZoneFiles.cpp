@@ -28,19 +28,19 @@ struct TTypeFacultatif {
 constexpr std::array<TTypeFacultatif, 2> TypesFacultatifs = {
     {{PrcLienProcess, TVariante::Inconnue}, {PrcApprentissage, TVariante::MF}}};
 
-bool Attendu(TTypeZones TypeZone, TVariante Variante) {
-    const auto facultatif =
-        std::find_if(TypesFacultatifs.begin(), TypesFacultatifs.end(),
-                     [&](const TTypeFacultatif& f) { return f.TypeZone == TypeZone; });
-    return facultatif == TypesFacultatifs.end() || facultatif->SeulementSur == Variante;
-}
-
 bool HasBlock(const THeaderMap& Blocs, TTypeZones TypeZone, int Numero) {
     const auto type = Blocs.find(static_cast<int>(TypeZone));
     return type != Blocs.end() && type->second.count(Numero) > 0;
 }
 
 } // namespace
+
+bool ZoneDuControleur(TTypeZones TypeZone, TVariante Variante) {
+    const auto facultatif =
+        std::find_if(TypesFacultatifs.begin(), TypesFacultatifs.end(),
+                     [&](const TTypeFacultatif& f) { return f.TypeZone == TypeZone; });
+    return facultatif == TypesFacultatifs.end() || facultatif->SeulementSur == Variante;
+}
 
 std::unique_ptr<TKevCustomFileStream> CreateZoneFile(const std::string& Path) {
     return std::make_unique<TKevCustomFileStream>(Path, fmCreate, false);
@@ -88,7 +88,7 @@ std::vector<std::pair<TTypeZones, int>> MissingZones(const TKevCustomFileStream&
     const THeaderMap& blocs = File.GetHeaderMap();
     std::vector<std::pair<TTypeZones, int>> manquantes;
     for (const TZoneProtocoleRow& row : G20Zones) {
-        if (!row.InFile || !Attendu(row.TypeZone, variante))
+        if (!row.InFile || !ZoneDuControleur(row.TypeZone, variante))
             continue;
         for (int numero = 0; numero < std::max(row.Zones, 1); ++numero) {
             const bool ancienLien =

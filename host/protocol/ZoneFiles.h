@@ -25,6 +25,9 @@ std::unique_ptr<TKevCustomFileStream> OpenZoneFile(const std::string& Path, bool
 enum class TVariante { AC, MF, Inconnue };
 TVariante VarianteOfName(const std::string& NomStation);
 const char* VarianteText(TVariante Variante);
+// Whether a controller of Variante holds zones of TypeZone: every type of the memory map
+// but the older process link (on no controller) and the learning zones (MF only).
+bool ZoneDuControleur(TTypeZones TypeZone, TVariante Variante);
 
 // What a zone file holds: its identification (the first characters of the station name)
 // and the number of blocks of every zone type.

@@ -41,6 +41,8 @@ public:
     // Where questions and messages are printed (stderr in the CLI); none by default.
     void SetMessageStream(std::ostream* Stream) { FMessages = Stream; }
     void QueueAnswer(int ModalResult) { FScript.push_back(ModalResult); }
+    // Forgets the answers queued and not yet given.
+    void ClearAnswers() { FScript.clear(); }
 
     // Answers a TModalResult for the question.
     int Ask(const std::string& Text, TMsgDlgType Kind, TMsgDlgButtons Buttons);

@@ -89,6 +89,8 @@ void TSimulatedController::Charger() {
     TCustomEprom& eprom = FStation->Eprom();
     const auto trame = std::make_unique<TByteArray>();
     for (const TZoneProtocoleRow& row : G20Zones) {
+        if (!ZoneDuControleur(row.TypeZone, VarianteOfName(FNom)))
+            continue;
         for (int numero = 0; numero < std::max(row.Zones, 1); ++numero) {
             const TZoneHolder zone(&eprom, row.TypeZone, numero);
             if (!zone)

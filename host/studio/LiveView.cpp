@@ -153,6 +153,7 @@ QWidget* TLiveView::CreerTempsReel() {
     FAxeX->setLabelFormat(QStringLiteral("%d"));
     FAxeY = new QValueAxis;
     FAxeY->setTitleText(QStringLiteral("A"));
+    FAxeY->setLabelFormat(QStringLiteral("%.0f"));
     graphe->addAxis(FAxeX, Qt::AlignBottom);
     graphe->addAxis(FAxeY, Qt::AlignLeft);
     FSerie->attachAxis(FAxeX);

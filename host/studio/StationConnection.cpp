@@ -20,7 +20,9 @@ TStationConnection::TStationConnection(TCustomEprom& Eprom, const std::string& A
     if (code != SerSansErreur)
         throw EHostIOError("no answer from the controller at " + Adresse + " (" +
                            ErreurSerieName(code) + ")");
-    FEcoute->Notification(std::chrono::milliseconds(0)); // connected from now on
+    // Once the controller answered on the listening connection it tells that connection
+    // every signature: no weld after the connection is missed.
+    TControllerPort(*FEcoute).Lire(PrcIdentification, 0);
     FMoniteur = std::make_unique<TLiveMonitor>(
         Eprom, *FEcoute, FPort, TLiveMonitor::PeriodeParDefaut, std::move(Ecouteurs));
     FEngine.InstallOn(Eprom);

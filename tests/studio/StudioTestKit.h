@@ -25,10 +25,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace g20seq::host::studiotest {
@@ -94,6 +97,14 @@ protected:
         QWidget* fenetre = fenetres[0]->widget();
         fenetre->findChild<QAction*>(QStringLiteral("actModifierVisualiser"))->trigger();
         return fenetre;
+    }
+    // Lets the window's events run until Condition holds (at most 5 s); answers it.
+    static bool Attendre(const std::function<bool()>& Condition) {
+        for (int attente = 0; attente < 500 && !Condition(); ++attente) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            QCoreApplication::processEvents();
+        }
+        return Condition();
     }
     // Clicks OK in Fenetre, lets Engine answer; answers whether the window closed.
     bool Valider(QWidget& Fenetre, ITransferEngine& Moteur) {

@@ -15,7 +15,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -30,6 +33,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QXYSeries>
 
 #include <sstream>
 #include <thread>
@@ -208,49 +212,130 @@ TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnswered
     for (int i = 0; i < points->topLevelItemCount(); ++i)
         lignes << points->topLevelItem(i)->text(0) + "=" + points->topLevelItem(i)->text(1);
     EXPECT_TRUE(lignes.contains("P2=9")) << lignes.join(' ').toStdString();
-    const bool modifiee =
-        fenetre->findChild<QPushButton*>(QStringLiteral("btnAppliquer"))->isEnabled();
-    EXPECT_FALSE(modifiee) << "the window holds what the controller holds";
-    if (modifiee)
-        Proxy.Dialogs().QueueAnswer(mrNo);
+    const std::size_t questions = Proxy.Dialogs().Questions().size();
+    Proxy.Dialogs().QueueAnswer(mrNo);
     fenetre->close();
+    EXPECT_EQ(Proxy.Dialogs().Questions().size(), questions) << "nothing left to save";
+    Proxy.Dialogs().ClearAnswers();
 
     // The controller's welds reach the signatures view, one row per program.
     simule.SetReglageSoudure({{3, 4}, 0, 1});
     for (int i = 0; i < 4; ++i)
         simule.Souder();
-    for (int attente = 0; attente < 300 && Window->LiveView()->Recues() < 4; ++attente) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        QCoreApplication::processEvents();
-    }
+    Attendre([&] { return Window->LiveView()->Recues() == 4; });
     EXPECT_EQ(Window->LiveView()->Recues(), 4);
     EXPECT_EQ(Window->LiveView()->tblSignatures->rowCount(), 2);
     EXPECT_EQ(Window->LiveView()->tblSignatures->item(1, 0)->text(), "4");
 
     // A weld that raises a fault: the fault is listed; acknowledging it clears it on the
     // controller, and the next polling round clears the list.
-    const auto attendre = [&](const std::function<bool()>& Condition) {
-        for (int attente = 0; attente < 500 && !Condition(); ++attente) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            QCoreApplication::processEvents();
-        }
-        return Condition();
-    };
     auto* defauts = Window->LiveView()->lstDefauts;
     simule.SetReglageSoudure({{3}, 1.0, 7});
     simule.Souder();
-    ASSERT_TRUE(attendre([&] { return defauts->count() == 1; }));
+    ASSERT_TRUE(Attendre([&] { return defauts->count() == 1; }));
     Window->resize(1200, 700);
     if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
         Window->grab().toImage().save(dir + "/studio-live.png");
     Window->LiveView()->btnAcquitter->click();
     EXPECT_EQ(simule.Payload(PrcDefautsPresents, 0), std::vector<std::uint8_t>(12, 0));
-    EXPECT_TRUE(attendre([&] { return defauts->count() == 0; })) << "cleared by the next poll";
+    EXPECT_TRUE(Attendre([&] { return defauts->count() == 0; })) << "cleared by the next poll";
 
     EXPECT_TRUE(Window->SendImage(*station));
     Window->DisconnectStation(*station);
     EXPECT_EQ(Window->ConnectionOf(*station), nullptr);
     EXPECT_EQ(Window->LiveView()->tblSignatures->rowCount(), 0) << "the dock follows none";
+}
+
+// The live views follow a connected controller as it welds, and their commands reach it.
+TEST_F(Studio, TheLiveViewsFollowTheControllerAndTheirCommandsReachIt) {
+    TSimulatedController simule("GA_A");
+    TSimServer serveur(simule, 0);
+    TStudioStation* station = Window->OpenStation(QString::fromStdString(Image("a.g20", "GA_A")));
+    ASSERT_NE(station, nullptr);
+    ASSERT_TRUE(
+        Window->ConnectStation(*station, QStringLiteral("127.0.0.1:%1").arg(serveur.Port())));
+    ASSERT_TRUE(Window->ReceiveImage(*station)); // the counters' steps are the controller's
+    TLiveView& vue = *Window->LiveView();
+    const auto mot = [](const std::vector<std::uint8_t>& O, int I) { return O[I] << 8 | O[I + 1]; };
+    const auto cellule = [](QTableWidget* T, int L, int C) {
+        return T->item(L, C)->text().toInt();
+    };
+
+    // After N welds, each electrode's counters are the controller's (the step and the end of
+    // life are the controller's own and are not compared).
+    simule.SetReglageSoudure({{3, 4}, 0, 1});
+    for (int i = 0; i < 7; ++i)
+        simule.Souder();
+    const auto compteursEgaux = [&] {
+        for (int l = 0; l < vue.tblCompteurs->rowCount(); ++l) {
+            const auto octets = *simule.Payload(PrcCompteurs, cellule(vue.tblCompteurs, l, 0));
+            if (cellule(vue.tblCompteurs, l, 1) != mot(octets, 0) ||
+                cellule(vue.tblCompteurs, l, 2) != mot(octets, 2) ||
+                cellule(vue.tblCompteurs, l, 4) != mot(octets, 6))
+                return false;
+        }
+        return vue.tblCompteurs->rowCount() > 0;
+    };
+    const auto etat = [&] {
+        std::string texte = "real-time rows " + std::to_string(vue.tblTempsReel->rowCount());
+        for (int l = 0; l < vue.tblCompteurs->rowCount(); ++l) {
+            const int e = cellule(vue.tblCompteurs, l, 0);
+            const auto octets = *simule.Payload(PrcCompteurs, e);
+            texte += "; " + std::to_string(e) + ": " +
+                     std::to_string(cellule(vue.tblCompteurs, l, 1)) + "/" +
+                     std::to_string(mot(octets, 0)) + " " +
+                     std::to_string(cellule(vue.tblCompteurs, l, 2)) + "/" +
+                     std::to_string(mot(octets, 2)) + " " +
+                     std::to_string(cellule(vue.tblCompteurs, l, 4)) + "/" +
+                     std::to_string(mot(octets, 6));
+        }
+        return texte;
+    };
+    ASSERT_TRUE(Attendre([&] { return vue.tblTempsReel->rowCount() == 7 && compteursEgaux(); }))
+        << etat();
+    int ligne = 0;
+    while (cellule(vue.tblCompteurs, ligne, 1) == 0)
+        ++ligne;
+    const int electrode = cellule(vue.tblCompteurs, ligne, 0);
+    EXPECT_EQ(cellule(vue.tblCompteurs, ligne, 1), 7);
+    EXPECT_EQ(static_cast<QXYSeries*>(vue.chtIntensite->chart()->series()[0])->count(), 7);
+    EXPECT_GT(vue.tblDiagnostic->rowCount(), 0);
+    EXPECT_NE(vue.lblHorloge->text(), "-");
+
+    // A fault is listed with its text.
+    simule.SetReglageSoudure({{3}, 1.0, 7});
+    simule.Souder();
+    ASSERT_TRUE(Attendre([&] { return vue.lstDefauts->count() == 1; }));
+    EXPECT_TRUE(vue.lstDefauts->item(0)->text().contains(" : "))
+        << vue.lstDefauts->item(0)->text().toStdString();
+
+    Window->resize(1400, 800);
+    if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
+        for (int onglet = 0; onglet < vue.tabVues->count(); ++onglet) {
+            vue.tabVues->setCurrentIndex(onglet);
+            Window->grab().toImage().save(
+                QStringLiteral("%1/studio-live-%2.png").arg(dir).arg(onglet + 1));
+        }
+
+    // The commands of the counters tab act on the selected electrode.
+    Proxy.Dialogs().QueueAnswer(mrOk);
+    vue.btnRemiseAZero->click();
+    EXPECT_EQ(Proxy.Dialogs().Questions().back().Kind, mtError) << "no electrode chosen";
+    vue.tblCompteurs->selectRow(ligne);
+    vue.btnRemiseAZero->click();
+    EXPECT_EQ(mot(*simule.Payload(PrcCompteurs, electrode), 0), 0);
+    EXPECT_TRUE(Attendre([&] { return cellule(vue.tblCompteurs, ligne, 1) == 0; }))
+        << "the reset counters came back from the controller";
+    const auto statut = [&] { return Window->statusBar()->currentMessage().toStdString(); };
+    vue.btnChangement->click();
+    EXPECT_EQ(statut(), "Changement de l'électrode " + std::to_string(electrode) + " acquitté");
+    vue.btnRodage->click();
+    EXPECT_EQ(statut(), "Rodage de l'électrode " + std::to_string(electrode) + " acquitté");
+    const auto horloge = simule.Payload(PrcHorodateur, 0);
+    vue.btnHorloge->click();
+    EXPECT_EQ(statut(), "Horloge de GA_A mise à l'heure");
+    EXPECT_NE(simule.Payload(PrcHorodateur, 0), horloge);
+    Window->DisconnectStation(*station);
 }
 
 // The program editor, opened by double-click: its OK sends the program and its electrode

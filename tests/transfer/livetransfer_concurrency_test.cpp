@@ -10,7 +10,10 @@
 #include <g20seq/interface/ZoneInterfaces.h>
 #include <g20seq/support/StringList.h>
 
+#include <malloc.h>
+
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -271,9 +274,9 @@ TEST_F(LiveTransferTest, WeldsMoveTheCountersAndTheControllersOwnPayloadsDecodeI
 }
 
 // The controller welds 20 times a second for G20SEQ_SOAK_SECONDS (2 by default; the thread
-// sanitizer run sets 60) while the monitor follows it: every weld's signature is received,
-// decoded and analysed, and each weld signature is stored and wakes the observers of new
-// signatures.
+// sanitizer run sets 60) while the monitor follows it with the live views' listeners: every
+// weld's signature is received, decoded and analysed, each weld signature is stored and wakes
+// the observers of new signatures, and the heap in use stays flat after the warm-up.
 TEST_F(LiveTransferTest, TheMonitorLosesNoSignatureWhileTheControllerWelds) {
     const char* duree = std::getenv("G20SEQ_SOAK_SECONDS");
     const auto secondes = std::chrono::seconds(duree != nullptr ? std::atoi(duree) : 2);
@@ -283,19 +286,39 @@ TEST_F(LiveTransferTest, TheMonitorLosesNoSignatureWhileTheControllerWelds) {
         station.Eprom().SubscribeNouvelleSignature([&](TCustomEprom&, int) { ++nouvelles; });
     TInProcessNotifications notifications(Controleur);
     Controleur.SetReglageSoudure({{0, 1, 2}, 0.05, 3});
+    std::atomic<int> copies = 0;
+    std::atomic<std::size_t> tempsReel = 0;
+    const auto enUsage = [] {
+        const struct mallinfo2 info = mallinfo2();
+        return info.uordblks + info.hblkhd;
+    };
+    std::size_t apresChauffe = 0;
+    std::size_t aLaFin = 0;
     {
-        TLiveMonitor moniteur(station.Eprom(), notifications, Port, std::chrono::milliseconds(200));
+        TLiveMonitor moniteur(station.Eprom(), notifications, Port, std::chrono::milliseconds(200),
+                              {[&](std::unique_ptr<TCustomZoneCPS>) { ++copies; },
+                               [](std::vector<TDefautDirect>) {},
+                               [&](TEtatStation Etat) { tempsReel = Etat.TempsReel.size(); }});
         Controleur.DemarrerSoudures(20);
-        std::this_thread::sleep_for(secondes);
+        std::this_thread::sleep_for(secondes / 4);
+        apresChauffe = enUsage();
+        std::this_thread::sleep_for(secondes - secondes / 4);
         Controleur.ArreterSoudures();
         for (int attente = 0; attente < 200 && moniteur.Signatures() < int(Controleur.Soudures());
              ++attente)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        aLaFin = enUsage();
         EXPECT_GT(Controleur.Soudures(), 0u);
         EXPECT_EQ(moniteur.Signatures(), int(Controleur.Soudures()));
         EXPECT_EQ(moniteur.Refusees(), 0);
         EXPECT_GT(moniteur.Releves(), 0);
     }
+    std::printf("soak: %u welds in %lld s, heap in use %zu bytes after warm-up, %zu at the end\n",
+                Controleur.Soudures(), static_cast<long long>(secondes.count()), apresChauffe,
+                aLaFin);
+    EXPECT_EQ(copies, int(Controleur.Soudures())) << "the views are told every signature";
+    EXPECT_LE(tempsReel, std::size_t{50}) << "the real-time list keeps the last fifty";
+    EXPECT_LT(aLaFin, apresChauffe + 2 * 1024 * 1024) << "the heap stays flat while welding";
     EXPECT_EQ(nouvelles, int(Controleur.Soudures() - Controleur.SouduresEnDefaut()))
         << "each weld signature is kept and told; fault signatures are not kept";
     const auto mouchard = Port.Lire(PrcMouchard, 0).Payload;
