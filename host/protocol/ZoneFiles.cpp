@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace g20seq::host {
 
@@ -75,11 +76,35 @@ TZoneFileSummary ReadZoneFileSummary(const std::string& Path) {
     const auto stream = OpenZoneFile(Path, false);
     TZoneFileSummary summary;
     summary.Identification = stream->GetIdentification();
+    std::map<Int64, std::pair<int, int>> parPosition;
     for (const auto& [type, numbers] : stream->GetHeaderMap()) {
         summary.BlocsParType[type] = static_cast<int>(numbers.size());
         summary.Blocs += static_cast<int>(numbers.size());
+        for (const auto& [numero, offset] : numbers)
+            parPosition[offset] = {type, numero};
+    }
+    for (auto bloc = parPosition.begin(); bloc != parPosition.end(); ++bloc) {
+        const auto suivant = std::next(bloc);
+        const Int64 fin = suivant == parPosition.end() ? stream->Size() : suivant->first;
+        const auto [type, numero] = bloc->second;
+        const Int64 taille = stream->SearchBlocHeader(type, numero)
+                                 ? stream->GetLastBlocHeader().DataSize
+                                 : Int64{0};
+        summary.Octets[bloc->second] =
+            std::max<Int64>(0, std::min(taille, fin - bloc->first - TBlocHeader::Size));
     }
     return summary;
+}
+
+std::vector<std::pair<int, int>> BlocsAbsentsOuCourts(const TZoneFileSummary& Image,
+                                                      const TZoneFileSummary& Reference) {
+    std::vector<std::pair<int, int>> blocs;
+    for (const auto& [bloc, octets] : Reference.Octets) {
+        const auto image = Image.Octets.find(bloc);
+        if (image == Image.Octets.end() || image->second < octets)
+            blocs.push_back(bloc);
+    }
+    return blocs;
 }
 
 std::vector<std::pair<TTypeZones, int>> MissingZones(const TKevCustomFileStream& File,
