@@ -100,9 +100,10 @@ const char* RowClass(const TStationAudit& Station) {
     return Station.Failed() ? "error" : Station.Equal() ? "equal" : "different";
 }
 
+// The summary (Links: its station names lead to the station's table) or a station's table.
 void HtmlTable(std::ostream& Out, std::span<const TColumn> Shown,
                const std::vector<TAuditRow>& Rows, bool Links) {
-    Out << "<table class=\"sortable\"><thead><tr>";
+    Out << "<table class=\"sortable" << (Links ? " summary" : "") << "\"><thead><tr>";
     for (const TColumn& column : Shown)
         Out << "<th>" << Escaped(column.Title) << "</th>";
     Out << "</tr></thead>\n<tbody>\n";
@@ -110,7 +111,6 @@ void HtmlTable(std::ostream& Out, std::span<const TColumn> Shown,
         Out << "<tr class=\"" << RowClass(row.Station) << "\">";
         for (const TColumn& column : Shown) {
             const std::string cell = Escaped(column.Cell(row));
-            // The summary's station names lead to the station's table.
             const bool link =
                 Links && &column == &Shown.front() && !row.Station.Equal() && !row.Station.Failed();
             Out << "<td>"
@@ -137,9 +137,9 @@ th, td { border: 1px solid #bbb; padding: 0.25em 0.6em; text-align: left; }
 th { background: #e8e8e8; cursor: pointer; user-select: none; }
 th[aria-sort=ascending]::after { content: " \25B2"; }
 th[aria-sort=descending]::after { content: " \25BC"; }
-tr.equal td:nth-child(3) { color: #176117; }
-tr.different td:nth-child(3) { color: #8a5a00; font-weight: bold; }
-tr.error td { background: #fde4e4; }
+table.summary tr.equal td:nth-child(3) { color: #176117; }
+table.summary tr.different td:nth-child(3) { color: #8a5a00; font-weight: bold; }
+table.summary tr.error td { background: #fde4e4; }
 .totals span { margin-right: 1.5em; }
 </style>
 </head>
