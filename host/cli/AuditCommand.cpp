@@ -114,8 +114,8 @@ int CommandAudit(const TCommandContext& Context, const TArgs& Args) {
         failed += station.Failed() ? 1 : 0;
     }
     const int different = static_cast<int>(results.size()) - equal - failed;
-    Context.Out << results.size() << " stations: " << equal << " equal, " << different
-                << " different, " << failed << " could not be read\n";
+    Context.Out << results.size() << (results.size() == 1 ? " station: " : " stations: ") << equal
+                << " equal, " << different << " different, " << failed << " could not be read\n";
     if (!csv.empty())
         TSafeSave::WriteFile(csv, AuditCsv(results));
     if (!html.empty())

@@ -140,7 +140,7 @@ TEST_F(Audit, OneGoldenImageForAllAndTheExitCodes) {
 
     const auto equal = Run({"audit", same, "--against", golden, "--jobs", "1"});
     EXPECT_EQ(equal.ExitCode, ExitOk) << equal.Out << equal.Err;
-    EXPECT_EQ(equal.Out, same + ": equal\n1 stations: 1 equal, 0 different, 0 could not be read\n");
+    EXPECT_EQ(equal.Out, same + ": equal\n1 station: 1 equal, 0 different, 0 could not be read\n");
     const auto drifted = Run({"audit", same, other, "--against", golden});
     EXPECT_EQ(drifted.ExitCode, ExitDifferent);
     EXPECT_TRUE(Has(drifted.Out, other + ": 1 difference\n"));
