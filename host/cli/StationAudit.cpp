@@ -4,7 +4,6 @@
 #include "Station.h"
 #include "cli/ImageText.h"
 #include "protocol/ZoneFiles.h"
-#include <g20seq/eprom/ZonesEnFichier.h>
 #include <g20seq/model/CustomZoneCPS.h>
 
 namespace g20seq::host {
@@ -43,20 +42,24 @@ void CheckBlocks(const std::string& Image, const std::string& Reference) {
                            " on (the file may be truncated)");
 }
 
-void CompareZones(TStation& Station, bool All, std::vector<TAuditDifference>& Differences) {
+// Compares the zones of the blocks that differ, as the image reads them and as the
+// reference file reads them.
+void CompareZones(TStation& Station, const std::vector<std::pair<int, int>>& Blocs, bool All,
+                  std::vector<TAuditDifference>& Differences) {
     TDifferenceCollector collector(Differences);
     TReportingDifferenceList list(collector);
-    const TZonesEnFichier zones(Station.Eprom());
-    for (int index = 0; index < zones.Count(); ++index) {
-        TCustomZoneCPS& zone = *zones[index];
-        if (!InImageText(zone, All))
+    for (const auto& [type, numero] : Blocs) {
+        if (!IsValidTypeZone(type))
+            continue;
+        const TZoneHolder zone(&Station.Eprom(), static_cast<TTypeZones>(type), numero);
+        if (!zone || !InImageText(*zone.Get(), All))
             continue;
         const std::size_t first = Differences.size();
-        if (const auto reference = Station.Eprom().GetZoneRef(&zone))
-            zone.EqualsDetails(reference.get(), &list);
+        if (const auto reference = Station.Eprom().GetZoneRef(zone.Get()))
+            zone.Get()->EqualsDetails(reference.get(), &list);
         for (std::size_t found = first; found < Differences.size(); ++found) {
             const std::string& path = Differences[found].Difference.Path;
-            Differences[found].Caption = zone.NomChamp(path.substr(0, path.find('[')));
+            Differences[found].Caption = zone.Get()->NomChamp(path.substr(0, path.find('[')));
         }
     }
 }
@@ -70,9 +73,13 @@ TStationAudit AuditStation(const std::string& Image, const std::string& Referenc
     audit.Reference = Reference;
     try {
         CheckBlocks(Image, Reference);
+        // Most stations match their reference block for block: they need no EPROM.
+        const auto blocs = BlocsDifferents(Image, Reference);
+        if (blocs.empty())
+            return audit;
         const auto station = TStation::Open(Image, false, Protocole);
         station->OpenRefFile(Reference);
-        CompareZones(*station, All, audit.Differences);
+        CompareZones(*station, blocs, All, audit.Differences);
     } catch (const std::exception& error) {
         audit.Error = error.what();
         audit.Differences.clear();

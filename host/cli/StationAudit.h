@@ -30,8 +30,9 @@ struct TStationAudit {
 
 // Compares the image in Image with the image or reference file in Reference: first their
 // block summaries (a block of the reference that the image lacks or holds fewer bytes of
-// fails the audit), then the values of every zone the image text holds (InImageText with
-// All). Any error is kept in Error; nothing is raised. Safe to run on several threads at
+// fails the audit), then the raw data of their blocks; only the zones whose blocks differ
+// and that the image text holds (InImageText with All) are read and compared value by
+// value. Any error is kept in Error; nothing is raised. Safe to run on several threads at
 // once, each with its own images.
 TStationAudit AuditStation(const std::string& Image, const std::string& Reference, bool All,
                            TInterfacedPersistent* Protocole);

@@ -1,6 +1,7 @@
 #include "protocol/ZoneFiles.h"
 
 #include "protocol/TableG20.h"
+#include <g20seq/support/ByteArray.h>
 
 #include <algorithm>
 #include <array>
@@ -39,6 +40,17 @@ bool Attendu(TTypeZones TypeZone, TVariante Variante) {
 bool HasBlock(const THeaderMap& Blocs, TTypeZones TypeZone, int Numero) {
     const auto type = Blocs.find(static_cast<int>(TypeZone));
     return type != Blocs.end() && type->second.count(Numero) > 0;
+}
+
+// The data of block (Type, Numero) as the file holds it (at most a payload buffer); false
+// when the file has no such block.
+bool LireBloc(TKevCustomFileStream& File, int Type, int Numero, std::vector<Byte>& Data) {
+    if (!File.SearchBlocHeader(Type, Numero))
+        return false;
+    Data.resize(static_cast<std::size_t>(
+        std::clamp<std::int32_t>(File.GetLastBlocHeader().DataSize, 0, MaxBuffer)));
+    Data.resize(static_cast<std::size_t>(File.Read(Data.data(), static_cast<int>(Data.size()))));
+    return true;
 }
 
 } // namespace
@@ -105,6 +117,21 @@ std::vector<std::pair<int, int>> BlocsAbsentsOuCourts(const TZoneFileSummary& Im
             blocs.push_back(bloc);
     }
     return blocs;
+}
+
+std::vector<std::pair<int, int>> BlocsDifferents(const std::string& Image,
+                                                 const std::string& Reference) {
+    const auto image = OpenZoneFile(Image, false);
+    const auto reference = OpenZoneFile(Reference, false);
+    std::vector<std::pair<int, int>> differents;
+    std::vector<Byte> donneesImage;
+    std::vector<Byte> donneesReference;
+    for (const auto& [type, numeros] : reference->GetHeaderMap())
+        for (const auto& [numero, offset] : numeros)
+            if (!LireBloc(*reference, type, numero, donneesReference) ||
+                !LireBloc(*image, type, numero, donneesImage) || donneesImage != donneesReference)
+                differents.emplace_back(type, numero);
+    return differents;
 }
 
 std::vector<std::pair<TTypeZones, int>> MissingZones(const TKevCustomFileStream& File,

@@ -41,6 +41,11 @@ TZoneFileSummary ReadZoneFileSummary(const std::string& Path);
 // number) order: the zones a comparison of Image with Reference cannot read whole.
 std::vector<std::pair<int, int>> BlocsAbsentsOuCourts(const TZoneFileSummary& Image,
                                                       const TZoneFileSummary& Reference);
+// The blocks of Reference whose data Image holds otherwise (other bytes or another size),
+// or does not hold, in (type, number) order, read raw from both files without an EPROM. A
+// zone whose block is the same in both reads the same values from both.
+std::vector<std::pair<int, int>> BlocsDifferents(const std::string& Image,
+                                                 const std::string& Reference);
 
 // The zones a complete image of station NomStation holds and File has no block of, in
 // memory map order: what a file cut at a block boundary lacks. The module would read such
