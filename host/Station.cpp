@@ -1,6 +1,7 @@
 #include "Station.h"
 
 #include "SafeSave.h"
+#include "protocol/ProtocoleG20.h"
 #include "protocol/ZoneFiles.h"
 #include <g20seq/entry/ModuleEntry.h>
 #include <g20seq/model/CustomZoneCPS.h>
@@ -35,6 +36,8 @@ std::unique_ptr<TKevCustomFileStream> Complete(std::unique_ptr<TKevCustomFileStr
 } // namespace
 
 TStation::TStation(const std::string& Nom, TInterfacedPersistent* Protocole) : FNom(Nom) {
+    if (auto* g20 = dynamic_cast<TProtocoleG20*>(Protocole))
+        Protocole = &g20->PourStation(Nom);
     FHandle = std::to_string(NouvelleEprom(Nom.c_str(), Protocole));
     FEprom = ChercheInstance(FHandle.c_str());
     if (FEprom == nullptr) {

@@ -29,8 +29,9 @@ std::string ZoneIdText(TTypeZones TypeZone, int Numero);
 
 class TStation {
 public:
-    // Creates the EPROM of the station Nom for the protocol model. A name the generation
-    // does not handle raises the module's exception.
+    // Creates the EPROM of the station Nom for the protocol model (the G20 model of the
+    // station's variant when Protocole is a G20 model). A name the generation does not
+    // handle raises the module's exception.
     TStation(const std::string& Nom, TInterfacedPersistent* Protocole);
     ~TStation();
     TStation(const TStation&) = delete;

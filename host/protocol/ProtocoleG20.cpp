@@ -7,9 +7,22 @@ THResult TZoneProtocoleG20::QueryInterface(const TGUID&, void** Obj) {
     return THResult::E_NOINTERFACE;
 }
 
-TProtocoleG20::TProtocoleG20() {
+TProtocoleG20::TProtocoleG20(TVariante Variante) : FVariante(Variante) {
     for (const TZoneProtocoleRow& row : G20Zones)
         FZones.emplace(row.TypeZone, TZoneProtocoleG20(row));
+    if (Variante == TVariante::MF)
+        for (const TZoneProtocoleRow& row : G20ZonesMF)
+            FZones.insert_or_assign(row.TypeZone, TZoneProtocoleG20(row));
+}
+
+TProtocoleG20& TProtocoleG20::PourStation(const std::string& Nom) {
+    const TVariante variante = VarianteOfName(Nom);
+    if (variante == TVariante::Inconnue || variante == FVariante)
+        return *this;
+    std::lock_guard lock(FMutex);
+    if (FAutre == nullptr)
+        FAutre = std::make_unique<TProtocoleG20>(variante);
+    return *FAutre;
 }
 
 THResult TProtocoleG20::QueryInterface(const TGUID& IID, void** Obj) {

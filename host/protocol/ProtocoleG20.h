@@ -6,13 +6,17 @@
 // it, and the controller base address of the type (zone n of a numbered type sits at
 // base + n * receive size; the types are laid out one after the other without overlap).
 // It counts the EPROMs that use it. Other zone types have no protocol information.
+// A medium-frequency controller answers longer measures and signatures: the protocol of
+// one variant hands a station of the other variant to its sibling (PourStation).
 #pragma once
 
 #include "protocol/TableG20.h"
+#include "protocol/ZoneFiles.h"
 #include <g20seq/interface/ProtocolInterface.h>
 #include <g20seq/support/Object.h>
 
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -44,7 +48,7 @@ class TProtocoleG20 final : public TInterfacedPersistent,
 public:
     static constexpr const char* DefaultNom = "H35";
 
-    TProtocoleG20();
+    explicit TProtocoleG20(TVariante Variante = TVariante::AC);
     TProtocoleG20(const TProtocoleG20&) = delete;
     TProtocoleG20& operator=(const TProtocoleG20&) = delete;
 
@@ -66,8 +70,14 @@ public:
     void SetNom(const std::string& Nom) override;
 
     int GetNombreEproms() const;
+    TVariante Variante() const { return FVariante; }
+    // The protocol of the station Nom's variant: this one, or its sibling of the other
+    // variant (made on first use, owned by this one). A name of no known variant: this one.
+    TProtocoleG20& PourStation(const std::string& Nom);
 
 private:
+    TVariante FVariante;
+    std::unique_ptr<TProtocoleG20> FAutre;
     mutable std::mutex FMutex;
     std::map<TTypeZones, TZoneProtocoleG20> FZones;
     int FNombreEproms = 0;

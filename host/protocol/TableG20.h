@@ -68,4 +68,13 @@ inline constexpr std::array<TZoneProtocoleRow, 43> G20Zones = {{
     {PrcCompteurFraise, 3, 3, true, 4, 0x04AF00},
 }};
 
+// The rows a medium-frequency controller answers otherwise: its measures (18 bytes) and its
+// signature records (36 bytes) are longer. 128 measures of 18 bytes would run from 0x8B00
+// into the signatures and the process links, so the MF controller keeps its measures after
+// the last type of the map.
+inline constexpr std::array<TZoneProtocoleRow, 2> G20ZonesMF = {{
+    {PrcMesures, 0, 18, false, 128, 0x04B000},
+    {PrcSignatures, 0, 36, false, 0, 0x009200},
+}};
+
 } // namespace g20seq::host

@@ -51,12 +51,6 @@ const TEcriture* RegleEcriture(int TypeZone) {
     return regle == std::end(Ecritures) ? nullptr : regle;
 }
 
-const TZoneProtocoleRow* Ligne(int TypeZone) {
-    const auto ligne = std::find_if(G20Zones.begin(), G20Zones.end(),
-                                    [&](const auto& row) { return row.TypeZone == TypeZone; });
-    return ligne == G20Zones.end() ? nullptr : &*ligne;
-}
-
 // Acknowledgement types (first byte of the 2 written).
 enum TAcquittement : std::uint8_t {
     AcqDefaut = 1,
@@ -195,10 +189,21 @@ bool TSimulatedController::DecodeDansLaStation(const TCle& Zone,
 
 TSimulatedController::TReponse
 TSimulatedController::EcrireDecodee(const TCle& Zone, const std::vector<std::uint8_t>& Octets) {
-    if (!DecodeDansLaStation(Zone, Octets))
+    std::vector<std::uint8_t> gardes = Octets;
+    if (const auto alteration = FAlterations.find(Zone.first); alteration != FAlterations.end()) {
+        alteration->second(gardes);
+        FAlterations.erase(alteration);
+    }
+    if (!DecodeDansLaStation(Zone, gardes))
         return {SerErrCoffretDonnees, {}};
-    FZones[Zone] = Octets;
-    return {SerSansErreur, Octets};
+    FZones[Zone] = gardes;
+    return {SerSansErreur, std::move(gardes)};
+}
+
+void TSimulatedController::AltererEcriture(
+    TTypeZones TypeZone, std::function<void(std::vector<std::uint8_t>&)> Alteration) {
+    const std::lock_guard lock(FMutex);
+    FAlterations[TypeZone] = std::move(Alteration);
 }
 
 // The host writes the four counters and two requests: the step, the end-of-life value and
@@ -268,10 +273,11 @@ TSimulatedController::Acquitter(const std::vector<std::uint8_t>& Octets) {
 }
 
 std::uint32_t TSimulatedController::Adresse(const TCle& Zone) const {
-    const TZoneProtocoleRow* ligne = Ligne(Zone.first);
-    return ligne == nullptr
-               ? 0
-               : ligne->Adresse + static_cast<std::uint32_t>(Zone.second) * ligne->Receive;
+    IZoneProtocole* ligne =
+        FProtocole->PourStation(FNom).GetZoneProtocole(static_cast<TTypeZones>(Zone.first));
+    return ligne == nullptr ? 0
+                            : ligne->GetAdresse() + static_cast<std::uint32_t>(Zone.second) *
+                                                        ligne->GetTailleReceiveZone();
 }
 
 std::optional<std::vector<std::uint8_t>> TSimulatedController::Payload(TTypeZones TypeZone,

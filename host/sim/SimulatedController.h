@@ -49,6 +49,11 @@ public:
     void SetPayload(TTypeZones TypeZone, int Numero, std::vector<std::uint8_t> Bytes);
     // The next Fois requests for zone (TypeZone, Numero) are answered with Code alone.
     void InjecterErreur(TTypeZones TypeZone, int Numero, TErreurSerie Code, int Fois = 1);
+    // The next accepted write of a zone of TypeZone is changed by Alteration before the
+    // controller stores it and answers it, as a controller that corrects a value does; the
+    // changed bytes must still decode.
+    void AltererEcriture(TTypeZones TypeZone,
+                         std::function<void(std::vector<std::uint8_t>&)> Alteration);
     // A stopped controller answers nothing.
     void Arreter(bool Arrete);
     // Requests answered so far, writes among them.
@@ -102,6 +107,7 @@ private:
     std::unique_ptr<TStation> FStation;
     std::map<TCle, std::vector<std::uint8_t>> FZones;
     std::map<TCle, std::pair<TErreurSerie, int>> FErreurs;
+    std::map<int, std::function<void(std::vector<std::uint8_t>&)>> FAlterations;
     bool FArrete = false;
     int FLectures = 0;
     int FEcritures = 0;

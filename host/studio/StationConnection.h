@@ -34,10 +34,25 @@ public:
     TControllerPort& Port() { return FPort; }
     TLiveTransfer& Engine() { return FEngine; }
     const TLiveMonitor& Moniteur() const { return *FMoniteur; }
-    // Acknowledges every fault present on the controller; answers the controller's code.
+    // The commands of the live views, each prepared by the EPROM (acknowledgements, counter
+    // resets, the clock) and written to the controller; each answers the controller's code
+    // (the first refusal for a reset of several zones).
+    // Every fault present.
     TErreurSerie AcquitterDefauts();
+    // Tip dressing done (Rodage) or electrode changed, on electrode Electrode.
+    TErreurSerie AcquitterElectrode(bool Rodage, int Electrode);
+    // The point and dressing counters of electrode Electrode back to zero.
+    TErreurSerie ReinitialiserCompteurs(int Electrode);
+    // The controller's clock set to the computer's.
+    TErreurSerie MettreAHeure();
 
 private:
+    // Writes Zone (a zone of the EPROM or a duplicate) to the controller; an answer with a
+    // payload is taken into the EPROM's zone.
+    TErreurSerie Envoyer(const TCustomZoneCPS& Zone);
+    template <class TPreparation> TErreurSerie Acquitter(const TPreparation& Preparer);
+
+    TCustomEprom& FEprom;
     std::string FAdresse;
     std::unique_ptr<TTcpLink> FRequetes;
     std::unique_ptr<TTcpLink> FEcoute;

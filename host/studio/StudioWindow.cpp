@@ -5,8 +5,8 @@
 #include "services/DataProxy.h"
 #include "studio/DifferenceTable.h"
 #include "studio/EventLogView.h"
+#include "studio/LiveView.h"
 #include "studio/MessageBoxAnswerer.h"
-#include "studio/SignaturesView.h"
 #include "studio/StationConnection.h"
 #include "studio/StationTree.h"
 #include "studio/StudioStation.h"
@@ -59,7 +59,7 @@ StudioWindow::StudioWindow(TDataProxy& Proxy, TProtocoleG20& Protocole, ITransfe
                            QWidget* Parent)
     : QMainWindow(Parent), FProxy(Proxy), FProtocole(Protocole), FEngine(Engine),
       FMdiArea(new QMdiArea(this)), FTree(new TStationTree),
-      FEventLog(new TEventLogView(Proxy.EventLog())), FSignatures(new TSignaturesView),
+      FEventLog(new TEventLogView(Proxy.EventLog())), FLive(new TLiveView),
       FProgress(new QProgressBar) {
     setObjectName(QStringLiteral("StudioWindow"));
     setWindowTitle(QStringLiteral("g20seq studio"));
@@ -100,9 +100,9 @@ void StudioWindow::CreateDocks() {
     stations->setWidget(FTree);
     addDockWidget(Qt::LeftDockWidgetArea, stations);
 
-    auto* signatures = new QDockWidget(QStringLiteral("Signatures"), this);
-    signatures->setObjectName(QStringLiteral("dockSignatures"));
-    signatures->setWidget(FSignatures);
+    auto* signatures = new QDockWidget(QStringLiteral("Contrôleur"), this);
+    signatures->setObjectName(QStringLiteral("dockLive"));
+    signatures->setWidget(FLive);
     addDockWidget(Qt::RightDockWidgetArea, signatures);
 
     auto* journal = new QDockWidget(QStringLiteral("Journal"), this);
@@ -484,29 +484,60 @@ TStationConnection* StudioWindow::ConnectionOf(const TStudioStation& Station) co
     return connexion == FConnections.end() ? nullptr : connexion->second.get();
 }
 
+TLiveMonitor::TEcouteurs StudioWindow::LiveListeners() {
+    const QPointer<TLiveView> vue(FLive);
+    return {[vue](std::unique_ptr<TCustomZoneCPS> Signature) {
+                if (vue != nullptr)
+                    vue->Recevoir(std::move(Signature));
+            },
+            [vue](std::vector<TDefautDirect> Defauts) {
+                if (vue != nullptr)
+                    vue->SetDefauts(std::move(Defauts));
+            },
+            [vue](TEtatStation Etat) {
+                if (vue != nullptr)
+                    vue->SetEtat(std::move(Etat));
+            }};
+}
+
+void StudioWindow::FollowStation(TStudioStation& Station) {
+    FLive->Suivre(NomDe(Station));
+    const auto electrode = [this, &Station](const QString& Fait, auto Commande) {
+        return [this, &Station, Fait, Commande](int Electrode) {
+            if (Electrode < 0)
+                ShowError(QStringLiteral("Choisissez une électrode dans la liste des compteurs"));
+            else
+                RunCommand(Station, Fait.arg(Electrode),
+                           [&](TStationConnection& C) { return Commande(C, Electrode); });
+        };
+    };
+    FLive->SetCommandes(
+        {[this, &Station] { AcknowledgeFaults(Station); },
+         electrode(QStringLiteral("Changement de l'électrode %1 acquitté"),
+                   [](TStationConnection& C, int E) { return C.AcquitterElectrode(false, E); }),
+         electrode(QStringLiteral("Rodage de l'électrode %1 acquitté"),
+                   [](TStationConnection& C, int E) { return C.AcquitterElectrode(true, E); }),
+         electrode(QStringLiteral("Compteurs de l'électrode %1 remis à zéro"),
+                   [](TStationConnection& C, int E) { return C.ReinitialiserCompteurs(E); }),
+         [this, &Station] {
+             RunCommand(Station, QStringLiteral("Horloge de %1 mise à l'heure").arg(NomDe(Station)),
+                        [](TStationConnection& C) { return C.MettreAHeure(); });
+         }});
+    FStationSuivie = &Station;
+}
+
 bool StudioWindow::ConnectStation(TStudioStation& Station, const QString& Adresse) {
     DisconnectStation(Station);
     try {
         FConnections[&Station] = std::make_unique<TStationConnection>(
-            Station.Eprom(), Adresse.toStdString(), &FProxy.EventLog(),
-            TLiveMonitor::TEcouteurs{
-                [Vue = QPointer<TSignaturesView>(FSignatures)](std::unique_ptr<TCustomZoneCPS> S) {
-                    if (Vue != nullptr)
-                        Vue->Recevoir(std::move(S));
-                },
-                [Vue = QPointer<TSignaturesView>(FSignatures)](std::vector<std::string> Codes) {
-                    if (Vue != nullptr)
-                        Vue->SetDefauts(std::move(Codes));
-                }});
+            Station.Eprom(), Adresse.toStdString(), &FProxy.EventLog(), LiveListeners());
     } catch (const std::exception& error) {
         FConnections.erase(&Station);
         ShowError(QStringLiteral("Impossible de connecter %1 : %2")
                       .arg(NomDe(Station), Texte(error.what())));
         return false;
     }
-    FSignatures->Suivre(NomDe(Station));
-    FSignatures->SetAcquitter([this, &Station] { AcknowledgeFaults(Station); });
-    FStationSuivie = &Station;
+    FollowStation(Station);
     Log("ConnectStation", "Station connectée", Adresse.toStdString());
     statusBar()->showMessage(QStringLiteral("%1 connectée à %2").arg(NomDe(Station), Adresse));
     return true;
@@ -520,8 +551,8 @@ void StudioWindow::DisconnectStation(TStudioStation& Station) {
     FEngine.InstallOn(Station.Eprom());
     FConnections.erase(&Station);
     if (FStationSuivie == &Station) {
-        FSignatures->SetAcquitter({});
-        FSignatures->Suivre(QString());
+        FLive->SetCommandes({});
+        FLive->Suivre(QString());
         FStationSuivie = nullptr;
     }
     statusBar()->showMessage(QStringLiteral("%1 déconnectée").arg(NomDe(Station)));
@@ -566,13 +597,19 @@ bool StudioWindow::MontrerBilan(const TBilanImage& Bilan, const QString& Sens,
 }
 
 bool StudioWindow::AcknowledgeFaults(TStudioStation& Station) {
+    return RunCommand(Station, QStringLiteral("Défauts de %1 acquittés").arg(NomDe(Station)),
+                      [](TStationConnection& C) { return C.AcquitterDefauts(); });
+}
+
+bool StudioWindow::RunCommand(TStudioStation& Station, const QString& Fait,
+                              const std::function<TErreurSerie(TStationConnection&)>& Commande) {
     TStationConnection* connexion = ConnectionOf(Station);
-    const TErreurSerie code = connexion != nullptr ? connexion->AcquitterDefauts() : SerTimeOut;
+    const TErreurSerie code = connexion != nullptr ? Commande(*connexion) : SerTimeOut;
     if (code != SerSansErreur) {
-        ShowError(QStringLiteral("Acquittement refusé : %1").arg(Texte(ErreurSerieName(code))));
+        ShowError(QStringLiteral("Commande refusée : %1").arg(Texte(ErreurSerieName(code))));
         return false;
     }
-    statusBar()->showMessage(QStringLiteral("Défauts de %1 acquittés").arg(NomDe(Station)));
+    statusBar()->showMessage(Fait);
     return true;
 }
 

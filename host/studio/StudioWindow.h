@@ -9,6 +9,7 @@
 #pragma once
 
 #include "Station.h"
+#include "transfer/LiveMonitor.h"
 #include <g20seq/interface/ProxyInterface.h>
 
 #include <QMainWindow>
@@ -37,7 +38,7 @@ class TProtocoleG20;
 class TControllerPort;
 class TStationConnection;
 struct TBilanImage;
-class TSignaturesView;
+class TLiveView;
 class TStationTree;
 class TStudioStation;
 
@@ -51,7 +52,7 @@ public:
     QMdiArea* MdiArea() const { return FMdiArea; }
     TStationTree* Tree() const { return FTree; }
     TEventLogView* EventLogView() const { return FEventLog; }
-    TSignaturesView* SignaturesView() const { return FSignatures; }
+    TLiveView* LiveView() const { return FLive; }
     const std::vector<std::unique_ptr<TStudioStation>>& Stations() const { return FStations; }
 
     // What the menu commands do once their file is chosen. Failures are shown as messages
@@ -78,6 +79,10 @@ public:
     TStationConnection* ConnectionOf(const TStudioStation& Station) const;
     // Acknowledges every fault present on the station's controller.
     bool AcknowledgeFaults(TStudioStation& Station);
+    // Runs a command of the live views on the station's controller; a refusal is shown with
+    // its code, success in the status bar with Fait.
+    bool RunCommand(TStudioStation& Station, const QString& Fait,
+                    const std::function<TErreurSerie(TStationConnection&)>& Commande);
 
     // The station of the selected tree item, or the last opened; null without stations.
     TStudioStation* CurrentStation() const;
@@ -88,6 +93,9 @@ protected:
 private:
     void CreateMenus();
     void CreateDocks();
+    // The live views' listeners and commands for the connected Station.
+    TLiveMonitor::TEcouteurs LiveListeners();
+    void FollowStation(TStudioStation& Station);
     TStudioStation* Adopt(std::unique_ptr<TStudioStation> Station);
     void InstallCallbacks(TCustomEprom& Eprom);
     // Runs Work with the progress bar shown (busy until the module gives steps).
@@ -132,7 +140,7 @@ private:
     QMdiArea* FMdiArea;
     TStationTree* FTree;
     TEventLogView* FEventLog;
-    TSignaturesView* FSignatures;
+    TLiveView* FLive;
     QProgressBar* FProgress;
     std::vector<std::unique_ptr<TStudioStation>> FStations;
     // The window variables handed to SaisieZone: an editor stores itself there while open.

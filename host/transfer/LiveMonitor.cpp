@@ -4,7 +4,6 @@
 
 #include <g20seq/model/CustomZoneCPS.h>
 #include <g20seq/support/ByteArray.h>
-#include <g20seq/support/StringList.h>
 
 #include <algorithm>
 
@@ -76,14 +75,8 @@ void TLiveMonitor::Signature(const TSimMessage& Notification) {
 }
 
 void TLiveMonitor::DireDefauts() {
-    if (!FEcouteurs.Defauts)
-        return;
-    TStringList liste;
-    FEprom.GetDefautsPresents(&liste);
-    std::vector<std::string> codes;
-    for (int i = 0; i < liste.Count(); ++i)
-        codes.push_back(liste[i]);
-    FEcouteurs.Defauts(std::move(codes));
+    if (FEcouteurs.Defauts)
+        FEcouteurs.Defauts(DefautsPresents(FEprom));
 }
 
 void TLiveMonitor::Relever() {
@@ -99,6 +92,8 @@ void TLiveMonitor::Relever() {
     }
     ++FReleves;
     DireDefauts();
+    if (FEcouteurs.Etat)
+        FEcouteurs.Etat(ReleverEtat(FEprom));
 }
 
 } // namespace g20seq::host

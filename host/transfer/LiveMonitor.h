@@ -7,6 +7,7 @@
 #pragma once
 
 #include "transfer/ControllerPort.h"
+#include "transfer/LiveState.h"
 
 #include <g20seq/interface/CustomEprom.h>
 
@@ -26,11 +27,13 @@ public:
     static constexpr std::chrono::milliseconds PeriodeParDefaut{1000};
 
     // What the monitor tells, on its own thread: a copy of each signature stored (the stored
-    // one belongs to the EPROM from then on; the copy is the listener's), and the faults
-    // present on the station after each signature and each polling round.
+    // one belongs to the EPROM from then on; the copy is the listener's), the faults
+    // present on the station after each signature and each polling round, and after each
+    // polling round what the live views show.
     struct TEcouteurs {
         std::function<void(std::unique_ptr<TCustomZoneCPS> Copie)> Signature;
-        std::function<void(std::vector<std::string> Codes)> Defauts;
+        std::function<void(std::vector<TDefautDirect> Defauts)> Defauts;
+        std::function<void(TEtatStation Etat)> Etat;
     };
 
     TLiveMonitor(TCustomEprom& Eprom, INotificationSource& Notifications, TControllerPort& Port,

@@ -199,6 +199,8 @@ public:
     virtual TDefaut* GetDefautParIndex(int IndexDefaut) const = 0;
     // Fault definition of a number ("17"), or nullptr.
     virtual TDefaut* GetDefautParNom(const std::string& NumeroDefaut) const = 0;
+    // The text of a fault number ("" when the configuration does not define it).
+    virtual std::string GetTexteDefaut(const std::string& NumeroDefaut) const = 0;
 
 protected:
     ~IConfiguration() = default;
@@ -311,9 +313,28 @@ public:
     // index error.
     virtual TObjetDiagnostic* GetObjetDiagnosticIndex(int Index) const = 0; // 2
     virtual int GetNombreObjetsDiagnostic() const = 0;                      // 3
+    // The object at that position as the host reads it, or nullptr outside the catalogue.
+    virtual IObjetDiagnostic* GetObjet(int Index) const = 0; // 4
 
 protected:
     ~IDiagnostic() = default;
+};
+
+// The acknowledgements zone as the host prepares it before writing it to the controller.
+// The order of the operations after the three of IInterface is ours and is pinned by a
+// test: new operations go at the end.
+class IAcquittements : public virtual IInterface {
+public:
+    static constexpr TGUID IID = GuidFromString("{5B3E8C21-9A4D-4F70-B6E2-1D8C7A09F4B3}");
+    // Fault NumeroDefaut, or every fault for 255.
+    virtual void AcquitterDefaut(int NumeroDefaut) = 0; // 1
+    // Tip dressing done (Rodage) or electrode changed, on electrode NumeroElectrode.
+    virtual void AcquitterElectrode(bool Rodage, int NumeroElectrode) = 0; // 2
+    // Tip dresser acknowledgement for cutter NumeroFraise.
+    virtual void AcquitterFraise(int NumeroFraise) = 0; // 3
+
+protected:
+    ~IAcquittements() = default;
 };
 
 // The present faults as the host reads them. The order of the operations after the three

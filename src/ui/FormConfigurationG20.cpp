@@ -1397,6 +1397,8 @@ void TFrmConfigurationG20::ZoneRecue(TCustomZoneCPS& Cible) {
         ChargerDonnees();
     else if (Cible.GetTypeZone() == PrcFraise)
         Charger("ChargerDonneesFraises", &TFrmConfigurationG20::ChargerDonneesFraises);
+    else if (Cible.GetTypeZone() == PrcAssignationPoint)
+        FAssignationHandler->Recevoir(Cible);
 }
 
 } // namespace g20seq

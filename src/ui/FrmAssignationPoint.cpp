@@ -344,6 +344,13 @@ void TFrmAssignationPoint::PreparerEnvoi() {
     MettreAJourZoneOuverte();
 }
 
+void TFrmAssignationPoint::ZoneRecue(TCustomZoneCPS& Cible) {
+    FAssignationHandler->Recevoir(Cible);
+    RemplirListe(lswPoints->SelectedRow());
+    MettreAJourZoneOuverte();
+    MajEtats();
+}
+
 // The window's copy of the entry it was opened for follows the table's first entry.
 void TFrmAssignationPoint::MettreAJourZoneOuverte() {
     auto* zone = dynamic_cast<TAssignationPoints*>(VZoneCPS);

@@ -62,6 +62,7 @@ protected:
     bool IsDonneesModifiees() const override;
     void MajEtatSaisie(bool Modification) override;
     void PreparerEnvoi() override;
+    void ZoneRecue(TCustomZoneCPS& Cible) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:

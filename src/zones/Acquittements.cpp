@@ -104,6 +104,22 @@ TAcquittementsG20::TAcquittementsG20(TPersistent* AOwner, TTypeZones TypeZone, W
                                      TInterfacedPersistent* aLogicalZone)
     : TWriteOnlyZone(AOwner, TypeZone, Numero, aLogicalZone) {}
 
+THResult TAcquittementsG20::QueryInterface(const TGUID& IID, void** Obj) {
+    if (IID == IAcquittements::IID) {
+        *Obj = static_cast<IAcquittements*>(this);
+        return THResult::S_OK;
+    }
+    return TWriteOnlyZone::QueryInterface(IID, Obj);
+}
+
+int TAcquittementsG20::AddRef() {
+    return TWriteOnlyZone::AddRef();
+}
+
+int TAcquittementsG20::Release() {
+    return TWriteOnlyZone::Release();
+}
+
 std::unique_ptr<TCustomZoneCPS>
 TAcquittementsG20::Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                           TInterfacedPersistent* aLogicalZone) const {

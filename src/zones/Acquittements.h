@@ -8,6 +8,7 @@
 // For any other kind (6 among them) the second byte is left as it was in the buffer.
 #pragma once
 
+#include "interface/ZoneInterfaces.h"
 #include "model/ZoneCPS.h"
 #include "model/ZoneCodec.h"
 
@@ -53,12 +54,15 @@ protected:
     int FNumeroFraise = 0;
 };
 
-class TAcquittementsG20 : public TWriteOnlyZone<TAcquittements> {
+class TAcquittementsG20 : public TWriteOnlyZone<TAcquittements>, public IAcquittements {
 public:
     TAcquittementsG20(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                       TInterfacedPersistent* aLogicalZone);
 
     std::string ClassName() const override { return "TAcquittementsG20"; }
+    THResult QueryInterface(const TGUID& IID, void** Obj) override;
+    int AddRef() override;
+    int Release() override;
     std::unique_ptr<TCustomZoneCPS> Create(TPersistent* AOwner, TTypeZones TypeZone, Word Numero,
                                            TInterfacedPersistent* aLogicalZone) const override;
 
@@ -67,6 +71,13 @@ public:
     TAcquittements* RepetitionPoint(bool RepetitionDuPoint) override;
     // Tip dresser acknowledgement for cutter NumeroFraise.
     virtual TAcquittementsG20* AcquittementFraise(int NumeroFraise);
+
+    // IAcquittements: the same preparations for the host.
+    void AcquitterDefaut(int NumeroDefaut) override { AcquittementDefaut(NumeroDefaut); }
+    void AcquitterElectrode(bool Rodage, int NumeroElectrode) override {
+        AcquittementElectrode(Rodage, NumeroElectrode);
+    }
+    void AcquitterFraise(int NumeroFraise) override { AcquittementFraise(NumeroFraise); }
 };
 
 } // namespace g20seq

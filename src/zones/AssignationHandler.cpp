@@ -277,6 +277,14 @@ void TAssignationHandler::EnregistrerModificationsPoints(TStringList* FZones_Tra
     }
 }
 
+void TAssignationHandler::Recevoir(const TCustomZoneCPS& Chargee) {
+    for (int i = 0; i < std::min(FCurrentPointList.Count(), FOriginalPointList.Count()); ++i)
+        if (Original(i) == &Chargee) {
+            Current(i)->Assign(&Chargee);
+            return;
+        }
+}
+
 // --- Point number mode ---
 
 bool TAssignationHandler::ChangeModeAssignationPoint(TModeAssignation Mode) {

@@ -65,6 +65,11 @@ public:
     void EnregistrerModificationsPoints(TStringList* FZones_Transferees,
                                         TZoneQueue* FZones_a_Transferer);
 
+    // The controller's answer for a loaded entry, already assigned into it by the transfer:
+    // the table's entry at the same position takes the same values, so that the window
+    // shows what the controller holds and no longer counts it as modified.
+    void Recevoir(const TCustomZoneCPS& Chargee);
+
     // Changes the point number mode. A non-empty table is lost: the user is asked first,
     // and only Yes goes on. Answers whether the mode changed.
     bool ChangeModeAssignationPoint(TModeAssignation Mode);

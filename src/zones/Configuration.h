@@ -76,7 +76,7 @@ public:
     TDefaut* GetDefautParIndex(int IndexDefaut) const override;
     TDefaut* GetDefautParNom(const std::string& NumeroDefaut) const override;
     // The text a fault was registered with ("" when absent).
-    std::string GetTexteDefaut(const std::string& NumeroDefaut) const;
+    std::string GetTexteDefaut(const std::string& NumeroDefaut) const override;
 
     // Typed accessors of the base fields; a missing field reads 0 / false and ignores writes.
     bool GetProgEditeDCY1() const { return GetBoolean(ChampsConfiguration::IDProgEditeDCY1); }

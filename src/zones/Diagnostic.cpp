@@ -144,6 +144,13 @@ int TDiagnostic::GetNombreObjetsDiagnostic() const {
     return FListeDiagnostic.Count();
 }
 
+IObjetDiagnostic* TDiagnostic::GetObjet(int Index) const {
+    TLockGuard lock(ZoneLock());
+    if (Index < 0 || Index >= FListeDiagnostic.Count())
+        return nullptr;
+    return static_cast<TObjetDiagnostic*>(FListeDiagnostic.Objects(Index));
+}
+
 void TDiagnostic::AjouterObjet(std::unique_ptr<TObjetDiagnostic> Objet) {
     TLockGuard lock(ZoneLock());
     const std::string id = Objet->GetId();

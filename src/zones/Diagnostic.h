@@ -84,6 +84,7 @@ public:
     TObjetDiagnostic* GetObjetDiagnostic(const std::string& ID) const override;
     TObjetDiagnostic* GetObjetDiagnosticIndex(int Index) const override;
     int GetNombreObjetsDiagnostic() const override;
+    IObjetDiagnostic* GetObjet(int Index) const override;
 
 protected:
     // Appends an object to the catalogue.

@@ -57,20 +57,31 @@ TEST(ProtocoleG20, AnswersTheG20ZoneProtocolInformation) {
     EXPECT_EQ(static_cast<IProtocoleNom*>(name)->GetNom(), "H35");
 }
 
-TEST(ProtocoleG20, ZonesOfDifferentTypesNeverShareAnAddress) {
-    TProtocoleG20 protocole;
-    std::vector<std::pair<LongWord, LongWord>> extents; // [first, end) of each zone type
-    for (int type = 0; type < TypeZonesCount; ++type)
-        if (IZoneProtocole* zone = protocole.GetZoneProtocole(static_cast<TTypeZones>(type))) {
-            const LongWord size =
-                std::max<LongWord>({zone->GetTailleReceiveZone(), zone->GetTailleSendZone(), 1});
-            extents.emplace_back(zone->GetAdresse(),
-                                 zone->GetAdresse() + size * zone->GetNombreZones());
-        }
-    ASSERT_EQ(extents.size(), 43u);
-    std::sort(extents.begin(), extents.end());
-    for (std::size_t i = 1; i < extents.size(); ++i)
-        EXPECT_LE(extents[i - 1].second, extents[i].first) << "overlap at " << extents[i].first;
+TEST(ProtocoleG20, ZonesOfDifferentTypesNeverShareAnAddressOnEitherVariant) {
+    TProtocoleG20 ac;
+    TProtocoleG20& mf = ac.PourStation("GM_Protocol");
+    EXPECT_EQ(&ac.PourStation("GA_Protocol"), &ac);
+    EXPECT_EQ(&mf.PourStation("GM_Other"), &mf);
+    for (auto [type, tailleAC, tailleMF] :
+         {std::tuple(PrcMesures, 14, 18), std::tuple(PrcSignatures, 34, 36)}) {
+        EXPECT_EQ(ac.GetZoneProtocole(type)->GetTailleReceiveZone(), tailleAC);
+        EXPECT_EQ(mf.GetZoneProtocole(type)->GetTailleReceiveZone(), tailleMF);
+    }
+    for (TProtocoleG20* protocole : {&ac, &mf}) {
+        std::vector<std::pair<LongWord, LongWord>> extents; // [first, end) of each zone type
+        for (int type = 0; type < TypeZonesCount; ++type)
+            if (IZoneProtocole* zone = protocole->GetZoneProtocole(static_cast<TTypeZones>(type))) {
+                const LongWord size = std::max<LongWord>(
+                    {zone->GetTailleReceiveZone(), zone->GetTailleSendZone(), 1});
+                extents.emplace_back(zone->GetAdresse(),
+                                     zone->GetAdresse() + size * zone->GetNombreZones());
+            }
+        ASSERT_EQ(extents.size(), 43u);
+        std::sort(extents.begin(), extents.end());
+        for (std::size_t i = 1; i < extents.size(); ++i)
+            EXPECT_LE(extents[i - 1].second, extents[i].first)
+                << VarianteText(protocole->Variante()) << ": overlap at " << extents[i].first;
+    }
 }
 
 TEST(ProtocoleG20, EpromsCreatedWithItFollowItsZoneCountsAndAreCounted) {

@@ -7,8 +7,8 @@
 #include "sim/SimulatedController.h"
 #include "studio/DifferenceTable.h"
 #include "studio/EventLogView.h"
+#include "studio/LiveView.h"
 #include "studio/MessageBoxAnswerer.h"
-#include "studio/SignaturesView.h"
 #include "studio/StationConnection.h"
 #include "studio/StationTree.h"
 #include <g20seq/ui/Editors.h>
@@ -29,6 +29,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <sstream>
 #include <thread>
@@ -187,17 +188,44 @@ TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnswered
         << "the window closes once answered";
     EXPECT_NE(simule.Payload(PrcAssignationPoint, 0), avant) << "the controller holds the pair";
 
+    // Appliquer keeps the window open, and it shows the value the controller answered.
+    fenetre = OuvrirEditeur(*station, {PrcAssignationPoint, 0});
+    ASSERT_NE(fenetre, nullptr);
+    simule.AltererEcriture(PrcAssignationPoint, [](std::vector<std::uint8_t>& Octets) {
+        Octets[21] = 9; // the controller assigns program 9 instead
+    });
+    fenetre->findChild<QAction*>(QStringLiteral("actAddPoint"))->trigger();
+    QTest::keyClicks(fenetre->findChild<QLineEdit*>(QStringLiteral("txtNumPoint")), "P2");
+    fenetre->findChild<QComboBox*>(QStringLiteral("cmbNumProg"))->setCurrentText("8");
+    fenetre->findChild<QAbstractButton*>(QStringLiteral("btnValidPoint"))->click();
+    Proxy.Dialogs().QueueAnswer(mrYes);
+    fenetre->findChild<QPushButton*>(QStringLiteral("btnAppliquer"))->click();
+    Window->ConnectionOf(*station)->Engine().WaitIdle();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Window->MdiArea()->subWindowList().size(), 1);
+    const auto* points = fenetre->findChild<QTreeWidget*>(QStringLiteral("lswPoints"));
+    QStringList lignes;
+    for (int i = 0; i < points->topLevelItemCount(); ++i)
+        lignes << points->topLevelItem(i)->text(0) + "=" + points->topLevelItem(i)->text(1);
+    EXPECT_TRUE(lignes.contains("P2=9")) << lignes.join(' ').toStdString();
+    const bool modifiee =
+        fenetre->findChild<QPushButton*>(QStringLiteral("btnAppliquer"))->isEnabled();
+    EXPECT_FALSE(modifiee) << "the window holds what the controller holds";
+    if (modifiee)
+        Proxy.Dialogs().QueueAnswer(mrNo);
+    fenetre->close();
+
     // The controller's welds reach the signatures view, one row per program.
     simule.SetReglageSoudure({{3, 4}, 0, 1});
     for (int i = 0; i < 4; ++i)
         simule.Souder();
-    for (int attente = 0; attente < 300 && Window->SignaturesView()->Recues() < 4; ++attente) {
+    for (int attente = 0; attente < 300 && Window->LiveView()->Recues() < 4; ++attente) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(Window->SignaturesView()->Recues(), 4);
-    EXPECT_EQ(Window->SignaturesView()->tblSignatures->rowCount(), 2);
-    EXPECT_EQ(Window->SignaturesView()->tblSignatures->item(1, 0)->text(), "4");
+    EXPECT_EQ(Window->LiveView()->Recues(), 4);
+    EXPECT_EQ(Window->LiveView()->tblSignatures->rowCount(), 2);
+    EXPECT_EQ(Window->LiveView()->tblSignatures->item(1, 0)->text(), "4");
 
     // A weld that raises a fault: the fault is listed; acknowledging it clears it on the
     // controller, and the next polling round clears the list.
@@ -208,21 +236,21 @@ TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnswered
         }
         return Condition();
     };
-    auto* defauts = Window->SignaturesView()->lstDefauts;
+    auto* defauts = Window->LiveView()->lstDefauts;
     simule.SetReglageSoudure({{3}, 1.0, 7});
     simule.Souder();
     ASSERT_TRUE(attendre([&] { return defauts->count() == 1; }));
     Window->resize(1200, 700);
     if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
         Window->grab().toImage().save(dir + "/studio-live.png");
-    Window->SignaturesView()->btnAcquitter->click();
+    Window->LiveView()->btnAcquitter->click();
     EXPECT_EQ(simule.Payload(PrcDefautsPresents, 0), std::vector<std::uint8_t>(12, 0));
     EXPECT_TRUE(attendre([&] { return defauts->count() == 0; })) << "cleared by the next poll";
 
     EXPECT_TRUE(Window->SendImage(*station));
     Window->DisconnectStation(*station);
     EXPECT_EQ(Window->ConnectionOf(*station), nullptr);
-    EXPECT_EQ(Window->SignaturesView()->tblSignatures->rowCount(), 0) << "the dock follows none";
+    EXPECT_EQ(Window->LiveView()->tblSignatures->rowCount(), 0) << "the dock follows none";
 }
 
 // The program editor, opened by double-click: its OK sends the program and its electrode

@@ -259,6 +259,13 @@ TEST_F(LiveTransferTest, WeldsMoveTheCountersAndTheControllersOwnPayloadsDecodeI
     mf.Souder();
     const TStation stationMF("GM_Simule", &Protocole);
     EXPECT_EQ(mf.Payload(PrcSignatures, 0)->size(), 36u);
+    EXPECT_EQ(const_cast<TStation&>(stationMF)
+                  .Eprom()
+                  .GetProtocole()
+                  ->GetZoneProtocole(PrcMesures)
+                  ->GetTailleReceiveZone(),
+              18)
+        << "a medium-frequency station gets the protocol of its variant";
     EXPECT_TRUE(
         Decode(const_cast<TStation&>(stationMF), PrcSignatures, *mf.Payload(PrcSignatures, 0)));
 }
