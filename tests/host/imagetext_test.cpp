@@ -30,9 +30,11 @@ protected:
         return path;
     }
 
-    // Writes the text of Image into Text.
-    void Format(const std::string& Image, const std::string& Text) {
-        const auto run = Run({"fmt", Image});
+    // Writes the text of Image into Text; Options go before the command.
+    void Format(const std::string& Image, const std::string& Text,
+                std::vector<std::string> Options = {}) {
+        Options.insert(Options.end(), {"fmt", Image});
+        const auto run = Run(Options);
         ASSERT_EQ(run.ExitCode, ExitOk) << run.Err;
         WriteText(Text, run.Out);
     }
@@ -77,7 +79,9 @@ TEST_F(ImageText, FreshImagesOfBothVariantsRoundTripAndStayUnchanged) {
         EXPECT_TRUE(Has(written, "PrcProgrammes=1 IDAvecIntensite=1  # Oui\n")) << station;
         EXPECT_TRUE(Has(written, "PrcLienProcessAvance") == false);
         EXPECT_TRUE(Has(written, "PrcAssignationPoint=0 IDNumPoint=\"\"\n"));
-        Format(image, File("again.txt"));
+        // A catalogue that translates the caption changes the display, not the text.
+        WriteText(File("en.ini"), "[IDProgramme]\nIDCfg_Non_Oui_1=Yes\n");
+        Format(image, File("again.txt"), {"--catalogue", File("en.ini")});
         EXPECT_EQ(ReadText(File("again.txt")), written) << "stable from run to run";
 
         // Another fresh station of the same variant takes the text without a change.
