@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "SafeSave.h"
+#include "cli/AuditCommand.h"
 #include "cli/CliErrors.h"
 #include "cli/CodecCommands.h"
 #include "cli/DemoCommand.h"
@@ -8,6 +9,7 @@
 #include "cli/ImageCommands.h"
 #include "cli/RefCommands.h"
 #include "cli/SimCommands.h"
+#include "cli/TextCommands.h"
 #include "protocol/ProtocoleG20.h"
 #include "services/DataProxy.h"
 #include <g20seq/entry/ModuleEntry.h>
@@ -35,7 +37,7 @@ struct TCommand {
 
 constexpr int Unlimited = -1;
 
-constexpr std::array<TCommand, 15> Commands = {{
+constexpr std::array<TCommand, 18> Commands = {{
     {"new", "NAME FILE [--force]",
      "Creates the station NAME (\"GA...\" AC controller, \"GM...\" medium frequency) and\n"
      "writes its image with the default values into FILE. An existing FILE is kept\n"
@@ -63,6 +65,33 @@ constexpr std::array<TCommand, 15> Commands = {{
      "Compares the image in FILE with the image in OTHER and prints the values that\n"
      "differ (ZONE FIELD=image,other); exits 1 when they differ.",
      2, 2, CommandDiff},
+    {"fmt", "FILE [ZONE...] [--all]",
+     "Prints the canonical text of the image: a header (identification, variant), then\n"
+     "one line per field, ZONE FIELD=VALUE, in the zone order of the file and the field\n"
+     "order of the zone. Values are raw values (an enumeration as its number, its caption\n"
+     "in a trailing comment), quoted (\"...\", inner quotes doubled) when empty, padded or\n"
+     "holding =, # or \". The text is the same on every machine and loads back with apply.\n"
+     "Without --all only the zones the controller receives are written (not the counters,\n"
+     "the cutter counters or the process links); ZONEs given are written whatever they are.",
+     1, Unlimited, CommandFmt},
+    {"apply", "FILE TEXT [--dry-run]",
+     "Loads a text written by fmt into the image, through the fields' raw limits, and\n"
+     "saves the zones that change in one safe save under the image's lock. Every line is\n"
+     "checked first: a refused line (unknown zone or field, value outside its limits, a\n"
+     "variant other than the image's) is printed with its line number and the field's\n"
+     "message, exits 1 and nothing is written. Prints the changed values\n"
+     "(ZONE FIELD=image,text); --dry-run prints them and writes nothing.",
+     2, 3, CommandApply},
+    {"audit", "IMAGES... --refs DIR | --against IMAGE [--html OUT] [--csv OUT] [--jobs N] [--all]",
+     "Compares each station image with its reference: the file of the same name in DIR, or\n"
+     "one golden IMAGE for all. Stations are compared in parallel (N at a time, default:\n"
+     "one per core), with a progress bar when stderr is a terminal. Prints one line per\n"
+     "station (equal, N differences, or the error) and writes an HTML report (a sortable\n"
+     "table of the differing fields per station, both values and captions) and a CSV.\n"
+     "The zones compared are those fmt writes (--all: every zone in the file). Exits 0 when\n"
+     "all are equal, 1 when some differ, 2 when an image could not be read (header\n"
+     "refused, or a block of the reference missing or short in the image).",
+     2, Unlimited, CommandAudit},
     {"export", "FILE OUT [--sections LIST] [--programs LIST] [--electrodes LIST]",
      "Writes the text export of the image into OUT: for each section, one row per\n"
      "parameter and one column per zone number, cells separated by \";\" (UTF-8, CR LF).\n"

@@ -1,9 +1,12 @@
 #include "cli/CommandContext.h"
 
 #include "SafeSave.h"
+#include "cli/CliErrors.h"
 #include "protocol/ProtocoleG20.h"
 #include <g20seq/model/DifferenceReporter.h>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 
 namespace g20seq::host {
@@ -62,6 +65,21 @@ int TCommandContext::ChangeImage(const std::string& Path,
     if (result == ExitOk)
         save.Commit();
     return result;
+}
+
+bool TakeFlag(TArgs& Args, const std::string& Flag) {
+    return std::erase(Args, Flag) > 0;
+}
+
+std::string TakeValue(TArgs& Args, const std::string& Option) {
+    const auto found = std::find(Args.begin(), Args.end(), Option);
+    if (found == Args.end())
+        return {};
+    if (std::next(found) == Args.end())
+        throw TUsageError(Option + " needs a value");
+    std::string value = *std::next(found);
+    Args.erase(found, found + 2);
+    return value;
 }
 
 } // namespace g20seq::host

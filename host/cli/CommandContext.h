@@ -50,4 +50,10 @@ struct TCommandContext {
 // Arguments of a command after the command name.
 using TArgs = std::vector<std::string>;
 
+// Removes every Flag from Args; answers whether there was one.
+bool TakeFlag(TArgs& Args, const std::string& Flag);
+// Removes "Option VALUE" from Args and answers VALUE (empty when Option is absent); raises
+// TUsageError for an option without its value.
+std::string TakeValue(TArgs& Args, const std::string& Option);
+
 } // namespace g20seq::host

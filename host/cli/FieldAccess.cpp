@@ -11,21 +11,6 @@ namespace g20seq::host {
 
 namespace {
 
-template <class TInterface> TInterface* Query(const TKEVField& Field) {
-    void* found = nullptr;
-    return const_cast<TKEVField&>(Field).QueryInterface(TInterface::IID, &found) == THResult::S_OK
-               ? static_cast<TInterface*>(found)
-               : nullptr;
-}
-
-std::string DisplayText(const TKEVField& Field) {
-    try {
-        return Field.GetAsString();
-    } catch (const std::exception& error) {
-        return "<" + std::string(error.what()) + ">";
-    }
-}
-
 // Splits "FIELD[i]" into its identifier and index (-1 without index).
 std::string SplitIndex(const std::string& Name, int& Index) {
     Index = -1;
@@ -48,6 +33,14 @@ bool ParseInt(const std::string& Text, int& Value) {
 
 } // namespace
 
+std::string DisplayText(const TKEVField& Field) {
+    try {
+        return Field.GetAsString();
+    } catch (const std::exception& error) {
+        return "<" + std::string(error.what()) + ">";
+    }
+}
+
 TZoneId ParseZoneId(const std::string& Text) {
     const auto equal = Text.find('=');
     const std::string name = Text.substr(0, equal);
@@ -64,24 +57,26 @@ TZoneId ParseZoneId(const std::string& Text) {
     return id;
 }
 
-std::vector<TFieldLine> FieldLines(const TKEVField& Field, const std::string& Name) {
-    const IKEVArrayField* array = Query<IKEVArrayField>(Field);
+std::vector<TFieldLine> FieldLines(const TKEVField& Field, const std::string& Name,
+                                   TFieldText Text) {
+    const IKEVArrayField* array = QueryField<IKEVArrayField>(Field);
     if (array == nullptr)
-        return {{Name, DisplayText(Field)}};
+        return {{Name, Text(Field)}};
     std::vector<TFieldLine> lines;
     for (int index = 0; index < array->GetCount(); ++index)
         if (const TKEVField* element = array->GetField(index)) {
-            auto elementLines = FieldLines(*element, Name + "[" + std::to_string(index) + "]");
+            auto elementLines =
+                FieldLines(*element, Name + "[" + std::to_string(index) + "]", Text);
             lines.insert(lines.end(), elementLines.begin(), elementLines.end());
         }
     return lines;
 }
 
-std::vector<TFieldLine> FieldLines(const TCustomZoneCPS& Zone) {
+std::vector<TFieldLine> FieldLines(const TCustomZoneCPS& Zone, TFieldText Text) {
     std::vector<TFieldLine> lines;
     for (int index = 0; index < Zone.GetFieldCount(); ++index) {
         const TKEVField* field = Zone.GetFields(index);
-        auto fieldLines = FieldLines(*field, field->GetFieldID());
+        auto fieldLines = FieldLines(*field, field->GetFieldID(), Text);
         lines.insert(lines.end(), fieldLines.begin(), fieldLines.end());
     }
     return lines;
@@ -95,7 +90,7 @@ TKEVField& FindField(const TCustomZoneCPS& Zone, const std::string& Name) {
         throw TUsageError("the zone has no field '" + id + "'");
     if (index < 0)
         return *field;
-    const IKEVArrayField* array = Query<IKEVArrayField>(*field);
+    const IKEVArrayField* array = QueryField<IKEVArrayField>(*field);
     if (array == nullptr)
         throw TUsageError("the field '" + id + "' is not an array");
     TKEVField* element = index < array->GetCount() ? array->GetField(index) : nullptr;
@@ -105,8 +100,8 @@ TKEVField& FindField(const TCustomZoneCPS& Zone, const std::string& Name) {
 }
 
 void SetDisplayValue(TKEVField& Field, const std::string& Value) {
-    const IKevEnumFieldAsRead* captions = Query<IKevEnumFieldAsRead>(Field);
-    const IKEVIntegerField* range = Query<IKEVIntegerField>(Field);
+    const IKevEnumFieldAsRead* captions = QueryField<IKevEnumFieldAsRead>(Field);
+    const IKEVIntegerField* range = QueryField<IKEVIntegerField>(Field);
     if (captions == nullptr || range == nullptr) {
         Field.SetAsString(Value);
         return;

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "Station.h"
+#include <g20seq/model/KEVField.h>
 
 #include <string>
 #include <vector>
 
 namespace g20seq {
 class TCustomZoneCPS;
-class TKEVField;
 } // namespace g20seq
 
 namespace g20seq::host {
@@ -23,10 +23,24 @@ struct TFieldLine {
     std::string Value; // display text
 };
 
+// The text a line shows of a single (not array) field.
+using TFieldText = std::string (*)(const TKEVField& Field);
+// The display text; the field's message in angle brackets when it has none.
+std::string DisplayText(const TKEVField& Field);
+
 // Every field of the zone in the zone's order, arrays expanded element by element.
-std::vector<TFieldLine> FieldLines(const TCustomZoneCPS& Zone);
+std::vector<TFieldLine> FieldLines(const TCustomZoneCPS& Zone, TFieldText Text = DisplayText);
 // The lines of one field (one line, or one per element of an array).
-std::vector<TFieldLine> FieldLines(const TKEVField& Field, const std::string& Name);
+std::vector<TFieldLine> FieldLines(const TKEVField& Field, const std::string& Name,
+                                   TFieldText Text = DisplayText);
+
+// The interface TInterface of Field, or nullptr when its class does not offer it.
+template <class TInterface> TInterface* QueryField(const TKEVField& Field) {
+    void* found = nullptr;
+    return const_cast<TKEVField&>(Field).QueryInterface(TInterface::IID, &found) == THResult::S_OK
+               ? static_cast<TInterface*>(found)
+               : nullptr;
+}
 
 // The field named "FIELD" or "FIELD[i]"; raises TUsageError when the zone has none.
 TKEVField& FindField(const TCustomZoneCPS& Zone, const std::string& Name);

@@ -16,23 +16,6 @@ namespace g20seq::host {
 
 namespace {
 
-// A held zone of the station; raises TUsageError when the station has no such zone.
-class TCliZone {
-public:
-    TCliZone(const TStation& Station, const std::string& Text)
-        : FId(ParseZoneId(Text)), FHolder(&Station.Eprom(), FId.TypeZone, FId.Numero) {
-        if (!FHolder)
-            throw TUsageError("the station has no zone " + ZoneIdText(FId.TypeZone, FId.Numero));
-    }
-
-    const TZoneId& Id() const { return FId; }
-    TCustomZoneCPS& Zone() const { return *FHolder.Get(); }
-
-private:
-    TZoneId FId;
-    TZoneHolder FHolder;
-};
-
 // Splits "FIELD=VALUE".
 std::pair<std::string, std::string> SplitAssignment(const std::string& Text) {
     const auto equal = Text.find('=');
@@ -42,6 +25,23 @@ std::pair<std::string, std::string> SplitAssignment(const std::string& Text) {
 }
 
 } // namespace
+
+TCliZone::TCliZone(const TStation& Station, const std::string& Text)
+    : FId(ParseZoneId(Text)), FHolder(&Station.Eprom(), FId.TypeZone, FId.Numero) {
+    if (!FHolder)
+        throw TUsageError("the station has no zone " + ZoneIdText(FId.TypeZone, FId.Numero));
+}
+
+void VisitZones(const TStation& Station, const std::vector<std::string>& Zones,
+                const std::function<void(TCustomZoneCPS& Zone, bool Named)>& Visit) {
+    for (const std::string& text : Zones)
+        Visit(TCliZone(Station, text).Zone(), true);
+    if (!Zones.empty())
+        return;
+    const TZonesEnFichier zones(Station.Eprom());
+    for (int index = 0; index < zones.Count(); ++index)
+        Visit(*zones[index], false);
+}
 
 int CommandNew(const TCommandContext& Context, const TArgs& Args) {
     const bool force = Args.size() == 3 && Args[2] == "--force";
@@ -76,17 +76,9 @@ int CommandInfo(const TCommandContext& Context, const TArgs& Args) {
 
 int CommandDump(const TCommandContext& Context, const TArgs& Args) {
     const auto station = Context.ReadImage(Args[0]);
-    if (Args.size() > 1) {
-        for (std::size_t index = 1; index < Args.size(); ++index) {
-            const TCliZone zone(*station, Args[index]);
-            Context.PrintLines(zone.Id(), FieldLines(zone.Zone()));
-        }
-        return ExitOk;
-    }
-    const TZonesEnFichier zones(station->Eprom());
-    for (int index = 0; index < zones.Count(); ++index)
-        Context.PrintLines({zones[index]->GetTypeZone(), zones[index]->GetNumeroZone()},
-                           FieldLines(*zones[index]));
+    VisitZones(*station, {Args.begin() + 1, Args.end()}, [&](TCustomZoneCPS& Zone, bool) {
+        Context.PrintLines({Zone.GetTypeZone(), Zone.GetNumeroZone()}, FieldLines(Zone));
+    });
     return ExitOk;
 }
 

@@ -1,9 +1,11 @@
 #include "protocol/ZoneFiles.h"
 
 #include "protocol/TableG20.h"
+#include <g20seq/support/ByteArray.h>
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace g20seq::host {
 
@@ -31,6 +33,17 @@ constexpr std::array<TTypeFacultatif, 2> TypesFacultatifs = {
 bool HasBlock(const THeaderMap& Blocs, TTypeZones TypeZone, int Numero) {
     const auto type = Blocs.find(static_cast<int>(TypeZone));
     return type != Blocs.end() && type->second.count(Numero) > 0;
+}
+
+// The data of block (Type, Numero) as the file holds it (at most a payload buffer); false
+// when the file has no such block.
+bool LireBloc(TKevCustomFileStream& File, int Type, int Numero, std::vector<Byte>& Data) {
+    if (!File.SearchBlocHeader(Type, Numero))
+        return false;
+    Data.resize(static_cast<std::size_t>(
+        std::clamp<std::int32_t>(File.GetLastBlocHeader().DataSize, 0, MaxBuffer)));
+    Data.resize(static_cast<std::size_t>(File.Read(Data.data(), static_cast<int>(Data.size()))));
+    return true;
 }
 
 } // namespace
@@ -75,11 +88,50 @@ TZoneFileSummary ReadZoneFileSummary(const std::string& Path) {
     const auto stream = OpenZoneFile(Path, false);
     TZoneFileSummary summary;
     summary.Identification = stream->GetIdentification();
+    std::map<Int64, std::pair<int, int>> parPosition;
     for (const auto& [type, numbers] : stream->GetHeaderMap()) {
         summary.BlocsParType[type] = static_cast<int>(numbers.size());
         summary.Blocs += static_cast<int>(numbers.size());
+        for (const auto& [numero, offset] : numbers)
+            parPosition[offset] = {type, numero};
+    }
+    for (auto bloc = parPosition.begin(); bloc != parPosition.end(); ++bloc) {
+        const auto suivant = std::next(bloc);
+        const Int64 fin = suivant == parPosition.end() ? stream->Size() : suivant->first;
+        const auto [type, numero] = bloc->second;
+        const Int64 taille = stream->SearchBlocHeader(type, numero)
+                                 ? stream->GetLastBlocHeader().DataSize
+                                 : Int64{0};
+        summary.Octets[bloc->second] =
+            std::max<Int64>(0, std::min(taille, fin - bloc->first - TBlocHeader::Size));
     }
     return summary;
+}
+
+std::vector<std::pair<int, int>> BlocsAbsentsOuCourts(const TZoneFileSummary& Image,
+                                                      const TZoneFileSummary& Reference) {
+    std::vector<std::pair<int, int>> blocs;
+    for (const auto& [bloc, octets] : Reference.Octets) {
+        const auto image = Image.Octets.find(bloc);
+        if (image == Image.Octets.end() || image->second < octets)
+            blocs.push_back(bloc);
+    }
+    return blocs;
+}
+
+std::vector<std::pair<int, int>> BlocsDifferents(const std::string& Image,
+                                                 const std::string& Reference) {
+    const auto image = OpenZoneFile(Image, false);
+    const auto reference = OpenZoneFile(Reference, false);
+    std::vector<std::pair<int, int>> differents;
+    std::vector<Byte> donneesImage;
+    std::vector<Byte> donneesReference;
+    for (const auto& [type, numeros] : reference->GetHeaderMap())
+        for (const auto& [numero, offset] : numeros)
+            if (!LireBloc(*reference, type, numero, donneesReference) ||
+                !LireBloc(*image, type, numero, donneesImage) || donneesImage != donneesReference)
+                differents.emplace_back(type, numero);
+    return differents;
 }
 
 std::vector<std::pair<TTypeZones, int>> MissingZones(const TKevCustomFileStream& File,

@@ -29,15 +29,26 @@ const char* VarianteText(TVariante Variante);
 // but the older process link (on no controller) and the learning zones (MF only).
 bool ZoneDuControleur(TTypeZones TypeZone, TVariante Variante);
 
-// What a zone file holds: its identification (the first characters of the station name)
-// and the number of blocks of every zone type.
+// What a zone file holds: its identification (the first characters of the station name),
+// the number of blocks of every zone type and the bytes of data of every block (type,
+// number) that the file really holds: its size, cut at the next block or the end of file.
 struct TZoneFileSummary {
     std::string Identification;
     std::map<int, int> BlocsParType;
     int Blocs = 0;
+    std::map<std::pair<int, int>, Int64> Octets;
 };
 // Reads the summary of a zone file (read-only). Raises the stream's errors.
 TZoneFileSummary ReadZoneFileSummary(const std::string& Path);
+// The blocks of Reference that Image has no block of, or holds fewer bytes of, in (type,
+// number) order: the zones a comparison of Image with Reference cannot read whole.
+std::vector<std::pair<int, int>> BlocsAbsentsOuCourts(const TZoneFileSummary& Image,
+                                                      const TZoneFileSummary& Reference);
+// The blocks of Reference whose data Image holds otherwise (other bytes or another size),
+// or does not hold, in (type, number) order, read raw from both files without an EPROM. A
+// zone whose block is the same in both reads the same values from both.
+std::vector<std::pair<int, int>> BlocsDifferents(const std::string& Image,
+                                                 const std::string& Reference);
 
 // The zones a complete image of station NomStation holds and File has no block of, in
 // memory map order: what a file cut at a block boundary lacks. The module would read such

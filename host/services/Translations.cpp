@@ -60,4 +60,9 @@ void TTranslations::AddText(const std::string& Section, const std::string& ID,
     FCatalogue.WriteString(Section, ID, Text);
 }
 
+void TTranslations::UseDefaultTexts() {
+    std::lock_guard lock(FMutex);
+    FCatalogue.SetText("");
+}
+
 } // namespace g20seq::host

@@ -37,6 +37,9 @@ public:
     // Adds the texts of a catalogue file (later catalogues win); false when unreadable.
     bool LoadCatalogue(const std::string& Path);
     void AddText(const std::string& Section, const std::string& ID, const std::string& Text);
+    // Forgets every catalogue: from then on every text is the French default, the texts
+    // that do not depend on the machine (what the canonical image text writes).
+    void UseDefaultTexts();
 
 private:
     std::string Lookup(const std::string& Section, const std::string& ID,

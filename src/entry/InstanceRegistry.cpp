@@ -27,6 +27,7 @@ TInstanceRegistry::~TInstanceRegistry() {
 
 int TInstanceRegistry::NouvelleEprom(const std::string& Name, TInterfacedPersistent* Protocole) {
     std::unique_ptr<TCustomEprom> eprom = FFactory(Name, Protocole);
+    const TLockGuard guard(FLock);
     if (FCompteur == std::numeric_limits<std::int32_t>::max())
         throw ERangeError("Integer overflow");
     ++FCompteur;
@@ -35,19 +36,32 @@ int TInstanceRegistry::NouvelleEprom(const std::string& Name, TInterfacedPersist
 }
 
 void TInstanceRegistry::FermeEprom(const std::string& Handle) {
+    const TLockGuard guard(FLock);
     const int index = FInstances.IndexOf(Handle);
     if (index >= 0)
         FInstances.Delete(index);
 }
 
 TCustomEprom* TInstanceRegistry::ChercheInstance(const std::string& Handle) const {
+    const TLockGuard guard(FLock);
     const int index = FInstances.IndexOf(Handle);
     return index >= 0 ? static_cast<TCustomEprom*>(FInstances.Objects(index)) : nullptr;
 }
 
 void TInstanceRegistry::FreeAll() {
+    const TLockGuard guard(FLock);
     for (int index = FInstances.Count() - 1; index >= 0; --index)
         FInstances.Delete(index);
+}
+
+int TInstanceRegistry::Count() const {
+    const TLockGuard guard(FLock);
+    return FInstances.Count();
+}
+
+std::int32_t TInstanceRegistry::Compteur() const {
+    const TLockGuard guard(FLock);
+    return FCompteur;
 }
 
 TModuleState::TModuleState() : FRegistry(std::make_unique<TInstanceRegistry>()) {

@@ -3,10 +3,14 @@
 // A handle is the decimal text of the instance counter at creation ("1", "2", ...): the
 // counter starts at 0, grows by one per EPROM created and never goes back, so a closed
 // handle is never issued again. Look-ups match the handle text exactly as registered
-// ("01" does not find handle 1). The registry owns the EPROMs it holds.
+// ("01" does not find handle 1). The registry owns the EPROMs it holds. Hosts create and
+// close EPROMs from several threads at once (one per station they work on), so every
+// operation on the entries and the counter holds the registry's lock; an EPROM is built by
+// the factory before the lock is taken.
 #pragma once
 
 #include "interface/CustomEprom.h"
+#include "support/Lock.h"
 #include "support/StringList.h"
 
 #include <cstdint>
@@ -46,11 +50,12 @@ public:
     // Frees every EPROM, from the last entry to the first.
     void FreeAll();
 
-    int Count() const { return FInstances.Count(); }
-    std::int32_t Compteur() const { return FCompteur; }
+    int Count() const;
+    std::int32_t Compteur() const;
     void SetFactory(TEpromFactory Factory) { FFactory = std::move(Factory); }
 
 private:
+    mutable TCriticalSection FLock;
     TStringList FInstances;
     std::int32_t FCompteur;
     TEpromFactory FFactory;

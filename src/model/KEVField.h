@@ -190,6 +190,6 @@ private:
 };
 
 // Text of a field enclosed in double quotes, inner double quotes doubled.
-std::string QuotedFieldText(const std::string& Text);
+G20SEQ_EXPORT std::string QuotedFieldText(const std::string& Text);
 
 } // namespace g20seq

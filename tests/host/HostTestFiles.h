@@ -30,6 +30,10 @@ constexpr uid_t NobodyId = 65534;
 using testkit::ReadText;
 using testkit::WriteText;
 
+inline bool Has(const std::string& Text, const std::string& Part) {
+    return Text.find(Part) != std::string::npos;
+}
+
 // Names of the entries of a directory.
 inline std::vector<std::string> Entries(const std::filesystem::path& Directory) {
     std::vector<std::string> names;

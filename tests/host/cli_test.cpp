@@ -8,16 +8,13 @@
 
 using namespace g20seq::host;
 using g20seq::hosttest::Entries;
+using g20seq::hosttest::Has;
 using g20seq::hosttest::HostFilesTest;
 using g20seq::hosttest::ReadText;
 using g20seq::hosttest::TToolRun;
 using g20seq::hosttest::WriteText;
 
 namespace {
-
-bool Has(const std::string& Text, const std::string& Part) {
-    return Text.find(Part) != std::string::npos;
-}
 
 class CliTool : public HostFilesTest {
 protected:
@@ -47,8 +44,8 @@ TEST(Cli, HelpUsageAndUnknownCommands) {
     const TToolRun unknown = cli({"frobnicate"});
     EXPECT_EQ(unknown.ExitCode, ExitUsage);
     EXPECT_TRUE(Has(unknown.Err, "unknown command 'frobnicate'"));
-    for (const char* command : {"new", "info", "dump", "get", "set", "diff", "export", "encode",
-                                "decode", "ref", "demo"}) {
+    for (const char* command : {"new", "info", "dump", "get", "set", "diff", "fmt", "apply",
+                                "audit", "export", "encode", "decode", "ref", "demo"}) {
         EXPECT_EQ(cli({command, "--help"}).ExitCode, ExitOk) << command;
         EXPECT_TRUE(Has(cli({command, "--help"}).Out, std::string("usage: g20seq ") + command));
     }
