@@ -233,9 +233,6 @@ TEST_F(Studio, AConnectedStationTakesItsControllersImageAndItsEditorsAreAnswered
     simule.SetReglageSoudure({{3}, 1.0, 7});
     simule.Souder();
     ASSERT_TRUE(Attendre([&] { return defauts->count() == 1; }));
-    Window->resize(1200, 700);
-    if (const QString dir = qEnvironmentVariable("G20SEQ_SCREENSHOT_DIR"); !dir.isEmpty())
-        Window->grab().toImage().save(dir + "/studio-live.png");
     Window->LiveView()->btnAcquitter->click();
     EXPECT_EQ(simule.Payload(PrcDefautsPresents, 0), std::vector<std::uint8_t>(12, 0));
     EXPECT_TRUE(Attendre([&] { return defauts->count() == 0; })) << "cleared by the next poll";
