@@ -34,11 +34,8 @@ TErreurSerie TStationConnection::Envoyer(const TCustomZoneCPS& Zone) {
     const auto reponse =
         FPort.Ecrire(Zone.GetTypeZone(), Zone.GetNumeroZone(),
                      std::vector<std::uint8_t>(trame->begin(), trame->begin() + longueur));
-    if (reponse.Code == SerSansErreur && !reponse.Payload.empty() &&
-        reponse.Payload.size() <= trame->size()) {
-        std::copy(reponse.Payload.begin(), reponse.Payload.end(), trame->begin());
-        AdoptAnswer(FEprom, Zone, *trame, static_cast<int>(reponse.Payload.size()));
-    }
+    if (reponse.Code == SerSansErreur)
+        AdoptAnswer(FEprom, Zone, reponse.Payload); // an empty answer (a command) adopts nothing
     return reponse.Code;
 }
 

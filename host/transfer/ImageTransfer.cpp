@@ -46,18 +46,14 @@ TBilanImage EnvoyerImage(TCustomEprom& Eprom, TControllerPort& Port,
 
 TBilanImage RecevoirImage(TCustomEprom& Eprom, TControllerPort& Port,
                           const TProgressionImage& Progression) {
-    const auto trame = std::make_unique<TByteArray>();
     return Parcourir(Eprom, false, Progression, [&](const TCustomZoneCPS& Zone) {
         const TControllerPort::TReponse reponse =
             Port.Lire(Zone.GetTypeZone(), Zone.GetNumeroZone());
         if (reponse.Code != SerSansErreur)
             return reponse.Code;
-        if (reponse.Payload.size() > trame->size())
+        if (reponse.Payload.size() > std::size_t{MaxBuffer})
             return SerErrNbrOctetsRead;
-        std::copy(reponse.Payload.begin(), reponse.Payload.end(), trame->begin());
-        return AdoptAnswer(Eprom, Zone, *trame, static_cast<int>(reponse.Payload.size())) != nullptr
-                   ? SerSansErreur
-                   : SerErrDonnees;
+        return AdoptAnswer(Eprom, Zone, reponse.Payload) != nullptr ? SerSansErreur : SerErrDonnees;
     });
 }
 

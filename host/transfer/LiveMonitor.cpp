@@ -80,15 +80,12 @@ void TLiveMonitor::DireDefauts() {
 }
 
 void TLiveMonitor::Relever() {
-    const auto trame = std::make_unique<TByteArray>();
     for (const TZoneHolder& zone : FTenues) {
         if (!zone)
             continue;
         const TControllerPort::TReponse reponse = FPort.Lire(zone->GetTypeZone(), 0);
-        if (reponse.Code != SerSansErreur || reponse.Payload.size() > trame->size())
-            continue;
-        std::copy(reponse.Payload.begin(), reponse.Payload.end(), trame->begin());
-        AdoptAnswer(FEprom, *zone.Get(), *trame, static_cast<int>(reponse.Payload.size()));
+        if (reponse.Code == SerSansErreur)
+            AdoptAnswer(FEprom, *zone.Get(), reponse.Payload);
     }
     ++FReleves;
     DireDefauts();

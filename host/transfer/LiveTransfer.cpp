@@ -27,10 +27,7 @@ std::unique_ptr<TCustomZoneCPS> TLiveTransfer::Repondre(TCustomEprom& Eprom,
     }
     if (reponse.Payload.empty())
         return Zone.Duplicate(); // a command: the controller took it
-    if (reponse.Payload.size() > trame->size())
-        return nullptr;
-    std::copy(reponse.Payload.begin(), reponse.Payload.end(), trame->begin());
-    return AdoptAnswer(Eprom, Zone, *trame, static_cast<int>(reponse.Payload.size()));
+    return AdoptAnswer(Eprom, Zone, reponse.Payload);
 }
 
 } // namespace g20seq::host

@@ -94,4 +94,13 @@ std::unique_ptr<TCustomZoneCPS> AdoptAnswer(TCustomEprom& Eprom, const TCustomZo
     return reponse;
 }
 
+std::unique_ptr<TCustomZoneCPS> AdoptAnswer(TCustomEprom& Eprom, const TCustomZoneCPS& Like,
+                                            const std::vector<std::uint8_t>& Payload) {
+    if (Payload.size() > std::size_t{MaxBuffer})
+        return nullptr;
+    const auto trame = std::make_unique<TByteArray>();
+    std::copy(Payload.begin(), Payload.end(), trame->begin());
+    return AdoptAnswer(Eprom, Like, *trame, static_cast<int>(Payload.size()));
+}
+
 } // namespace g20seq::host

@@ -72,5 +72,9 @@ private:
 // EPROM has no such zone, the payload does not decode or the file refuses the zone.
 std::unique_ptr<TCustomZoneCPS> AdoptAnswer(TCustomEprom& Eprom, const TCustomZoneCPS& Like,
                                             const TByteArray& Octets, int Longueur);
+// The same for a payload as the controller's port answers it; null also for a payload longer
+// than a frame.
+std::unique_ptr<TCustomZoneCPS> AdoptAnswer(TCustomEprom& Eprom, const TCustomZoneCPS& Like,
+                                            const std::vector<std::uint8_t>& Payload);
 
 } // namespace g20seq::host
