@@ -10,6 +10,7 @@
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVTabSheet.h"
+#include "model/ZoneCodec.h"
 #include "model/SignatureTypes.h"
 #include "support/DateTime.h"
 #include "support/Format.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <mutex>
+#include <optional>
 
 namespace g20seq {
 
@@ -311,13 +313,20 @@ TZoneReference* TEprom::CreatePhysicalZone(TTypeZones TypeZone, int NumeroZone,
 
 TCustomZoneCPS* TEprom::GetPhysicalZone(TTypeZones TypeZone, int NumeroZone, bool ReadFromFile) {
     TLockGuard guard(FZoneAcessLock);
+    const TZoneReference* existing = FindZoneReference(TypeZone, NumeroZone);
+    const bool built = existing != nullptr && existing->GetZone() == nullptr;
     TZoneReference* reference = CreatePhysicalZone(TypeZone, NumeroZone, true);
     if (reference == nullptr)
         return nullptr;
     TCustomZoneCPS* zone = reference->GetZone();
     if (zone != nullptr && reference->GetDansFichier() && ReadFromFile && !reference->GetReady() &&
-        reference->GetReferenceCount() >= 1)
+        reference->GetReferenceCount() >= 1) {
+        // A zone built by this call is not handed out yet: its file block is read in place.
+        std::optional<TFreshZoneDecode> fresh;
+        if (built)
+            fresh.emplace(*zone);
         reference->SetReady(ReadZoneCPSFromCustomFile(zone, FFichierCPS.get()));
+    }
     return zone;
 }
 
@@ -874,6 +883,7 @@ std::unique_ptr<TCustomZoneCPS> TEprom::GetZoneRef(TCustomZoneCPS* aOriginalZone
     zone->SetLoadToCPS(aOriginalZone->GetLoadToCPS());
     zone->SetSaveFromCPS(aOriginalZone->GetSaveFromCPS());
     TLockGuard guard(FZoneAcessLock);
+    const TFreshZoneDecode fresh(*zone);
     ReadZoneCPSFromCustomFile(zone.get(), FFichierRefCPS.get());
     return zone;
 }
@@ -941,6 +951,7 @@ bool TEprom::EqualsFichier(TStringList* ListeDifferences, const std::string& Fil
         if (!zone->GetLoadToCPS() && !zone->GetSaveFromCPS())
             continue;
         const std::unique_ptr<TCustomZoneCPS> copie = zone->CreateSameZone();
+        const TFreshZoneDecode fresh(*copie);
         ReadZoneCPSFromCustomFile(copie.get(), &fichier);
         result = zone->EqualsDetails(copie.get(), ListeDifferences) && result;
     }

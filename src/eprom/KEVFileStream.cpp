@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <system_error>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -452,11 +453,12 @@ void TKEVFileStream::WriteBloc(int DataType, int DataNumber, const TByteArray& B
     }
     LastBlocHeader = TBlocHeader{
         DataType, DataNumber, static_cast<std::int32_t>(FPosition + TBlocHeader::Size), DataSize};
+    // The header and the data go to the file in one write.
     const TBlocHeader::TImage image = LastBlocHeader.Encode();
-    WriteBuffer(image.data(), TBlocHeader::Size);
-    const Int64 start = FPosition;
-    WriteBuffer(Buffer.data(), DataSize);
-    FPosition = start;
+    std::vector<Byte> bloc(image.begin(), image.end());
+    bloc.insert(bloc.end(), Buffer.begin(), Buffer.begin() + DataSize);
+    WriteBuffer(bloc.data(), static_cast<int>(bloc.size()));
+    FPosition -= DataSize;
 }
 
 void TKEVFileStream::ReplaceBloc(int DataType, int DataNumber, const TByteArray& Buffer,

@@ -47,6 +47,7 @@ TCustomZoneCPS::TCustomZoneCPS(TPersistent* AOwner, TTypeZones TypeZone, Word Nu
     : FOwner(AOwner), FTypeZone(TypeZone), FNumeroZone(Numero) {}
 
 TCustomZoneCPS::~TCustomZoneCPS() {
+    delete FDecodeCopy.load();
     if (!FObservers.Empty())
         TZoneChanges::Forget(*this);
 }
@@ -183,6 +184,23 @@ std::unique_ptr<TCustomZoneCPS> TCustomZoneCPS::Duplicate() const {
     std::unique_ptr<TCustomZoneCPS> copy = CreateSameZone();
     copy->Assign(this);
     return copy;
+}
+
+std::unique_ptr<TCustomZoneCPS> TCustomZoneCPS::TakeDecodeCopy() const {
+    std::unique_ptr<TCustomZoneCPS> kept(FDecodeCopy.exchange(nullptr));
+    if (kept == nullptr)
+        return Duplicate();
+    kept->Assign(this);
+    return kept;
+}
+
+void TCustomZoneCPS::KeepDecodeCopy(std::unique_ptr<TCustomZoneCPS> Copy) const {
+    if (!FDecodedBefore.exchange(true))
+        return;
+    // Another decode running at the same time may have given its copy back first.
+    TCustomZoneCPS* none = nullptr;
+    if (FDecodeCopy.compare_exchange_strong(none, Copy.get()))
+        Copy.release();
 }
 
 TCustomEprom* TCustomZoneCPS::GetEprom() const {

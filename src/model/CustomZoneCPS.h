@@ -8,6 +8,7 @@
 #include "support/TypeZones.h"
 #include "support/Types.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -84,6 +85,13 @@ public:
     // A new zone of the same class, owner, type and number, without logical zone, holding
     // a copy of this zone's values.
     std::unique_ptr<TCustomZoneCPS> Duplicate() const;
+    // The copy a payload is decoded into (see DecodeIntoCopy): a duplicate of this zone.
+    // A zone decoded more than once (the controller's status zones, polled all the time)
+    // keeps the copy of its previous decode and only refreshes its values, instead of
+    // building every field again; a zone decoded once (read from its file) keeps none.
+    std::unique_ptr<TCustomZoneCPS> TakeDecodeCopy() const;
+    // Gives back the copy after the decode; it is kept from the second decode on.
+    void KeepDecodeCopy(std::unique_ptr<TCustomZoneCPS> Copy) const;
 
     TPersistent* GetOwner() const { return FOwner; }
     // The owner as an EPROM, or nullptr.
@@ -114,6 +122,10 @@ private:
     Word FTailleSendZone = 0;
     Word FTailleReceiveZone = 0;
     TObservers<TCustomZoneCPS&> FObservers;
+    // The kept decode copy (owned; taken by one decode at a time) and whether the zone was
+    // decoded before.
+    mutable std::atomic<TCustomZoneCPS*> FDecodeCopy = nullptr;
+    mutable std::atomic<bool> FDecodedBefore = false;
 
     friend class TZoneChanges;
 };

@@ -17,22 +17,77 @@ int ByteAt(const TByteArray& Trame, int Index) {
     return Index >= 0 && Index < MaxBuffer ? Trame[static_cast<std::size_t>(Index)] : 0;
 }
 
+// The zone that TFreshZoneDecode marks on this thread.
+thread_local const TCustomZoneCPS* FreshZone = nullptr;
+
+// A zone's decode copy, given back to the zone when the decode ends.
+class TDecodeCopy {
+public:
+    explicit TDecodeCopy(const TCustomZoneCPS& Zone) : FZone(Zone), FCopy(Zone.TakeDecodeCopy()) {}
+    ~TDecodeCopy() { FZone.KeepDecodeCopy(std::move(FCopy)); }
+    TDecodeCopy(const TDecodeCopy&) = delete;
+    TDecodeCopy& operator=(const TDecodeCopy&) = delete;
+
+    TCustomZoneCPS& Zone() const { return *FCopy; }
+
+private:
+    const TCustomZoneCPS& FZone;
+    std::unique_ptr<TCustomZoneCPS> FCopy;
+};
+
+// A zone nobody else sees was read in place: a zone built afresh gives it back its first
+// values.
+void RestoreFreshZone(TCustomZoneCPS& Zone) {
+    Zone.Assign(Zone.CreateSameZone().get());
+}
+
+// A zone nobody else sees is read in place.
+bool ReadFreshZone(TCustomZoneCPS& Zone, const TCopyReader& Read) {
+    bool accepted = false;
+    try {
+        accepted = Read(Zone);
+    } catch (...) {
+        RestoreFreshZone(Zone);
+        throw;
+    }
+    if (!accepted)
+        RestoreFreshZone(Zone);
+    return accepted;
+}
+
 } // namespace
+
+TFreshZoneDecode::TFreshZoneDecode(const TCustomZoneCPS& Zone) : FPrevious(FreshZone) {
+    FreshZone = &Zone;
+}
+
+TFreshZoneDecode::~TFreshZoneDecode() {
+    FreshZone = FPrevious;
+}
+
+bool ReadThroughCopy(TCustomZoneCPS& Zone, const TCopyReader& Read) {
+    if (&Zone == FreshZone)
+        return ReadFreshZone(Zone, Read);
+    // The copy goes back to the zone on every path (see KeepDecodeCopy).
+    const TDecodeCopy copy(Zone);
+    if (!Read(copy.Zone()))
+        return false;
+    // The zone's observers hear of the decode once, after the whole copy.
+    const TZoneChanges changes(Zone);
+    Zone.Assign(&copy.Zone());
+    return true;
+}
 
 TErreurSerie DecodeIntoCopy(TCustomZoneCPS& Zone, const TByteArray& Trame, int LngTrame,
                             const TPayloadReader& Reader) {
     int offset = 0;
     try {
-        // The duplicate is freed on every path by its owner pointer.
-        std::unique_ptr<TCustomZoneCPS> copy = Zone.Duplicate();
-        if (Reader(*copy, Trame, offset) != LngTrame)
-            return SerErrDonnees;
-        {
-            // The zone's observers hear of the decode once, after the whole copy.
-            const TZoneChanges changes(Zone);
-            Zone.Assign(copy.get());
-        }
-        return SerSansErreur;
+        return ReadThroughCopy(Zone,
+                               [&](TCustomZoneCPS& Copy) {
+                                   return Reader(Copy, Trame, offset) == LngTrame;
+                               })
+                   ? SerSansErreur
+                   : SerErrDonnees;
     } catch (const std::exception&) {
         LogDecodeError(&Zone, Trame, LngTrame, offset);
         return SerErrDonnees;

@@ -25,6 +25,27 @@ namespace g20seq {
 using TPayloadReader =
     std::function<int(TCustomZoneCPS& Copy, const TByteArray& Trame, int& Offset)>;
 
+// Marks, for the decodes made on this thread while it lives, a zone just built and not yet
+// handed to anyone: nothing else can see it half written, so its decodes read straight into
+// it, and a refused payload gives it back the values it was built with.
+class TFreshZoneDecode {
+public:
+    explicit TFreshZoneDecode(const TCustomZoneCPS& Zone);
+    ~TFreshZoneDecode();
+    TFreshZoneDecode(const TFreshZoneDecode&) = delete;
+    TFreshZoneDecode& operator=(const TFreshZoneDecode&) = delete;
+
+private:
+    const TCustomZoneCPS* FPrevious;
+};
+
+// Reads into Zone through its decode copy (see TCustomZoneCPS::TakeDecodeCopy), or in
+// place for a zone marked fresh: Read answers whether what it read is accepted, and only
+// then does Zone take it (answered true). A refusal, or anything Read raises (passed on),
+// leaves Zone as it was.
+using TCopyReader = std::function<bool(TCustomZoneCPS& Copy)>;
+bool ReadThroughCopy(TCustomZoneCPS& Zone, const TCopyReader& Read);
+
 // Decodes Trame[0..LngTrame-1] into a duplicate of Zone with Reader. Consumed length equal
 // to LngTrame: the duplicate is assigned to Zone, SerSansErreur. Otherwise, or when
 // anything raises (a value outside its field's limits, a read outside the buffer):

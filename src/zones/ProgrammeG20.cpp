@@ -5,6 +5,7 @@
 #include "model/EditorOpeners.h"
 #include "model/EpromDescription.h"
 #include "model/KEVNumericFields.h"
+#include "model/ZoneCodec.h"
 #include "support/Format.h"
 #include "support/Rounding.h"
 #include "zones/Electrode.h"
@@ -465,9 +466,10 @@ TErreurSerie TProgrammeG20::SerialDecode(const TByteArray& Trame, int LngTrame) 
         return SerErrDonnees;
     int offset = 0;
     try {
-        std::unique_ptr<TCustomZoneCPS> copy = Duplicate();
-        LayoutProgramme.Decode(dynamic_cast<TZoneCPS&>(*copy), Trame, 0, offset);
-        Assign(copy.get());
+        ReadThroughCopy(*this, [&](TCustomZoneCPS& Copy) {
+            LayoutProgramme.Decode(dynamic_cast<TZoneCPS&>(Copy), Trame, 0, offset);
+            return true;
+        });
         return SerSansErreur;
     } catch (const std::exception& e) {
         const auto byteAt = [&Trame](int Index) {
