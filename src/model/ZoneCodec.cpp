@@ -82,10 +82,9 @@ TErreurSerie DecodeIntoCopy(TCustomZoneCPS& Zone, const TByteArray& Trame, int L
                             const TPayloadReader& Reader) {
     int offset = 0;
     try {
-        return ReadThroughCopy(Zone,
-                               [&](TCustomZoneCPS& Copy) {
-                                   return Reader(Copy, Trame, offset) == LngTrame;
-                               })
+        return ReadThroughCopy(
+                   Zone,
+                   [&](TCustomZoneCPS& Copy) { return Reader(Copy, Trame, offset) == LngTrame; })
                    ? SerSansErreur
                    : SerErrDonnees;
     } catch (const std::exception&) {
