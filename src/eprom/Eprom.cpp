@@ -140,10 +140,7 @@ TEprom::TEprom(TCreateKey, const std::string& NomEprom, TInterfacedPersistent* a
     ResetGestionPiece(Now());
     if (!NomEprom.empty()) {
         FListeZones = std::make_unique<std::vector<std::vector<std::unique_ptr<TZoneReference>>>>();
-        ListeLogicalZones = std::make_unique<TStringList>(true);
-        ListeLogicalZones->SetSorted(true);
-        ListeLogicalZones->SetCaseSensitive(true);
-        ListeLogicalZones->SetDuplicates(TDuplicates::dupError);
+        FAvecLogicalZones = true;
         ListeTypeLogicalZones = std::make_unique<TStringList>();
     }
     void* model = nullptr;
@@ -177,7 +174,7 @@ TEprom::~TEprom() {
     if (Protocole != nullptr)
         Protocole->DecNombreEproms();
     FListeZones.reset();
-    ListeLogicalZones.reset();
+    FLogicalZones.clear();
     ListeTypeLogicalZones.reset();
     FFichierCPS.reset();
     FFichierRefCPS.reset();
@@ -415,15 +412,14 @@ std::unique_ptr<TInterfacedPersistent> TEprom::CreateAutomate(TObject* AOwner) {
 // Logical zones
 
 void TEprom::CreateLogicalZones(TTypeZones TypeZone, IZoneProtocole* aZoneProtocole) {
-    if (ListeLogicalZones == nullptr)
+    if (!FAvecLogicalZones)
         return;
     const int count = aZoneProtocole != nullptr && aZoneProtocole->IsZoneMultiple()
                           ? aZoneProtocole->GetNombreZones()
                           : 1;
-    for (int numero = 0; numero < count; ++numero) {
-        auto logicalZone = std::make_unique<TKEVLogicalZone>(this, TypeZone, numero);
-        ListeLogicalZones->AddObject(ZoneKey(TypeZone, numero), logicalZone.get());
-        AddTabSheets(logicalZone.release());
+    {
+        const std::lock_guard lock(FLogicalZonesLock);
+        FNombreLogicalZones[TypeZone] = count;
     }
     const std::string name = TypeName(TypeZone);
     ListeTypeLogicalZones->Add(name + "=" + name);
@@ -455,10 +451,16 @@ void TEprom::AddPhysicalZoneType(TTypeZones LogicalZone, TTypeZones PhysicalZone
 }
 
 TInterfacedPersistent* TEprom::GetLogicalZone(TTypeZones TypeZone, int NumeroZone) {
-    if (ListeLogicalZones == nullptr)
+    const std::lock_guard lock(FLogicalZonesLock);
+    const auto made = FLogicalZones.find({TypeZone, NumeroZone});
+    if (made != FLogicalZones.end())
+        return made->second.get();
+    const auto count = FNombreLogicalZones.find(TypeZone);
+    if (count == FNombreLogicalZones.end() || NumeroZone < 0 || NumeroZone >= count->second)
         return nullptr;
-    const int index = ListeLogicalZones->IndexOf(ZoneKey(TypeZone, NumeroZone));
-    return index >= 0 ? static_cast<TKEVLogicalZone*>(ListeLogicalZones->Objects(index)) : nullptr;
+    auto logicalZone = std::make_unique<TKEVLogicalZone>(this, TypeZone, NumeroZone);
+    AddTabSheets(logicalZone.get());
+    return (FLogicalZones[{TypeZone, NumeroZone}] = std::move(logicalZone)).get();
 }
 
 void TEprom::GetTypeLogicalZones(TStringList* ZoneList) {

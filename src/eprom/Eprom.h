@@ -27,7 +27,9 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace g20seq {
@@ -391,7 +393,13 @@ protected:
     TInterfacedPersistent* FProtocoleObject;
     IProtocoleModel* Protocole = nullptr;
     std::unique_ptr<TStringList> ListeTypeLogicalZones;
-    std::unique_ptr<TStringList> ListeLogicalZones;
+    // The logical zones (the tab sheets that show a zone's fields) are made on first use:
+    // an idle station holds none. The number of zones of each type that has them, and
+    // those made so far, under their lock. A station without a name has none.
+    bool FAvecLogicalZones = false;
+    std::map<TTypeZones, int> FNombreLogicalZones;
+    std::map<std::pair<TTypeZones, int>, std::unique_ptr<TKEVLogicalZone>> FLogicalZones;
+    std::mutex FLogicalZonesLock;
     TCustomEprom* FLink = nullptr;
     // The last signature of each program and the real-time list.
     TSignaturesEprom FSignatures;
