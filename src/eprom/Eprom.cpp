@@ -10,8 +10,8 @@
 #include "model/KEVField.h"
 #include "model/KEVLogicalZone.h"
 #include "model/KEVTabSheet.h"
-#include "model/ZoneCodec.h"
 #include "model/SignatureTypes.h"
+#include "model/ZoneCodec.h"
 #include "support/DateTime.h"
 #include "support/Format.h"
 
