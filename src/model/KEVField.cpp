@@ -23,8 +23,21 @@ std::string QuotedFieldText(const std::string& Text) {
 
 // TKEVField
 
+namespace {
+
+TKEVTabSheet* SheetOf(TInterfacedPersistent* Parent) {
+    // Fields have a tab sheet or nothing as parent: answer those without a cast.
+    if (Parent == nullptr)
+        return nullptr;
+    if (typeid(*Parent) == typeid(TKEVTabSheet))
+        return static_cast<TKEVTabSheet*>(Parent);
+    return dynamic_cast<TKEVTabSheet*>(Parent);
+}
+
+} // namespace
+
 TKEVField::TKEVField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent)
-    : FFieldID(FieldID), FOwner(Owner), FParent(Parent) {}
+    : FFieldID(FieldID), FOwner(Owner), FParent(Parent), FSheet(SheetOf(Parent)) {}
 
 TKEVField::~TKEVField() {
     if (!FObservers.Empty())
@@ -174,12 +187,7 @@ TCustomZoneCPS* TKEVField::OwnerZone() const {
 }
 
 TKEVTabSheet* TKEVField::ParentSheet() const {
-    // Fields have a tab sheet or nothing as parent: answer those without a cast.
-    if (FParent == nullptr)
-        return nullptr;
-    if (typeid(*FParent) == typeid(TKEVTabSheet))
-        return static_cast<TKEVTabSheet*>(FParent);
-    return dynamic_cast<TKEVTabSheet*>(FParent);
+    return FSheet;
 }
 
 void TKEVField::TypeAccessError(const char* TypeName) const {

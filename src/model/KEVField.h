@@ -121,6 +121,8 @@ private:
     std::string FFieldID;
     TPersistent* FOwner;
     TInterfacedPersistent* FParent;
+    // The parent as a tab sheet, found once: fields link and unlink themselves often.
+    TKEVTabSheet* FSheet;
     bool FLinked = false;
     bool FCompared = true;
     TKind FKind = TKind::Other;

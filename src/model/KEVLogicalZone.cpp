@@ -48,6 +48,13 @@ TKEVTabSheet* TKEVLogicalZone::GetTabByID(const std::string& TabID) const {
     return index < 0 ? nullptr : GetTabSheet(index);
 }
 
+TKEVTabSheet* TKEVLogicalZone::GetTab(TIDOnglet TabSheetID) const {
+    for (int i = 0; i < GetTabSheetCount(); ++i)
+        if (TKEVTabSheet* sheet = GetTabSheet(i); sheet->GetOnglet() == TabSheetID)
+            return sheet;
+    return nullptr;
+}
+
 TKEVField* TKEVLogicalZone::GetFieldByID(const std::string& FieldID) const {
     for (int i = 0; i < GetTabSheetCount(); ++i)
         if (TKEVField* field = GetTabSheet(i)->GetFieldByID(FieldID))

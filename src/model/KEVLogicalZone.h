@@ -4,7 +4,11 @@
 #include "support/Object.h"
 #include "support/StringList.h"
 
+#include <cstdint>
+
 namespace g20seq {
+
+enum TIDOnglet : std::uint8_t;
 
 // The presentation of one zone (type and number) for editors and exports: an ordered
 // list of tab sheets, each keyed by its sheet key and owned by the logical zone.
@@ -30,6 +34,8 @@ public:
     TKEVTabSheet* GetTabSheet(int Index) const override;
     int GetTabSheetCount() const override { return FTabSheets.Count(); }
     TKEVTabSheet* GetTabByID(const std::string& TabID) const override;
+    // The same by the sheet's own identifier, without comparing texts (zone construction).
+    TKEVTabSheet* GetTab(TIDOnglet TabSheetID) const;
     // The field from the first sheet holding FieldID, or nullptr.
     TKEVField* GetFieldByID(const std::string& FieldID) const override;
     void AddTabSheet(std::unique_ptr<TKEVTabSheet> TabSheet) override;

@@ -501,7 +501,7 @@ std::unique_ptr<TKEVField> TProgramme::CreerSimple(const TDefChamp& Def,
 
 TInterfacedPersistent* TProgramme::Onglet(TIDOnglet Id) const {
     const auto* logicalZone = dynamic_cast<const TKEVLogicalZone*>(GetLogicalZone());
-    return logicalZone != nullptr ? logicalZone->GetTabByID(IDOnglet(Id).IDZone) : nullptr;
+    return logicalZone != nullptr ? logicalZone->GetTab(Id) : nullptr;
 }
 
 TCustomEpromDescription* TProgramme::Description() const {
