@@ -202,6 +202,39 @@ TEST(ZoneCodec, ReaderOfTheZoneClassDecodesIntoACopy) {
     EXPECT_EQ(proxy.Logs().at(0).Text1, "Erreur decodage Offset 32767 (00/00)");
 }
 
+TEST(ZoneCodec, RepeatedDecodesStartFromTheZoneAndAFreshZoneIsReadInPlace) {
+    testkit::FakeDataProxy proxy;
+    TTestZone zone(nullptr, PrcApprentissage, 1, nullptr);
+    const auto motDeux = [](TTestZone& Copy, const TByteArray& Data, int& Offset) {
+        Offset = 0;
+        Copy.SetRawValue("IDMot2", GetWord(Data, Offset));
+        return 2;
+    };
+    ASSERT_EQ(WordLayout.DecodeZone(zone, *Payload({0, 1, 0, 2, 0, 5}), 6), SerSansErreur);
+    // Refused after writing the first two words into the decode copy.
+    ASSERT_EQ(WordLayout.DecodeZone(zone, *Payload({0, 9, 0, 9, 0x03, 0xE9}), 6), SerErrDonnees);
+    zone.SetRawValue("IDMot3", 7);
+    // A reader of one field leaves the others as the zone holds them, not as the copy of
+    // an earlier decode held them.
+    ASSERT_EQ(DecodeIntoCopy(zone, *Payload({0x12, 0x34}), 2, motDeux), SerSansErreur);
+    EXPECT_EQ((std::vector<Int64>{zone.GetRawValue("IDMot1"), zone.GetRawValue("IDMot2"),
+                                  zone.GetRawValue("IDMot3")}),
+              (std::vector<Int64>{1, 0x1234, 7}));
+
+    TTestZone fresh(nullptr, PrcApprentissage, 1, nullptr);
+    const TFreshZoneDecode inPlace(fresh);
+    const TTestZone* seen = nullptr;
+    const auto full = [&](TTestZone& Copy, const TByteArray& Data, int& Offset) {
+        seen = &Copy;
+        return WordLayout.Decode(Copy, Data, 0, Offset);
+    };
+    ASSERT_EQ(DecodeIntoCopy(fresh, *Payload({0, 3, 0, 4, 0x03, 0xE9}), 6, full), SerErrDonnees);
+    EXPECT_EQ(seen, &fresh);
+    EXPECT_EQ((std::vector<Int64>{fresh.GetRawValue("IDMot1"), fresh.GetRawValue("IDMot2")}),
+              (std::vector<Int64>{0, 0}));
+    EXPECT_EQ(proxy.Logs().back().Text1, "Erreur decodage Offset 4 (03/E9)");
+}
+
 TEST(ZoneCodec, FixedAnswersOfZonesWithoutSomeForms) {
     testkit::FakeDataProxy proxy;
     auto trame = std::make_unique<TByteArray>();
