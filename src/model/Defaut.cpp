@@ -10,10 +10,10 @@ namespace g20seq {
 
 // ---- TKEVDefautField ----
 
-TKEVDefautField::TKEVDefautField(const std::string& FieldID, TPersistent* Owner,
+TKEVDefautField::TKEVDefautField(std::string FieldID, TPersistent* Owner,
                                  TInterfacedPersistent* Parent, int MinValue, int MaxValue,
                                  int DefaultValue)
-    : TKEVEnumField(FieldID, Owner, Parent) {
+    : TKEVEnumField(std::move(FieldID), Owner, Parent) {
     SetRawRange(MinValue, MaxValue, DefaultValue);
 }
 

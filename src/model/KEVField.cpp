@@ -36,8 +36,8 @@ TKEVTabSheet* SheetOf(TInterfacedPersistent* Parent) {
 
 } // namespace
 
-TKEVField::TKEVField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent)
-    : FFieldID(FieldID), FOwner(Owner), FParent(Parent), FSheet(SheetOf(Parent)) {}
+TKEVField::TKEVField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent)
+    : FFieldID(std::move(FieldID)), FOwner(Owner), FParent(Parent), FSheet(SheetOf(Parent)) {}
 
 TKEVField::~TKEVField() {
     if (!FObservers.Empty())
@@ -203,9 +203,9 @@ void TKEVField::Changed() {
 
 // TKEVSingleField
 
-TKEVSingleField::TKEVSingleField(const std::string& FieldID, TPersistent* Owner,
+TKEVSingleField::TKEVSingleField(std::string FieldID, TPersistent* Owner,
                                  TInterfacedPersistent* Parent)
-    : TKEVField(FieldID, Owner, Parent) {}
+    : TKEVField(std::move(FieldID), Owner, Parent) {}
 
 std::string TKEVSingleField::ClassName() const {
     return "TKEVSingleField";
@@ -253,9 +253,9 @@ void TKEVSingleField::AddDifference(TStringList* DiffList, const TKEVField* Othe
 
 // TKEVArrayField
 
-TKEVArrayField::TKEVArrayField(const std::string& FieldID, int Size, TPersistent* Owner,
+TKEVArrayField::TKEVArrayField(std::string FieldID, int Size, TPersistent* Owner,
                                TInterfacedPersistent* Parent)
-    : TKEVField(FieldID, Owner, Parent) {
+    : TKEVField(std::move(FieldID), Owner, Parent) {
     SetKind(TKind::Array);
     if (Size < 0)
         throw ERangeError();

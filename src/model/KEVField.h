@@ -51,7 +51,7 @@ public:
     // An observer of the field's value (see Subscribe).
     using TObserver = std::function<void(TKEVField& Field)>;
 
-    TKEVField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
+    TKEVField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
     ~TKEVField() override;
     TKEVField(const TKEVField&) = delete;
     TKEVField& operator=(const TKEVField&) = delete;
@@ -138,7 +138,7 @@ private:
 // array's owner; its caption and difference name carry its position.
 class TKEVSingleField : public TKEVField {
 public:
-    TKEVSingleField(const std::string& FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
+    TKEVSingleField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
 
     std::string ClassName() const override;
     std::string GetName() const override;
@@ -165,7 +165,7 @@ private:
 // A fixed-size array of fields; the array owns its elements and a slot may be empty.
 class TKEVArrayField : public TKEVField, public IKEVArrayField {
 public:
-    TKEVArrayField(const std::string& FieldID, int Size, TPersistent* Owner,
+    TKEVArrayField(std::string FieldID, int Size, TPersistent* Owner,
                    TInterfacedPersistent* Parent);
     ~TKEVArrayField() override;
 

@@ -82,9 +82,9 @@ bool IntegerText(const TKEVField& Field, const std::string& Text, int& Value) {
 // TKEVRawField
 
 template <class T, class IRaw>
-TKEVRawField<T, IRaw>::TKEVRawField(const std::string& FieldID, TPersistent* Owner,
+TKEVRawField<T, IRaw>::TKEVRawField(std::string FieldID, TPersistent* Owner,
                                     TInterfacedPersistent* Parent, double aRatio)
-    : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {
+    : TKEVSingleField(std::move(FieldID), Owner, Parent), FRatio(aRatio) {
     SetKind(std::is_same_v<IRaw, IRawNumericField> ? TKind::RawUnsigned : TKind::RawSigned);
 }
 
@@ -181,9 +181,9 @@ template class TKEVRawField<std::int32_t, IRawSignedNumericField>;
 
 // TKEVNumericField
 
-TKEVNumericField::TKEVNumericField(const std::string& FieldID, TPersistent* Owner,
+TKEVNumericField::TKEVNumericField(std::string FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, double aRatio)
-    : TKEVRawField(FieldID, Owner, Parent, aRatio) {}
+    : TKEVRawField(std::move(FieldID), Owner, Parent, aRatio) {}
 
 std::string TKEVNumericField::ClassName() const {
     return "TKEVNumericField";
@@ -191,9 +191,9 @@ std::string TKEVNumericField::ClassName() const {
 
 // TKEVSignedNumericField
 
-TKEVSignedNumericField::TKEVSignedNumericField(const std::string& FieldID, TPersistent* Owner,
+TKEVSignedNumericField::TKEVSignedNumericField(std::string FieldID, TPersistent* Owner,
                                                TInterfacedPersistent* Parent, double aRatio)
-    : TKEVRawField(FieldID, Owner, Parent, aRatio) {}
+    : TKEVRawField(std::move(FieldID), Owner, Parent, aRatio) {}
 
 std::string TKEVSignedNumericField::ClassName() const {
     return "TKEVSignedNumericField";
@@ -202,9 +202,9 @@ std::string TKEVSignedNumericField::ClassName() const {
 // TKEVIntegerFieldOf
 
 template <class Base>
-TKEVIntegerFieldOf<Base>::TKEVIntegerFieldOf(const std::string& FieldID, TPersistent* Owner,
+TKEVIntegerFieldOf<Base>::TKEVIntegerFieldOf(std::string FieldID, TPersistent* Owner,
                                              TInterfacedPersistent* Parent, double aRatio)
-    : Base(FieldID, Owner, Parent, aRatio) {}
+    : Base(std::move(FieldID), Owner, Parent, aRatio) {}
 
 template <class Base>
 THResult TKEVIntegerFieldOf<Base>::QueryInterface(const TGUID& IID, void** Obj) {
@@ -286,10 +286,10 @@ template class TKEVIntegerFieldOf<TKEVSignedNumericField>;
 
 // TKEVDoubleField
 
-TKEVDoubleField::TKEVDoubleField(const std::string& FieldID, TPersistent* Owner,
+TKEVDoubleField::TKEVDoubleField(std::string FieldID, TPersistent* Owner,
                                  TInterfacedPersistent* Parent, double aRatio, double MinValue,
                                  double MaxValue, double DefaultValue)
-    : TKEVNumericField(FieldID, Owner, Parent, aRatio) {
+    : TKEVNumericField(std::move(FieldID), Owner, Parent, aRatio) {
     const Word rawMin = RawOf(MinValue);
     const Word rawMax = RawOf(MaxValue);
     const Word rawDefault = RawOf(DefaultValue);
@@ -365,17 +365,17 @@ void TKEVDoubleField::SetMax(double Value) {
 
 // TKEVIntegerField
 
-TKEVIntegerField::TKEVIntegerField(const std::string& FieldID, TPersistent* Owner,
+TKEVIntegerField::TKEVIntegerField(std::string FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, Int64 MinValue, Int64 MaxValue,
                                    Int64 DefaultValue, double aRatio)
-    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {
+    : TKEVIntegerFieldOf(std::move(FieldID), Owner, Parent, aRatio) {
     // Checked here, so that a range error names this class.
     SetRawRange(MinValue, MaxValue, DefaultValue);
 }
 
-TKEVIntegerField::TKEVIntegerField(const std::string& FieldID, TPersistent* Owner,
+TKEVIntegerField::TKEVIntegerField(std::string FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, double aRatio)
-    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {}
+    : TKEVIntegerFieldOf(std::move(FieldID), Owner, Parent, aRatio) {}
 
 std::string TKEVIntegerField::ClassName() const {
     return "TKEVIntegerField";
@@ -389,16 +389,16 @@ std::unique_ptr<TKEVField> TKEVIntegerField::Duplicate() const {
 
 // TKEVEnumField
 
-TKEVEnumField::TKEVEnumField(const std::string& FieldID, TPersistent* Owner,
+TKEVEnumField::TKEVEnumField(std::string FieldID, TPersistent* Owner,
                              TInterfacedPersistent* Parent, std::span<const TIDZone> IDList,
                              int DefaultValue, int EnumOffset)
-    : TKEVEnumField(FieldID, Owner, Parent) {
+    : TKEVEnumField(std::move(FieldID), Owner, Parent) {
     SetRawRange(EnumOffset, EnumOffset + static_cast<Int64>(IDList.size()) - 1, DefaultValue);
 }
 
-TKEVEnumField::TKEVEnumField(const std::string& FieldID, TPersistent* Owner,
+TKEVEnumField::TKEVEnumField(std::string FieldID, TPersistent* Owner,
                              TInterfacedPersistent* Parent)
-    : TKEVIntegerField(FieldID, Owner, Parent, 1.0) {}
+    : TKEVIntegerField(std::move(FieldID), Owner, Parent, 1.0) {}
 
 std::string TKEVEnumField::ClassName() const {
     return "TKEVEnumField";
@@ -464,9 +464,9 @@ void TKEVEnumField::FillList(TStringList* ValueList) const {
 
 // TKEVBooleanField
 
-TKEVBooleanField::TKEVBooleanField(const std::string& FieldID, TPersistent* Owner,
+TKEVBooleanField::TKEVBooleanField(std::string FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, bool DefaultValue)
-    : TKEVEnumField(FieldID, Owner, Parent) {
+    : TKEVEnumField(std::move(FieldID), Owner, Parent) {
     SetRawRange(0, 1, DefaultValue ? 1 : 0);
 }
 
@@ -490,10 +490,10 @@ std::unique_ptr<TKEVField> TKEVBooleanField::Duplicate() const {
 
 // TKEVSignedIntegerField
 
-TKEVSignedIntegerField::TKEVSignedIntegerField(const std::string& FieldID, TPersistent* Owner,
+TKEVSignedIntegerField::TKEVSignedIntegerField(std::string FieldID, TPersistent* Owner,
                                                TInterfacedPersistent* Parent, Int64 MinValue,
                                                Int64 MaxValue, Int64 DefaultValue, double aRatio)
-    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {
+    : TKEVIntegerFieldOf(std::move(FieldID), Owner, Parent, aRatio) {
     // Checked here, so that a range error names this class.
     SetRawRange(MinValue, MaxValue, DefaultValue);
 }
