@@ -282,15 +282,15 @@ void TKEVArrayField::Assign(const TPersistent* Source) {
         TKEVField::Assign(Source);
         return;
     }
-    for (int i = 0; i < GetCount(); ++i) {
-        const TKEVField* element = i < source->GetCount() ? source->GetField(i) : nullptr;
-        TKEVField* own = GetField(i);
+    for (std::size_t i = 0; i < FFields.size(); ++i) {
+        const TKEVField* element = i < source->FFields.size() ? source->FFields[i].get() : nullptr;
+        TKEVField* own = FFields[i].get();
         if (own != nullptr && element != nullptr)
             own->Assign(element);
         else if (element != nullptr)
-            SetField(i, element->Duplicate());
+            SetField(static_cast<int>(i), element->Duplicate());
         else
-            FFields[static_cast<std::size_t>(i)].reset();
+            FFields[i].reset();
     }
 }
 

@@ -105,7 +105,9 @@ template <class T, class IRaw> void TKEVRawField<T, IRaw>::Assign(const TPersist
         FValue = source->FValue;
         Changed();
     }
-    SetRatio(source->FRatio);
+    // Copies of a zone's fields nearly always have the ratio already (decode copies).
+    if (FRatio != source->FRatio)
+        SetRatio(source->FRatio);
 }
 
 template <class T, class IRaw> bool TKEVRawField<T, IRaw>::SameRaw(const TKEVField* Field) const {
