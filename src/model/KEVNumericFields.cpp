@@ -391,15 +391,13 @@ std::unique_ptr<TKEVField> TKEVIntegerField::Duplicate() const {
 
 // TKEVEnumField
 
-TKEVEnumField::TKEVEnumField(std::string FieldID, TPersistent* Owner,
-                             TInterfacedPersistent* Parent, std::span<const TIDZone> IDList,
-                             int DefaultValue, int EnumOffset)
+TKEVEnumField::TKEVEnumField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+                             std::span<const TIDZone> IDList, int DefaultValue, int EnumOffset)
     : TKEVEnumField(std::move(FieldID), Owner, Parent) {
     SetRawRange(EnumOffset, EnumOffset + static_cast<Int64>(IDList.size()) - 1, DefaultValue);
 }
 
-TKEVEnumField::TKEVEnumField(std::string FieldID, TPersistent* Owner,
-                             TInterfacedPersistent* Parent)
+TKEVEnumField::TKEVEnumField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent)
     : TKEVIntegerField(std::move(FieldID), Owner, Parent, 1.0) {}
 
 std::string TKEVEnumField::ClassName() const {

@@ -70,8 +70,8 @@ public:
 // Abstract base of fields holding a signed 32-bit raw value.
 class TKEVSignedNumericField : public TKEVRawField<std::int32_t, IRawSignedNumericField> {
 public:
-    TKEVSignedNumericField(std::string FieldID, TPersistent* Owner,
-                           TInterfacedPersistent* Parent, double aRatio);
+    TKEVSignedNumericField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+                           double aRatio);
 
     std::string ClassName() const override;
 };
@@ -102,8 +102,8 @@ public:
     void SetMax(Int64 Value) override;
 
 protected:
-    TKEVIntegerFieldOf(std::string FieldID, TPersistent* Owner,
-                       TInterfacedPersistent* Parent, double aRatio);
+    TKEVIntegerFieldOf(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+                       double aRatio);
 };
 
 extern template class TKEVRawField<Word, IRawNumericField>;
@@ -197,9 +197,8 @@ public:
 // A signed integer: round(raw x ratio); limits read and written unscaled.
 class TKEVSignedIntegerField : public TKEVIntegerFieldOf<TKEVSignedNumericField> {
 public:
-    TKEVSignedIntegerField(std::string FieldID, TPersistent* Owner,
-                           TInterfacedPersistent* Parent, Int64 MinValue, Int64 MaxValue,
-                           Int64 DefaultValue, double aRatio);
+    TKEVSignedIntegerField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+                           Int64 MinValue, Int64 MaxValue, Int64 DefaultValue, double aRatio);
 
     std::string ClassName() const override;
     std::unique_ptr<TKEVField> Duplicate() const override;
