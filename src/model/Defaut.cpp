@@ -10,10 +10,10 @@ namespace g20seq {
 
 // ---- TKEVDefautField ----
 
-TKEVDefautField::TKEVDefautField(std::string FieldID, TPersistent* Owner,
+TKEVDefautField::TKEVDefautField(std::string_view FieldID, TPersistent* Owner,
                                  TInterfacedPersistent* Parent, int MinValue, int MaxValue,
                                  int DefaultValue)
-    : TKEVEnumField(std::move(FieldID), Owner, Parent) {
+    : TKEVEnumField(FieldID, Owner, Parent) {
     SetRawRange(MinValue, MaxValue, DefaultValue);
 }
 

@@ -84,7 +84,7 @@ protected:
 class TKEVDefautField : public TKEVEnumField {
 public:
     // An enumeration of the types MinValue..MaxValue with ratio 1.
-    TKEVDefautField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVDefautField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                     int MinValue, int MaxValue, int DefaultValue);
 
     std::string ClassName() const override;

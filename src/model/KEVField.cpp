@@ -36,8 +36,8 @@ TKEVTabSheet* SheetOf(TInterfacedPersistent* Parent) {
 
 } // namespace
 
-TKEVField::TKEVField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent)
-    : FFieldID(std::move(FieldID)), FOwner(Owner), FParent(Parent), FSheet(SheetOf(Parent)) {}
+TKEVField::TKEVField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent)
+    : FFieldID(FieldID), FOwner(Owner), FParent(Parent), FSheet(SheetOf(Parent)) {}
 
 TKEVField::~TKEVField() {
     if (!FObservers.Empty())
@@ -100,12 +100,13 @@ void TKEVField::Link(const std::string& RefFieldID, bool ForceField) {
 }
 
 bool TKEVField::SameAs(const TKEVField* Field) const {
-    return Field != nullptr && Field->GetFieldID() == FFieldID && Field->GetOwner() == GetOwner();
+    return Field != nullptr && Field->GetFieldID() == FieldIDRef() &&
+           Field->GetOwner() == GetOwner();
 }
 
 std::string TKEVField::GetName() const {
     const TCustomZoneCPS* zone = OwnerZone();
-    return zone != nullptr ? zone->NomChamp(FFieldID) : FFieldID;
+    return zone != nullptr ? zone->NomChamp(GetFieldID()) : GetFieldID();
 }
 
 TPersistent* TKEVField::GetOwner() const {
@@ -142,7 +143,7 @@ std::string TKEVField::GetDetail() const {
         return "";
     std::string idZone;
     std::string idValeur;
-    return zone->DetailIDChamp(FFieldID, "", idZone, idValeur);
+    return zone->DetailIDChamp(GetFieldID(), "", idZone, idValeur);
 }
 
 void TKEVField::SetAsInteger(int) {
@@ -191,7 +192,7 @@ TKEVTabSheet* TKEVField::ParentSheet() const {
 }
 
 void TKEVField::TypeAccessError(const char* TypeName) const {
-    throw EFieldError(Format(SFieldTypeAccess, FFieldID, TypeName));
+    throw EFieldError(Format(SFieldTypeAccess, GetFieldID(), TypeName));
 }
 
 void TKEVField::Changed() {
@@ -203,9 +204,9 @@ void TKEVField::Changed() {
 
 // TKEVSingleField
 
-TKEVSingleField::TKEVSingleField(std::string FieldID, TPersistent* Owner,
+TKEVSingleField::TKEVSingleField(std::string_view FieldID, TPersistent* Owner,
                                  TInterfacedPersistent* Parent)
-    : TKEVField(std::move(FieldID), Owner, Parent) {}
+    : TKEVField(FieldID, Owner, Parent) {}
 
 std::string TKEVSingleField::ClassName() const {
     return "TKEVSingleField";
@@ -253,9 +254,9 @@ void TKEVSingleField::AddDifference(TStringList* DiffList, const TKEVField* Othe
 
 // TKEVArrayField
 
-TKEVArrayField::TKEVArrayField(std::string FieldID, int Size, TPersistent* Owner,
+TKEVArrayField::TKEVArrayField(std::string_view FieldID, int Size, TPersistent* Owner,
                                TInterfacedPersistent* Parent)
-    : TKEVField(std::move(FieldID), Owner, Parent) {
+    : TKEVField(FieldID, Owner, Parent) {
     SetKind(TKind::Array);
     if (Size < 0)
         throw ERangeError();

@@ -6,10 +6,12 @@
 #include "support/Object.h"
 #include "support/Observers.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace g20seq {
@@ -34,6 +36,28 @@ inline constexpr const char* SUnableToInsert = "Unable to insert %s, ref: %s"; /
 inline constexpr const char* SDuplicateTabSheet = "Duplicate TabSheet: %s";    // 65526
 inline constexpr const char* SDuplicateField = "Duplicate Field: %s";          // 65527
 
+// A field's identifier, kept inside the field when it fits (every identifier of the
+// catalogue does) and on the heap otherwise: building a zone makes one allocation less
+// per field.
+class TFieldName {
+public:
+    explicit TFieldName(std::string_view Text) : FSize(Text.size()) {
+        if (FSize > InlineSize)
+            FHeap = std::make_unique<char[]>(FSize);
+        std::copy(Text.begin(), Text.end(), FHeap != nullptr ? FHeap.get() : FInline);
+    }
+    TFieldName(const TFieldName&) = delete;
+    TFieldName& operator=(const TFieldName&) = delete;
+
+    std::string_view View() const { return {FHeap != nullptr ? FHeap.get() : FInline, FSize}; }
+
+private:
+    static constexpr std::size_t InlineSize = 40;
+    std::size_t FSize;
+    std::unique_ptr<char[]> FHeap;
+    char FInline[InlineSize];
+};
+
 // Base of every field: one named value of a zone, kept in the controller's raw unit and
 // converted on demand. The identifier (FieldID) names the field in its zone and is the
 // key of its caption. The owner zone is not owned; neither is the parent tab sheet.
@@ -51,7 +75,7 @@ public:
     // An observer of the field's value (see Subscribe).
     using TObserver = std::function<void(TKEVField& Field)>;
 
-    TKEVField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
+    TKEVField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
     ~TKEVField() override;
     TKEVField(const TKEVField&) = delete;
     TKEVField& operator=(const TKEVField&) = delete;
@@ -62,9 +86,9 @@ public:
     int Release() override;
 
     // Interface operations outside the slot table.
-    std::string GetFieldID() const override { return FFieldID; }
+    std::string GetFieldID() const override { return std::string(FFieldID.View()); }
     // The identifier without a copy, for the zone's and the tab sheets' look-ups.
-    const std::string& FieldIDRef() const { return FFieldID; }
+    std::string_view FieldIDRef() const { return FFieldID.View(); }
     bool GetLinked() const override;
     bool GetCompared() const override;
     TNotifyEvent GetOnChange() const override { return FOnChange; }
@@ -118,7 +142,7 @@ protected:
     void SetKind(TKind Kind) { FKind = Kind; }
 
 private:
-    std::string FFieldID;
+    TFieldName FFieldID;
     TPersistent* FOwner;
     TInterfacedPersistent* FParent;
     // The parent as a tab sheet, found once: fields link and unlink themselves often.
@@ -138,7 +162,7 @@ private:
 // array's owner; its caption and difference name carry its position.
 class TKEVSingleField : public TKEVField {
 public:
-    TKEVSingleField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
+    TKEVSingleField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
 
     std::string ClassName() const override;
     std::string GetName() const override;
@@ -165,7 +189,7 @@ private:
 // A fixed-size array of fields; the array owns its elements and a slot may be empty.
 class TKEVArrayField : public TKEVField, public IKEVArrayField {
 public:
-    TKEVArrayField(std::string FieldID, int Size, TPersistent* Owner,
+    TKEVArrayField(std::string_view FieldID, int Size, TPersistent* Owner,
                    TInterfacedPersistent* Parent);
     ~TKEVArrayField() override;
 

@@ -82,9 +82,9 @@ bool IntegerText(const TKEVField& Field, const std::string& Text, int& Value) {
 // TKEVRawField
 
 template <class T, class IRaw>
-TKEVRawField<T, IRaw>::TKEVRawField(std::string FieldID, TPersistent* Owner,
+TKEVRawField<T, IRaw>::TKEVRawField(std::string_view FieldID, TPersistent* Owner,
                                     TInterfacedPersistent* Parent, double aRatio)
-    : TKEVSingleField(std::move(FieldID), Owner, Parent), FRatio(aRatio) {
+    : TKEVSingleField(FieldID, Owner, Parent), FRatio(aRatio) {
     SetKind(std::is_same_v<IRaw, IRawNumericField> ? TKind::RawUnsigned : TKind::RawSigned);
 }
 
@@ -183,9 +183,9 @@ template class TKEVRawField<std::int32_t, IRawSignedNumericField>;
 
 // TKEVNumericField
 
-TKEVNumericField::TKEVNumericField(std::string FieldID, TPersistent* Owner,
+TKEVNumericField::TKEVNumericField(std::string_view FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, double aRatio)
-    : TKEVRawField(std::move(FieldID), Owner, Parent, aRatio) {}
+    : TKEVRawField(FieldID, Owner, Parent, aRatio) {}
 
 std::string TKEVNumericField::ClassName() const {
     return "TKEVNumericField";
@@ -193,9 +193,9 @@ std::string TKEVNumericField::ClassName() const {
 
 // TKEVSignedNumericField
 
-TKEVSignedNumericField::TKEVSignedNumericField(std::string FieldID, TPersistent* Owner,
+TKEVSignedNumericField::TKEVSignedNumericField(std::string_view FieldID, TPersistent* Owner,
                                                TInterfacedPersistent* Parent, double aRatio)
-    : TKEVRawField(std::move(FieldID), Owner, Parent, aRatio) {}
+    : TKEVRawField(FieldID, Owner, Parent, aRatio) {}
 
 std::string TKEVSignedNumericField::ClassName() const {
     return "TKEVSignedNumericField";
@@ -204,9 +204,9 @@ std::string TKEVSignedNumericField::ClassName() const {
 // TKEVIntegerFieldOf
 
 template <class Base>
-TKEVIntegerFieldOf<Base>::TKEVIntegerFieldOf(std::string FieldID, TPersistent* Owner,
+TKEVIntegerFieldOf<Base>::TKEVIntegerFieldOf(std::string_view FieldID, TPersistent* Owner,
                                              TInterfacedPersistent* Parent, double aRatio)
-    : Base(std::move(FieldID), Owner, Parent, aRatio) {}
+    : Base(FieldID, Owner, Parent, aRatio) {}
 
 template <class Base>
 THResult TKEVIntegerFieldOf<Base>::QueryInterface(const TGUID& IID, void** Obj) {
@@ -288,10 +288,10 @@ template class TKEVIntegerFieldOf<TKEVSignedNumericField>;
 
 // TKEVDoubleField
 
-TKEVDoubleField::TKEVDoubleField(std::string FieldID, TPersistent* Owner,
+TKEVDoubleField::TKEVDoubleField(std::string_view FieldID, TPersistent* Owner,
                                  TInterfacedPersistent* Parent, double aRatio, double MinValue,
                                  double MaxValue, double DefaultValue)
-    : TKEVNumericField(std::move(FieldID), Owner, Parent, aRatio) {
+    : TKEVNumericField(FieldID, Owner, Parent, aRatio) {
     const Word rawMin = RawOf(MinValue);
     const Word rawMax = RawOf(MaxValue);
     const Word rawDefault = RawOf(DefaultValue);
@@ -367,17 +367,17 @@ void TKEVDoubleField::SetMax(double Value) {
 
 // TKEVIntegerField
 
-TKEVIntegerField::TKEVIntegerField(std::string FieldID, TPersistent* Owner,
+TKEVIntegerField::TKEVIntegerField(std::string_view FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, Int64 MinValue, Int64 MaxValue,
                                    Int64 DefaultValue, double aRatio)
-    : TKEVIntegerFieldOf(std::move(FieldID), Owner, Parent, aRatio) {
+    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {
     // Checked here, so that a range error names this class.
     SetRawRange(MinValue, MaxValue, DefaultValue);
 }
 
-TKEVIntegerField::TKEVIntegerField(std::string FieldID, TPersistent* Owner,
+TKEVIntegerField::TKEVIntegerField(std::string_view FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, double aRatio)
-    : TKEVIntegerFieldOf(std::move(FieldID), Owner, Parent, aRatio) {}
+    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {}
 
 std::string TKEVIntegerField::ClassName() const {
     return "TKEVIntegerField";
@@ -391,14 +391,16 @@ std::unique_ptr<TKEVField> TKEVIntegerField::Duplicate() const {
 
 // TKEVEnumField
 
-TKEVEnumField::TKEVEnumField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
-                             std::span<const TIDZone> IDList, int DefaultValue, int EnumOffset)
-    : TKEVEnumField(std::move(FieldID), Owner, Parent) {
+TKEVEnumField::TKEVEnumField(std::string_view FieldID, TPersistent* Owner,
+                             TInterfacedPersistent* Parent, std::span<const TIDZone> IDList,
+                             int DefaultValue, int EnumOffset)
+    : TKEVEnumField(FieldID, Owner, Parent) {
     SetRawRange(EnumOffset, EnumOffset + static_cast<Int64>(IDList.size()) - 1, DefaultValue);
 }
 
-TKEVEnumField::TKEVEnumField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent)
-    : TKEVIntegerField(std::move(FieldID), Owner, Parent, 1.0) {}
+TKEVEnumField::TKEVEnumField(std::string_view FieldID, TPersistent* Owner,
+                             TInterfacedPersistent* Parent)
+    : TKEVIntegerField(FieldID, Owner, Parent, 1.0) {}
 
 std::string TKEVEnumField::ClassName() const {
     return "TKEVEnumField";
@@ -464,9 +466,9 @@ void TKEVEnumField::FillList(TStringList* ValueList) const {
 
 // TKEVBooleanField
 
-TKEVBooleanField::TKEVBooleanField(std::string FieldID, TPersistent* Owner,
+TKEVBooleanField::TKEVBooleanField(std::string_view FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, bool DefaultValue)
-    : TKEVEnumField(std::move(FieldID), Owner, Parent) {
+    : TKEVEnumField(FieldID, Owner, Parent) {
     SetRawRange(0, 1, DefaultValue ? 1 : 0);
 }
 
@@ -490,10 +492,10 @@ std::unique_ptr<TKEVField> TKEVBooleanField::Duplicate() const {
 
 // TKEVSignedIntegerField
 
-TKEVSignedIntegerField::TKEVSignedIntegerField(std::string FieldID, TPersistent* Owner,
+TKEVSignedIntegerField::TKEVSignedIntegerField(std::string_view FieldID, TPersistent* Owner,
                                                TInterfacedPersistent* Parent, Int64 MinValue,
                                                Int64 MaxValue, Int64 DefaultValue, double aRatio)
-    : TKEVIntegerFieldOf(std::move(FieldID), Owner, Parent, aRatio) {
+    : TKEVIntegerFieldOf(FieldID, Owner, Parent, aRatio) {
     // Checked here, so that a range error names this class.
     SetRawRange(MinValue, MaxValue, DefaultValue);
 }

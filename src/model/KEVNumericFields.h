@@ -38,7 +38,7 @@ public:
     double GetRatio() const { return FRatio; }
 
 protected:
-    TKEVRawField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVRawField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                  double aRatio);
 
     // The one place where limits and value change.
@@ -61,7 +61,7 @@ private:
 // Abstract base of fields holding an unsigned 16-bit raw value (0..65535).
 class TKEVNumericField : public TKEVRawField<Word, IRawNumericField> {
 public:
-    TKEVNumericField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVNumericField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                      double aRatio);
 
     std::string ClassName() const override;
@@ -70,8 +70,8 @@ public:
 // Abstract base of fields holding a signed 32-bit raw value.
 class TKEVSignedNumericField : public TKEVRawField<std::int32_t, IRawSignedNumericField> {
 public:
-    TKEVSignedNumericField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
-                           double aRatio);
+    TKEVSignedNumericField(std::string_view FieldID, TPersistent* Owner,
+                           TInterfacedPersistent* Parent, double aRatio);
 
     std::string ClassName() const override;
 };
@@ -102,7 +102,7 @@ public:
     void SetMax(Int64 Value) override;
 
 protected:
-    TKEVIntegerFieldOf(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVIntegerFieldOf(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                        double aRatio);
 };
 
@@ -114,7 +114,7 @@ extern template class TKEVIntegerFieldOf<TKEVSignedNumericField>;
 // A value shown as a float (raw x ratio). Limits are given in display units.
 class TKEVDoubleField : public TKEVNumericField, public IKEVDoubleField {
 public:
-    TKEVDoubleField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVDoubleField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                     double aRatio, double MinValue, double MaxValue, double DefaultValue);
 
     std::string ClassName() const override;
@@ -141,7 +141,7 @@ public:
 // A value shown as an integer: round(raw x ratio).
 class TKEVIntegerField : public TKEVIntegerFieldOf<TKEVNumericField> {
 public:
-    TKEVIntegerField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVIntegerField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                      Int64 MinValue, Int64 MaxValue, Int64 DefaultValue, double aRatio);
 
     std::string ClassName() const override;
@@ -150,7 +150,7 @@ public:
 protected:
     // Limits and value left at 0: the deriving class sets them in its own constructor, so
     // that a range error names that class.
-    TKEVIntegerField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVIntegerField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                      double aRatio);
 };
 
@@ -158,7 +158,7 @@ protected:
 // from the owner zone (DetailChamp); only the number of captions is kept.
 class TKEVEnumField : public TKEVIntegerField, public IKevEnumFieldAsRead {
 public:
-    TKEVEnumField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVEnumField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                   std::span<const TIDZone> IDList, int DefaultValue, int EnumOffset);
 
     std::string ClassName() const override;
@@ -179,13 +179,13 @@ public:
 
 protected:
     // An enumeration whose values the deriving class sets in its own constructor.
-    TKEVEnumField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
+    TKEVEnumField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent);
 };
 
 // A 0/1 value.
 class TKEVBooleanField : public TKEVEnumField {
 public:
-    TKEVBooleanField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVBooleanField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                      bool DefaultValue);
 
     std::string ClassName() const override;
@@ -197,8 +197,9 @@ public:
 // A signed integer: round(raw x ratio); limits read and written unscaled.
 class TKEVSignedIntegerField : public TKEVIntegerFieldOf<TKEVSignedNumericField> {
 public:
-    TKEVSignedIntegerField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
-                           Int64 MinValue, Int64 MaxValue, Int64 DefaultValue, double aRatio);
+    TKEVSignedIntegerField(std::string_view FieldID, TPersistent* Owner,
+                           TInterfacedPersistent* Parent, Int64 MinValue, Int64 MaxValue,
+                           Int64 DefaultValue, double aRatio);
 
     std::string ClassName() const override;
     std::unique_ptr<TKEVField> Duplicate() const override;

@@ -9,10 +9,10 @@ namespace g20seq {
 
 // TKEVStringField
 
-TKEVStringField::TKEVStringField(std::string FieldID, TPersistent* Owner,
+TKEVStringField::TKEVStringField(std::string_view FieldID, TPersistent* Owner,
                                  TInterfacedPersistent* Parent, const std::string& StringValue,
                                  Int64 StringSize)
-    : TKEVSingleField(std::move(FieldID), Owner, Parent) {
+    : TKEVSingleField(FieldID, Owner, Parent) {
     if (StringSize < 0 || StringSize > 0xFFFF)
         throw ERangeError();
     FSize = static_cast<Word>(StringSize);
@@ -103,9 +103,9 @@ void TKEVStringField::SetSize(Int64 Value) {
 
 // TKEVAddressField
 
-TKEVAddressField::TKEVAddressField(std::string FieldID, TPersistent* Owner,
+TKEVAddressField::TKEVAddressField(std::string_view FieldID, TPersistent* Owner,
                                    TInterfacedPersistent* Parent, const std::string& AddressIP)
-    : TKEVSingleField(std::move(FieldID), Owner, Parent) {
+    : TKEVSingleField(FieldID, Owner, Parent) {
     SetKind(TKind::Address);
     SetAsString(AddressIP);
 }

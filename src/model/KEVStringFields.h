@@ -16,7 +16,7 @@ using TFormatProc = std::function<void(std::string& aString)>;
 // "'%s' n'est pas une valeur chaîne correcte pour le champ '%s'" and changes nothing.
 class TKEVStringField : public TKEVSingleField {
 public:
-    TKEVStringField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVStringField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                     const std::string& StringValue, Int64 StringSize);
 
     std::string ClassName() const override;
@@ -59,7 +59,7 @@ private:
 // dotted form a.b.c.d.
 class TKEVAddressField : public TKEVSingleField, public IKEVAddressField {
 public:
-    TKEVAddressField(std::string FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
+    TKEVAddressField(std::string_view FieldID, TPersistent* Owner, TInterfacedPersistent* Parent,
                      const std::string& AddressIP);
 
     std::string ClassName() const override;

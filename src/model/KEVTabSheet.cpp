@@ -129,7 +129,7 @@ TKEVField* TKEVTabSheet::GetField(int Index) const {
     return FFields[static_cast<std::size_t>(Index)];
 }
 
-int TKEVTabSheet::IndexOf(const std::string& FieldID) const {
+int TKEVTabSheet::IndexOf(std::string_view FieldID) const {
     for (std::size_t i = 0; i < FFields.size(); ++i)
         if (FFields[i]->FieldIDRef() == FieldID)
             return static_cast<int>(i);

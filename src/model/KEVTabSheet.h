@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace g20seq {
@@ -140,7 +141,7 @@ public:
 private:
     void CheckNotPresent(const TKEVField* Field) const;
     // Position of the field with identifier FieldID, or -1.
-    int IndexOf(const std::string& FieldID) const;
+    int IndexOf(std::string_view FieldID) const;
 
     TIDOnglet FTabSheetID;
     TInterfacedPersistent* FParent;

@@ -52,9 +52,9 @@ TZoneCPS::~TZoneCPS() {
         delete field;
 }
 
-std::vector<TKEVField*>::const_iterator TZoneCPS::LowerBound(const std::string& FieldID) const {
+std::vector<TKEVField*>::const_iterator TZoneCPS::LowerBound(std::string_view FieldID) const {
     return std::lower_bound(FFieldList.begin(), FFieldList.end(), FieldID,
-                            [](const TKEVField* Field, const std::string& ID) {
+                            [](const TKEVField* Field, std::string_view ID) {
                                 return Field->FieldIDRef().compare(ID) < 0;
                             });
 }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace g20seq {
@@ -194,7 +195,7 @@ private:
     mutable TCriticalSection FZoneCriticalSection;
     TInterfacedPersistent* FLogicalZone = nullptr;
     // Position of the first field whose identifier is not before FieldID.
-    std::vector<TKEVField*>::const_iterator LowerBound(const std::string& FieldID) const;
+    std::vector<TKEVField*>::const_iterator LowerBound(std::string_view FieldID) const;
 
     std::vector<TKEVField*> FFieldList;
     // Fields by slot of their handle; filled while the zone is built, unchanged after.
