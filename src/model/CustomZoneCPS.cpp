@@ -44,7 +44,8 @@ void Deliver(const TObject& Subject, TLabel Label, TNotify Notify) {
 } // namespace
 
 TCustomZoneCPS::TCustomZoneCPS(TPersistent* AOwner, TTypeZones TypeZone, Word Numero)
-    : FOwner(AOwner), FTypeZone(TypeZone), FNumeroZone(Numero) {}
+    : FOwner(AOwner), FEprom(dynamic_cast<TCustomEprom*>(AOwner)), FTypeZone(TypeZone),
+      FNumeroZone(Numero) {}
 
 TCustomZoneCPS::~TCustomZoneCPS() {
     delete FDecodeCopy.load();
@@ -204,7 +205,7 @@ void TCustomZoneCPS::KeepDecodeCopy(std::unique_ptr<TCustomZoneCPS> Copy) const 
 }
 
 TCustomEprom* TCustomZoneCPS::GetEprom() const {
-    return dynamic_cast<TCustomEprom*>(FOwner);
+    return FEprom;
 }
 
 std::string TCustomZoneCPS::ZoneLabel() const {
@@ -214,8 +215,10 @@ std::string TCustomZoneCPS::ZoneLabel() const {
 void TCustomZoneCPS::AssignCustomZone(const TCustomZoneCPS& Source) {
     // The identity is read without the zone lock by the EPROM's registry: it is written only
     // when it really changes, which never happens between a zone and its own copies.
-    if (FOwner != Source.FOwner)
+    if (FOwner != Source.FOwner) {
         FOwner = Source.FOwner;
+        FEprom = Source.FEprom;
+    }
     if (FTypeZone != Source.FTypeZone)
         FTypeZone = Source.FTypeZone;
     if (FNumeroZone != Source.FNumeroZone)

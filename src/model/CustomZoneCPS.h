@@ -115,6 +115,8 @@ protected:
 
 private:
     TPersistent* FOwner;
+    // The owner as an EPROM, found once (zones ask for it all the time).
+    TCustomEprom* FEprom;
     TTypeZones FTypeZone;
     Word FNumeroZone;
     bool FLoadToCPS = false;

@@ -26,12 +26,8 @@ std::string QuotedFieldText(const std::string& Text) {
 namespace {
 
 TKEVTabSheet* SheetOf(TInterfacedPersistent* Parent) {
-    // Fields have a tab sheet or nothing as parent: answer those without a cast.
-    if (Parent == nullptr)
-        return nullptr;
-    if (typeid(*Parent) == typeid(TKEVTabSheet))
-        return static_cast<TKEVTabSheet*>(Parent);
-    return dynamic_cast<TKEVTabSheet*>(Parent);
+    // Fields have a tab sheet or nothing as parent.
+    return CastExact<TKEVTabSheet>(Parent);
 }
 
 } // namespace

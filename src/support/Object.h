@@ -53,6 +53,14 @@ template <class T, class TSource> const T* CastLike(const TSource* Source, const
     return dynamic_cast<const T*>(Source);
 }
 
+// Source as class T: a static conversion when Source is of exactly class T, dynamic_cast
+// otherwise. For look-ups that nearly always meet the class itself, not a descendant.
+template <class T, class TSource> T* CastExact(TSource* Source) {
+    if (Source != nullptr && typeid(*Source) == typeid(T))
+        return static_cast<T*>(Source);
+    return dynamic_cast<T*>(Source);
+}
+
 // Identifier of an interface: 128 bits written "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}".
 struct TGUID {
     LongWord D1;

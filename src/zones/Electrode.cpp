@@ -247,7 +247,7 @@ TVarianteElectrode TElectrode::Variante() const {
 }
 
 TKEVTabSheet* TElectrode::Onglet(const char* Key) const {
-    auto* logicalZone = dynamic_cast<TKEVLogicalZone*>(GetLogicalZone());
+    auto* logicalZone = CastExact<TKEVLogicalZone>(GetLogicalZone());
     if (Key == nullptr || logicalZone == nullptr)
         return nullptr;
     return logicalZone->GetTabByID(Key);

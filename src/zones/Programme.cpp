@@ -500,7 +500,7 @@ std::unique_ptr<TKEVField> TProgramme::CreerSimple(const TDefChamp& Def,
 }
 
 TInterfacedPersistent* TProgramme::Onglet(TIDOnglet Id) const {
-    const auto* logicalZone = dynamic_cast<const TKEVLogicalZone*>(GetLogicalZone());
+    const auto* logicalZone = CastExact<const TKEVLogicalZone>(GetLogicalZone());
     return logicalZone != nullptr ? logicalZone->GetTab(Id) : nullptr;
 }
 
