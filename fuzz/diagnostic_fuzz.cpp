@@ -30,15 +30,18 @@ struct TStation : TFuzzStation {
 
     std::unique_ptr<TDiagnosticG20> Zone =
         std::make_unique<TDiagnosticG20>(Eprom.get(), PrcDiagnostic, 0, nullptr);
+    // The zone as it was before each decode (refreshed, not built again, for every input).
+    std::unique_ptr<TCustomZoneCPS> Avant = Zone->Duplicate();
 };
 
 void Exercer(TStation& Station, const TPayload& Entree) {
     TDiagnosticG20& zone = *Station.Zone;
-    const auto avant = zone.Duplicate();
+    TCustomZoneCPS& avant = *Station.Avant;
+    avant.Assign(&zone);
     const int objets = zone.GetNombreObjetsDiagnostic();
     if (zone.SerialDecode(Entree.Trame, Entree.Longueur) != SerSansErreur) {
         Verifier(Entree.Longueur * 8 != objets);
-        Verifier(zone.Equals(avant.get())); // a refused payload changed the zone
+        Verifier(zone.Equals(&avant)); // a refused payload changed the zone
         return;
     }
     Verifier(Entree.Longueur * 8 == objets);

@@ -6,14 +6,26 @@
 #include "zones/Configuration.h"
 #include "zones/ZoneCalcul.h"
 
+#include <algorithm>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace g20seq {
 
 namespace {
 
 constexpr int BitsParOctet = 8;
+
+// Whether Nom names one of the first Bits faults of a bit map (the name of bit k is
+// NomDefaut(k)).
+bool NommeUnBit(const std::string& Nom, int Bits) {
+    if (Nom.empty() || Nom.size() > 9 ||
+        !std::all_of(Nom.begin(), Nom.end(), [](char C) { return C >= '0' && C <= '9'; }))
+        return false;
+    const int numero = std::stoi(Nom);
+    return numero < Bits && TDefautsPresentsG20::NomDefaut(numero) == Nom;
+}
 
 } // namespace
 
@@ -108,22 +120,28 @@ int TDefautsPresentsG20::LireTrame(const TByteArray& Trame, int LngTrame, int& O
     // A bit map longer than the payload buffer is refused before any work.
     if (LngTrame > MaxBuffer)
         return 0;
+    // The faults the bit map does not cover keep their place; those it covers are present
+    // exactly when their bit is set. The list is made again in one pass, in its own order.
+    const int bits = BitsParOctet * std::max(LngTrame, 0);
+    std::vector<std::string> noms;
+    for (int i = 0; i < FTabDefautsPresents.Count(); ++i)
+        if (!NommeUnBit(FTabDefautsPresents[i], bits))
+            noms.push_back(FTabDefautsPresents[i]);
     int octet = 0;
     for (; octet < LngTrame; ++octet) {
         Offset = octet;
         const Byte valeur = GetByte(Trame, octet);
-        for (int bit = 0; bit < BitsParOctet; ++bit) {
-            const bool present = ((valeur >> bit) & 1) != 0;
-            // Removing from an empty list changes nothing: skip naming the fault.
-            if (!present && FTabDefautsPresents.Count() == 0)
-                continue;
-            const std::string nom = NomDefaut(BitsParOctet * octet + bit);
-            if (present)
-                Ajouter(nom);
-            else
-                Supprimer(nom);
-        }
+        for (int bit = 0; bit < BitsParOctet; ++bit)
+            if (((valeur >> bit) & 1) != 0)
+                noms.push_back(NomDefaut(BitsParOctet * octet + bit));
     }
+    std::sort(noms.begin(), noms.end(), [this](const std::string& A, const std::string& B) {
+        return FTabDefautsPresents.CompareStrings(A, B) < 0;
+    });
+    TLockGuard lock(ZoneLock());
+    FTabDefautsPresents.Clear();
+    for (const std::string& nom : noms)
+        FTabDefautsPresents.Add(nom);
     return octet;
 }
 
